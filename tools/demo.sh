@@ -1,0 +1,27 @@
+#!/bin/bash
+# Builds the client and starts it under wine. With a display of yours it runs until you close
+# it; without one it runs in a virtual display and leaves a screenshot in build/demo.png.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KORVU_BUILD_DIR:-$root/build}"
+
+"$root/tools/deps.sh"
+"$root/tools/build.sh" windows
+
+had_display="${DISPLAY:-}"
+. "$root/tools/display.sh"
+korvu_display_up "$build/windows/wineprefix"
+
+demo="$build/demo"
+mkdir -p "$demo"
+cp "$build/windows/bin/korvuc.exe" "$build/windows/bin/korvui01.dll" "$demo/"
+cd "$demo"
+if [ -n "$had_display" ]; then
+    wine korvuc.exe
+else
+    wine korvuc.exe &
+    pid=$!
+    sleep "${KORVU_DEMO_SECONDS:-5}"
+    import -window root "$build/demo.png" && echo "Screenshot: $build/demo.png"
+    kill "$pid" 2>/dev/null || true
+fi
