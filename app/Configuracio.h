@@ -16,6 +16,14 @@ public:
     Configuracio(const Configuracio&) = delete;
     Configuracio& operator=(const Configuracio&) = delete;
 
+    // What loading asks of the system, replaceable by tests; the defaults ask the system.
+    struct Entorn {
+        int altMaximitzada = -1;            // below 0: the maximised window height of the screen
+        const char* liniaOrdres = nullptr;  // null: the process's command line
+        std::string biblioteca = "korvui01.dll";
+    };
+    Entorn entorn;
+
     // Fills the object from the named file and the command line; throws DispError.
     void Carrega(const char* fitxer);
 
@@ -112,7 +120,11 @@ public:
     std::string ipdin;
     int so = 1;
     HANDLE semafor = nullptr;
-    std::FILE* logStream = nullptr;
+    std::FILE* logStream = nullptr; // opened shared, so that others may read and write the log
+
+private:
+    void CreaFonts();
+    void CarregaImatges();
 };
 
 // The one configuration of the process.
