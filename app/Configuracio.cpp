@@ -17,14 +17,15 @@ Configuracio configuracio;
 
 namespace {
 
-std::string DirActual()
+bool DirActual(std::string& dir)
 {
     DWORD mida = GetCurrentDirectoryA(0, nullptr);
-    std::vector<char> dir(mida + 1);
-    mida = GetCurrentDirectoryA(static_cast<DWORD>(dir.size()), dir.data());
-    if (mida == 0 || mida >= dir.size())
-        throw DispError("Error #ref 032, error cargando configuración");
-    return std::string(dir.data(), mida);
+    std::vector<char> text(mida + 1);
+    mida = GetCurrentDirectoryA(static_cast<DWORD>(text.size()), text.data());
+    if (mida == 0 || mida >= text.size())
+        return false;
+    dir.assign(text.data(), mida);
+    return true;
 }
 
 bool Existeix(const std::string& cami)
@@ -103,6 +104,17 @@ HBITMAP CarregaLogo(const std::string& dirbitmaps)
     return logo;
 }
 
+// The company's folder inside the base folder, both created when missing.
+std::string CarpetaEmpresa(const std::string& base, const std::string& empresa, const char* errorEmpresa)
+{
+    if (!AsseguraCarpeta(base))
+        throw DispError("Error #ref 033, error en directorio de documentos");
+    const std::string carpeta = base + empresa + "\\";
+    if (!AsseguraCarpeta(carpeta))
+        throw DispError(errorEmpresa);
+    return carpeta;
+}
+
 } // namespace
 
 Configuracio::Configuracio() = default;
@@ -121,7 +133,9 @@ void Configuracio::Carrega(const char* fitxer)
         std::string text;
         if (!fitxer || !LlegeixFitxer(fitxer, text))
             throw DispError("Error #ref 030, error abriendo fichero de configuración");
-        const std::string dir = DirActual();
+        std::string dir;
+        if (!DirActual(dir))
+            throw DispError("Error #ref 032, error cargando configuración");
         std::strcpy(fitxerClaus, "crpt.cfg");
 
         TextConfiguracio::Valors v;
@@ -310,12 +324,7 @@ std::string Configuracio::ArgumentsNovaInstancia() const
 std::string Configuracio::DirDocuments()
 {
     if (primerDocuments) {
-        if (!AsseguraCarpeta(dirdocs))
-            throw DispError("Error #ref 033, error en directorio de documentos");
-        const std::string carpeta = dirdocs + empresa + "\\";
-        if (!AsseguraCarpeta(carpeta))
-            throw DispError("Error #ref 035_4, error en directorio de documentos");
-        dirdocs = carpeta;
+        dirdocs = CarpetaEmpresa(dirdocs, empresa, "Error #ref 035_4, error en directorio de documentos");
         primerDocuments = 0;
     }
     return dirdocs;
@@ -324,13 +333,8 @@ std::string Configuracio::DirDocuments()
 std::string Configuracio::DirFitxers()
 {
     if (primerFitxers) {
-        const std::string base = dirficheros.empty() ? std::string("ficheros\\") : dirficheros;
-        if (!AsseguraCarpeta(base))
-            throw DispError("Error #ref 033, error en directorio de documentos");
-        const std::string carpeta = base + empresa + "\\";
-        if (!AsseguraCarpeta(carpeta))
-            throw DispError("Error #ref 035_5, error en directorio de documentos");
-        dirficheros = carpeta;
+        dirficheros = CarpetaEmpresa(dirficheros.empty() ? std::string("ficheros\\") : dirficheros,
+                                     empresa, "Error #ref 035_5, error en directorio de documentos");
         primerFitxers = 0;
     }
     return dirficheros;
@@ -364,7 +368,9 @@ bool Configuracio::Desa(const std::string& acces, const std::string& usuarioNou,
     if (!canvi && (servidorExt.empty() || portNou == 0))
         return false;
 
-    const std::string dir = DirActual();
+    std::string dir;
+    if (!DirActual(dir))
+        return false;
     const std::string fitxer = dir + "\\korvuc.cfg";
     const std::string copia = dir + "\\korvuc.cfg.sav";
     const std::string nou = dir + "\\korvuc.cfg.new";
