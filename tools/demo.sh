@@ -16,10 +16,15 @@ demo="$build/demo"
 mkdir -p "$demo"
 cp "$build/windows/bin/korvuc.exe" "$build/windows/bin/korvui01.dll" "$demo/"
 cd "$demo"
+if [ ! -f korvuc.cfg ]; then
+    printf '%s\r\n' "# korvuc demo" "servidor_int=127.0.0.1;" "port=08000;" "acceso_remoto=no;" \
+        "dirdocs=docs;" "usuario=demo;" "empresa=01;" "idioma=Es;" > korvuc.cfg
+fi
 if [ -n "$had_display" ]; then
     wine korvuc.exe
 else
-    wine korvuc.exe &
+    # No window manager here: a wine desktop draws the frame and caption.
+    wine explorer /desktop=korvuc,1024x700 korvuc.exe &
     pid=$!
     sleep "${KORVU_DEMO_SECONDS:-5}"
     import -window root "$build/demo.png" && echo "Screenshot: $build/demo.png"
