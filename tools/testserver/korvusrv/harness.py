@@ -12,6 +12,8 @@ A scenario is a Python file. What it may define:
     setup(ctx)                    runs before the client starts (files, stand-ins)
     after(ctx)                    runs after the client ended (checks on files it left)
     STEP_TIMEOUT = seconds        bound of each single wait of a server (default 10)
+    GRACE = seconds               time the client gets to end after a server failed, and the
+                                  servers get to end after the client ended (default 5)
 """
 
 import importlib.util
@@ -158,8 +160,11 @@ class Context:
             f.write(data)
 
     def read_file(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
+        try:
+            with open(self.path(name), "rb") as f:
+                return f.read()
+        except FileNotFoundError:
+            raise ScenarioFailure("file %s missing from the workdir" % name)
 
     def install_standin(self, name):
         """Copies a stand-in program (e.g. "wget") into the workdir, where the client finds it."""
@@ -473,6 +478,7 @@ def run(scenario_path, workdir, command, timeout=30.0, standins=None, out=None):
     ctx = Context(workdir, key[:cipher.KEY_LEN], transcript,
                   float(getattr(scenario, "STEP_TIMEOUT", DEFAULT_STEP_TIMEOUT)), standins)
     sides = _sides(scenario)
+    grace = float(getattr(scenario, "GRACE", GRACE))
     closed = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     client_done = threading.Event()
     status = None
@@ -515,19 +521,10 @@ def run(scenario_path, workdir, command, timeout=30.0, standins=None, out=None):
         transcript.write("client", "start: %s" % " ".join(command))
         out.flush()
         proc = subprocess.Popen(command, cwd=workdir, env=env, start_new_session=True)
-        try:
-            status = proc.wait(timeout=timeout)
-            transcript.write("client", "exited with status %d" % status)
-        except subprocess.TimeoutExpired:
-            try:
-                os.killpg(proc.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-            proc.wait()
-            ctx.record_failure("client", "did not end within %g s; killed" % timeout)
+        status = _wait_client(proc, ctx, timeout, grace)
         client_done.set()
 
-        _finish_sides(ctx, sides)
+        _finish_sides(ctx, sides, grace)
         if status is not None and status != 0:
             ctx.record_failure("client", "exit status %d" % status)
         if callable(getattr(scenario, "after", None)):
@@ -559,9 +556,38 @@ def run(scenario_path, workdir, command, timeout=30.0, standins=None, out=None):
     return 0
 
 
-def _finish_sides(ctx, sides):
-    """Gives the servers GRACE seconds to end once the client has ended, then stops them."""
-    deadline = time.monotonic() + GRACE
+def _wait_client(proc, ctx, timeout, grace):
+    """The client's exit status, or None when it had to be killed: at the timeout, or `grace`
+    seconds after a server found a failure (the client often ends by itself then)."""
+    deadline = time.monotonic() + timeout
+    failed_at = None
+    while True:
+        try:
+            status = proc.wait(timeout=0.1)
+            ctx.transcript.write("client", "exited with status %d" % status)
+            return status
+        except subprocess.TimeoutExpired:
+            pass
+        now = time.monotonic()
+        if failed_at is None and ctx.failures:
+            failed_at = now
+        if now >= deadline or (failed_at is not None and now - failed_at >= grace):
+            break
+    try:
+        os.killpg(proc.pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
+    proc.wait()
+    if failed_at is None:
+        ctx.record_failure("client", "did not end within %g s; killed" % timeout)
+    else:
+        ctx.transcript.write("client", "killed %g s after the scenario failed" % grace)
+    return None
+
+
+def _finish_sides(ctx, sides, grace):
+    """Gives the servers `grace` seconds to end once the client has ended, then stops them."""
+    deadline = time.monotonic() + grace
     for side in sides:
         if side.thread:
             side.thread.join(max(0.0, deadline - time.monotonic()))

@@ -3,7 +3,7 @@
 
 Modes: login (redirect login through the dispatcher to the application server), silent (connects
 to the dispatcher and never sends), hang (never connects), exit N, refused NAME... (exit 0 when
-every KORVU_<NAME>_PORT refuses a connection).
+every KORVU_<NAME>_PORT refuses a connection; the KORVU_ variables go to env.txt).
 """
 
 import os
@@ -63,6 +63,10 @@ def login():
 
 
 def refused(names):
+    with open("env.txt", "w") as f:
+        for k in sorted(os.environ):
+            if k.startswith("KORVU_"):
+                f.write("%s=%s\n" % (k, os.environ[k]))
     for name in names:
         port = int(os.environ["KORVU_%s_PORT" % name.upper()])
         try:
