@@ -36,6 +36,7 @@ KEY_SEED = 2
 KEY_FILE_LEN = 2400          # longer than the table: only the first 2,371 bytes may be used
 CONFIG_FILE = "korvuc.cfg"
 TRANSCRIPT = "transcript.txt"
+CLIENT_OUTPUT = "client-output.txt"
 GRACE = 5.0                  # time the servers get to finish once the client has ended
 DEFAULT_STEP_TIMEOUT = 10.0
 SHOW_LIMIT = 3000
@@ -526,9 +527,18 @@ def run(scenario_path, workdir, command, timeout=30.0, standins=None, out=None):
 
         transcript.write("client", "start: %s" % " ".join(command))
         out.flush()
-        proc = subprocess.Popen(command, cwd=workdir, env=env, start_new_session=True)
-        status = _wait_client(proc, ctx, timeout, grace)
+        # The client's output goes to a file, shown afterwards: background processes that it
+        # may leave behind (wine's) then hold that file, not the pipe of whoever runs us.
+        output_path = os.path.join(workdir, CLIENT_OUTPUT)
+        with open(output_path, "wb") as output:
+            proc = subprocess.Popen(command, cwd=workdir, env=env, start_new_session=True,
+                                    stdin=subprocess.DEVNULL, stdout=output,
+                                    stderr=subprocess.STDOUT)
+            status = _wait_client(proc, ctx, timeout, grace)
         client_done.set()
+        with open(output_path, "rb") as output:
+            out.write(output.read().decode("utf-8", errors="replace"))
+        out.flush()
 
         _finish_sides(ctx, sides, grace)
         if status is not None and status != 0:

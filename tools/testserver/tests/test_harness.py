@@ -45,6 +45,7 @@ class HarnessTest(unittest.TestCase):
     def test_redirect_login_passes(self):
         rc, out, _ = self.run_harness(LOGIN, "login")
         self.assertEqual(rc, 0, out)
+        self.assertIn("application server answered screen EsKRVMEN  01001", out)  # its output
         cfg = self.read("korvuc.cfg").decode()
         for line in ("servidor_int=127.0.0.1;", "servidor_ext=127.0.0.1;", "acceso_remoto=no;",
                      "claus=crpt.cfg;", "dirdocs=docs;", "debugtrcli=no;", "usuario=",
