@@ -360,10 +360,8 @@ class Side:
         self.behaviour = behaviour
         self.expected = expected
         self.accepted = 0
-        self.busy = False
         self.sock = None
         self.thread = None
-        self.current = None
 
     def open(self):
         self.sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -392,7 +390,6 @@ class Side:
                 ctx.record_failure(self.name, "unexpected connection %d" % self.accepted)
                 self._drain(conn)
                 continue
-            self.busy, self.current = True, conn
             try:
                 self.behaviour(conn)
             except ScenarioFailure as e:
@@ -401,7 +398,6 @@ class Side:
                 ctx.record_failure(self.name, "scenario error:\n" + traceback.format_exc())
             finally:
                 conn.close()
-                self.busy, self.current = False, None
 
     def _drain(self, conn):
         try:
