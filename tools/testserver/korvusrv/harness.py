@@ -289,20 +289,20 @@ class Conn:
 
     # ---- sending
     def send_raw(self, data, chunks=None, delay=None, note=None):
-        """Sends bytes as they are, optionally in pieces: `chunks` is a piece size or a list of
-        sizes (what is left goes last); `delay` seconds between pieces (0.05 by default)."""
+        """Sends bytes as they are, optionally cut in slices: `chunks` is a slice size or a list of
+        sizes (what is left goes last); `delay` seconds between slices (0.05 by default)."""
         data = bytes(data)
-        pieces = _pieces(data, chunks)
+        slices = _slices(data, chunks)
         if delay is None:
-            delay = 0.05 if len(pieces) > 1 else 0.0
-        how = "" if len(pieces) == 1 else " in %d pieces %s, %g s apart" % (
-            len(pieces), [len(p) for p in pieces][:12], delay)
+            delay = 0.05 if len(slices) > 1 else 0.0
+        how = "" if len(slices) == 1 else " in %d slices %s, %g s apart" % (
+            len(slices), [len(p) for p in slices][:12], delay)
         self._log(">>> %s%s" % (note or "raw %d bytes: %s" % (len(data), _hex(data)), how))
-        for i, piece in enumerate(pieces):
+        for i, chunk in enumerate(slices):
             if i and delay:
                 time.sleep(delay)
             try:
-                self.sock.sendall(piece)
+                self.sock.sendall(chunk)
             except OSError as e:
                 raise ScenarioFailure("sending: %s" % e)
 
@@ -338,7 +338,7 @@ class Conn:
             self._log("server closed the connection")
 
 
-def _pieces(data, chunks):
+def _slices(data, chunks):
     if not chunks:
         return [data]
     sizes = chunks if isinstance(chunks, (list, tuple)) else None
@@ -346,7 +346,7 @@ def _pieces(data, chunks):
     while at < len(data):
         size = (sizes[len(out)] if len(out) < len(sizes) else len(data) - at) if sizes else chunks
         if size <= 0:
-            raise ValueError("piece sizes must be positive")
+            raise ValueError("slice sizes must be positive")
         out.append(data[at:at + size])
         at += size
     return out or [data]

@@ -6,7 +6,7 @@ from korvusrv import frames
 def dispatcher(conn):
     text = conn.expect_frame()
     conn.check_login(text, user="ana", password="secreto", company="01", language="Es")
-    # In pieces, to show the client's reader copes with partial delivery.
+    # In slices, to show the client's reader copes with partial delivery.
     conn.send_text(frames.redirect_reply("127.0.0.1", conn.ctx.app_port), chunks=[1, 2, 60])
     conn.expect_closed()
 

@@ -24,16 +24,16 @@ class ConnTest(unittest.TestCase):
         self.transcript.close()
         self.tmp.cleanup()
 
-    def client_sends(self, pieces, delay=0.02):
+    def client_sends(self, slices, delay=0.02):
         def run():
-            for p in pieces:
+            for p in slices:
                 self.client.sendall(p)
                 time.sleep(delay)
         t = threading.Thread(target=run)
         t.start()
         self.addCleanup(t.join)
 
-    def test_frame_read_from_partial_pieces(self):
+    def test_frame_read_from_partial_slices(self):
         wire = cipher.wire_frame(cipher.text_body(b"x" * 3000), self.ctx.key)
         # One byte of the length, then the rest of the header with a little body, then the rest.
         self.client_sends([wire[:1], wire[1:5], wire[5:2500], wire[2500:]])
@@ -88,7 +88,7 @@ class ConnTest(unittest.TestCase):
         self.client.close()
         self.conn.expect_closed(timeout=1)
 
-    def test_sent_in_pieces_arrives_whole(self):
+    def test_sent_in_slices_arrives_whole(self):
         text = b"z" * 5000
         self.conn.send_text(text, chunks=[1, 1460], delay=0.01)
         got = bytearray()
@@ -100,10 +100,10 @@ class ConnTest(unittest.TestCase):
         self.conn.send_header_only(9000)
         self.assertEqual(self.client.recv(16), b"\x23\x28\x00")
 
-    def test_pieces(self):
-        self.assertEqual(harness._pieces(b"abcdefg", [1, 2]), [b"a", b"bc", b"defg"])
-        self.assertEqual(harness._pieces(b"abcdefg", 3), [b"abc", b"def", b"g"])
-        self.assertEqual(harness._pieces(b"abc", None), [b"abc"])
+    def test_slices(self):
+        self.assertEqual(harness._slices(b"abcdefg", [1, 2]), [b"a", b"bc", b"defg"])
+        self.assertEqual(harness._slices(b"abcdefg", 3), [b"abc", b"def", b"g"])
+        self.assertEqual(harness._slices(b"abc", None), [b"abc"])
 
 
 class ConfigTextTest(unittest.TestCase):
