@@ -5,6 +5,26 @@
 
 namespace Win {
 
+namespace {
+
+// Takes the next waiting message of the window (of any window when null). A quit message goes
+// back to the queue: the loop that must end on it is further out.
+bool TakeWaiting(MSG& msg, HWND hwnd)
+{
+    const BOOL got = PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE);
+    if (got == 0)
+        return false;
+    if (got == -1)
+        throw Exception("Error in the Windows peek message loop", "");
+    if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 MsgLoop::MsgLoop(HWND mainWindow, HACCEL accelerators, const unsigned char* filtre)
     : accelerators_(accelerators), mainWindow_(mainWindow), filtre_(filtre)
 {
@@ -44,38 +64,22 @@ int MsgLoop::Run()
 int MsgLoop::Pump()
 {
     MSG msg;
-    for (;;) {
-        const BOOL got = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-        if (got == 0)
-            return 0;
-        if (got == -1)
-            throw Exception("Error in the Windows peek message loop", "");
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return 0;
-        }
+    while (TakeWaiting(msg, nullptr)) {
         Handle(msg);
         PendingException::Rethrow();
     }
+    return 0;
 }
 
 int MsgLoop::PumpWindow(HWND hwnd)
 {
     MSG msg;
-    for (;;) {
-        const BOOL got = PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE);
-        if (got == 0)
-            return 0;
-        if (got == -1)
-            throw Exception("Error in the Windows peek message loop", "");
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return 0;
-        }
+    while (TakeWaiting(msg, hwnd)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
         PendingException::Rethrow();
     }
+    return 0;
 }
 
 } // namespace Win

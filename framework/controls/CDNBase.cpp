@@ -7,8 +7,6 @@
 
 namespace Win {
 
-const char* const CDNBase::kCreationFailed = "Internal error: Control Edit, la creación a fallado.";
-
 namespace {
 
 // Client edge from Windows XP (5.1) on, a static edge before.
@@ -51,6 +49,14 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
     const GeometriaCDN::Punt label = GeometriaCDN::Etiqueta(*def, labelWidth_, sx, sy);
     labelX_ = label.x;
     labelY_ = label.y;
+}
+
+void CDNBase::CreateControlWindow()
+{
+    hwnd_ = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, x_, y_, width_, height_, parent_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId_)), instance_, nullptr);
+    if (!hwnd_)
+        throw "Internal error: Control Edit, la creación a fallado.";
 }
 
 void CDNBase::CreateLabel()

@@ -11,12 +11,13 @@ class CDNBase : public ControlBase {
 protected:
     CDNBase(HWND parent, int index, ControlDef* def);
 
+    // Creates the control window from the members (class, styles, geometry, child id), without
+    // text; throws the text "Internal error: Control Edit, la creación a fallado.".
+    void CreateControlWindow();
+
     // Creates the "STATIC" label window of a field whose label is not switched off (position
     // 2), with the label font and the record's label text.
     void CreateLabel();
-
-    // The text every control class throws when its window cannot be created.
-    static const char* const kCreationFailed;
 };
 
 } // namespace Win

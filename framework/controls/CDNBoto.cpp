@@ -26,10 +26,7 @@ CDNBoto::CDNBoto(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     const GeometriaCDN::Mida mida = GeometriaCDN::Boto(*def, height_, configuracio.escalaX, configuracio.escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
-    hwnd_ = CreateWindowExA(exStyle_, "BUTTON", nullptr, style_, x_, y_, width_, height_, parent_, nullptr, instance_,
-                            nullptr);
-    if (!hwnd_)
-        throw kCreationFailed;
+    CreateControlWindow();
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
     Subclass(ctrl_);
     SetWindowTextA(hwnd_, def->etiqueta.c_str());

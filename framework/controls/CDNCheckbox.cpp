@@ -20,10 +20,7 @@ CDNCheckbox::CDNCheckbox(HWND parent, int index, ControlDef* def) : CDNBase(pare
     const GeometriaCDN::Mida mida = GeometriaCDN::Checkbox(labelWidth_, configuracio.escalaX, configuracio.escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
-    hwnd_ = CreateWindowExA(exStyle_, "BUTTON", nullptr, style_, x_, y_, width_, height_, parent_, nullptr, instance_,
-                            nullptr);
-    if (!hwnd_)
-        throw kCreationFailed;
+    CreateControlWindow();
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
     Subclass(ctrl_);
     SetWindowTextA(hwnd_, def->etiqueta.c_str());

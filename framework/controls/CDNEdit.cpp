@@ -25,10 +25,7 @@ CDNEdit::CDNEdit(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     if (def->subtipo == 3)
         style_ |= ES_PASSWORD;
     childId_ = def->orden;
-    hwnd_ = CreateWindowExA(exStyle_, "EDIT", nullptr, style_, x_, y_, width_, height_, parent_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId_)), instance_, nullptr);
-    if (!hwnd_)
-        throw kCreationFailed;
+    CreateControlWindow();
     Subclass(ctrl_);
     HFONT font = height_ > 24 ? configuracio.fontControlGran : configuracio.fontControlMitjana;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
