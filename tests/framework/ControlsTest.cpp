@@ -289,6 +289,8 @@ TEST_F(Controls, EditPasswordStyleLimitIdAndFonts)
     EXPECT_EQ(e1.LabelWindow(), nullptr) << "label position 2 has no label";
     ASSERT_NE(e2.LabelWindow(), nullptr);
     EXPECT_EQ(Text(e2.LabelWindow()), "Password");
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(e2.LabelWindow(), GWL_STYLE)), 0x50000000u);
+    EXPECT_TRUE(GetWindowLongA(e2.Window(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "the system is newer than 5.1";
     EXPECT_EQ(SendMessageA(e2.LabelWindow(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControl));
 
     EXPECT_EQ(SendMessageA(e1.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControlMitjana));

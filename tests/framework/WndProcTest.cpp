@@ -381,3 +381,18 @@ TEST(SubProc, HandlerMayDestroyItsOwnControl)
     EXPECT_EQ(SendMessageA(s.edit, WM_KEYDOWN, 'A', 0), 0);
     EXPECT_FALSE(IsWindow(s.edit));
 }
+
+TEST(SubProc, ExitExceptionIsKeptForTheLoopWithoutABox)
+{
+    MsgBoxRecorder rec;
+    SubclassedEdit s;
+    s.ctrl.before = [](const std::string& name) {
+        if (name == "OnChar")
+            throw Win::ExitException();
+    };
+    SendMessageA(s.edit, WM_CHAR, 'A', 0x001E0001);
+    EXPECT_TRUE(rec.Boxes().empty());
+    ASSERT_TRUE(Win::PendingException::Waiting());
+    EXPECT_THROW(Win::PendingException::Rethrow(), Win::ExitException);
+    EXPECT_FALSE(Win::PendingException::Waiting());
+}
