@@ -1,0 +1,32 @@
+#include "framework/PendingException.h"
+
+namespace Win {
+
+std::exception_ptr PendingException::pending_;
+
+void PendingException::Keep(std::exception_ptr e)
+{
+    if (!pending_)
+        pending_ = std::move(e);
+}
+
+bool PendingException::Waiting()
+{
+    return static_cast<bool>(pending_);
+}
+
+void PendingException::Rethrow()
+{
+    if (pending_) {
+        std::exception_ptr e = std::move(pending_);
+        pending_ = nullptr;
+        std::rethrow_exception(e);
+    }
+}
+
+void PendingException::Clear()
+{
+    pending_ = nullptr;
+}
+
+} // namespace Win

@@ -1,0 +1,76 @@
+#include "framework/controls/CDNBase.h"
+
+#include "app/Configuracio.h"
+#include "framework/controls/AmpladaText.h"
+#include "framework/controls/GeometriaCDN.h"
+#include "screens/ControlDef.h"
+
+namespace Win {
+
+namespace {
+
+// Client edge from Windows XP (5.1) on, a static edge before.
+DWORD DefaultExStyle()
+{
+    OSVERSIONINFOEXW version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    version.dwMajorVersion = 5;
+    version.dwMinorVersion = 1;
+    version.wServicePackMajor = 0;
+    DWORDLONG mask = 0;
+    mask = VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    mask = VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
+    mask = VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
+    const bool xp = VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, mask);
+    return xp ? WS_EX_CLIENTEDGE : WS_EX_STATICEDGE;
+}
+
+} // namespace
+
+CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
+{
+    // The window member stays null until the control class creates its window, so that the
+    // destructor can never destroy a window of some other field.
+    index_ = index;
+    instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    def_ = def;
+    parent_ = parent;
+    exStyle_ = DefaultExStyle();
+
+    const double sx = configuracio.escalaX;
+    const double sy = configuracio.escalaY;
+    const GeometriaCDN::Rect r = GeometriaCDN::Base(*def, sx, sy);
+    x_ = r.x;
+    y_ = r.y;
+    width_ = r.ample;
+    height_ = r.alt;
+
+    labelWidth_ = AmpladaText(def->etiqueta, configuracio.fontControl, GetDlgItem(parent, index));
+    const GeometriaCDN::Punt label = GeometriaCDN::Etiqueta(*def, labelWidth_, sx, sy);
+    labelX_ = label.x;
+    labelY_ = label.y;
+}
+
+void CDNBase::CreateControlWindow()
+{
+    hwnd_ = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, x_, y_, width_, height_, parent_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId_)), instance_, nullptr);
+    if (!hwnd_)
+        throw "Internal error: Control Edit, la creación a fallado.";
+}
+
+void CDNBase::CreateLabel()
+{
+    if (def_->posEtiqueta == 2)
+        return;
+    className_ = "STATIC";
+    label_ = CreateWindowExA(labelExStyle_, "STATIC", nullptr, labelStyle_, labelX_, labelY_, labelWidth_,
+                             labelHeight_, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId_)),
+                             instance_, nullptr);
+    if (!label_)
+        return;
+    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SetWindowTextA(label_, def_->etiqueta.c_str());
+}
+
+} // namespace Win
