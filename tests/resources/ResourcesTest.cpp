@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 struct Library {
@@ -77,4 +80,57 @@ TEST(Korvuc, ProgramCarriesItsIcon)
     Library exe("korvuc.exe");
     ASSERT_NE(exe.module, nullptr);
     EXPECT_TRUE(Has(exe.module, IDI_PROGRAM, RT_GROUP_ICON));
+}
+
+namespace {
+
+// The names of the libraries an image imports, read from its own import table.
+std::vector<std::string> Imports(const char* file, WORD& subsystem, WORD& characteristics, WORD& magic)
+{
+    std::vector<std::string> names;
+    HMODULE image = LoadLibraryExA(file, nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    if (!image)
+        return names;
+    auto* base = reinterpret_cast<const BYTE*>(image);
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    subsystem = nt->OptionalHeader.Subsystem;
+    characteristics = nt->FileHeader.Characteristics;
+    magic = nt->OptionalHeader.Magic;
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (dir.VirtualAddress) {
+        for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
+            std::string name = reinterpret_cast<const char*>(base + d->Name);
+            CharLowerA(&name[0]);
+            names.push_back(name);
+        }
+    }
+    FreeLibrary(image);
+    return names;
+}
+
+} // namespace
+
+TEST(Deliverables, AreStandalone32BitImagesOfTheRightKind)
+{
+    const struct {
+        const char* file;
+        WORD subsystem;
+        bool dll;
+    } cases[] = {{"korvuc.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI, false}, {"korvui01.dll", 0, true}};
+    for (const auto& c : cases) {
+        WORD subsystem = 0, characteristics = 0, magic = 0;
+        const std::vector<std::string> imports = Imports(c.file, subsystem, characteristics, magic);
+        ASSERT_FALSE(imports.empty()) << c.file;
+        EXPECT_EQ(magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC) << c.file;
+        EXPECT_EQ((characteristics & IMAGE_FILE_DLL) != 0, c.dll) << c.file;
+        if (!c.dll) {
+            EXPECT_EQ(subsystem, c.subsystem) << c.file;
+        }
+        // Linked statically: nothing beyond what every Windows has.
+        for (const std::string& name : imports)
+            EXPECT_TRUE(name.find("libstdc++") == std::string::npos && name.find("libgcc") == std::string::npos
+                        && name.find("pthread") == std::string::npos)
+                << c.file << " imports " << name;
+    }
 }
