@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -172,4 +173,67 @@ TEST(CarregaClaus, ShortLoadOverwritesOnlyItsOwnBytes)
     EXPECT_EQ(CarregaClaus("no-hi-es.bin"), 10);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(Xifra(cos), esperat);
+}
+
+namespace {
+
+std::vector<unsigned char> DeHex(const std::string& hex)
+{
+    std::vector<unsigned char> out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        out.push_back(static_cast<unsigned char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+} // namespace
+
+// Known answers computed by the test server's own cipher, written apart from this one: a
+// mistake made alike in both directions would pass the round trips above but not this.
+TEST(Xifrat, MatchesTheTestServersKnownAnswers)
+{
+    ASSERT_EQ(CarregaClaus(KORVU_LINK_DATA "/cipher_kat.key"), 0);
+    std::FILE* f = std::fopen(KORVU_LINK_DATA "/cipher_kat.txt", "rb");
+    ASSERT_NE(f, nullptr);
+    std::string contingut;
+    char bloc[4096];
+    std::size_t n;
+    while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0)
+        contingut.append(bloc, n);
+    std::fclose(f);
+
+    int casos = 0;
+    std::size_t inici = 0;
+    while (inici < contingut.size()) {
+        std::size_t fi = contingut.find('\n', inici);
+        if (fi == std::string::npos)
+            fi = contingut.size();
+        std::string linia = contingut.substr(inici, fi - inici);
+        inici = fi + 1;
+        if (!linia.empty() && linia.back() == '\r')
+            linia.pop_back();
+        if (linia.empty() || linia[0] == '#')
+            continue;
+        char total[16], flag[8];
+        std::vector<char> pla(linia.size()), xifrat(linia.size());
+        ASSERT_EQ(std::sscanf(linia.c_str(), "%15s %7s %s %s", total, flag, pla.data(),
+                              xifrat.data()),
+                  4)
+            << linia.substr(0, 40);
+        const std::vector<unsigned char> cos = DeHex(pla.data());
+        const std::vector<unsigned char> esperat = DeHex(xifrat.data());
+        const int t = std::atoi(total);
+        ASSERT_EQ(static_cast<std::size_t>(t), cos.size() + 3);
+
+        std::vector<char> text(Trama::kMidaText, 0);
+        std::memcpy(text.data(), cos.data(), cos.size());
+        std::vector<char> wire(Trama::kMidaTrama, 0);
+        XifraTramesa(text.data(), wire.data(), t, static_cast<unsigned char>(std::stoi(flag, nullptr, 16)));
+        EXPECT_EQ(0, std::memcmp(wire.data(), esperat.data(), esperat.size())) << "total " << t;
+
+        std::vector<char> tornat(Trama::kMidaText, 0);
+        DesxifraTramesa(reinterpret_cast<const char*>(esperat.data()), tornat.data());
+        EXPECT_EQ(0, std::memcmp(tornat.data(), cos.data(), cos.size())) << "total " << t;
+        ++casos;
+    }
+    EXPECT_GT(casos, 0) << "the table held no case";
 }
