@@ -7,6 +7,7 @@ korvu_display_up() {
         while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         korvu_started_xvfb=$!
+        trap korvu_display_down EXIT
         export DISPLAY=":$n"
         for _ in $(seq 50); do
             xdpyinfo >/dev/null 2>&1 && break
@@ -21,6 +22,10 @@ korvu_display_up() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the wine prefix in $WINEPREFIX"
         wineboot -i >/dev/null 2>&1 || true
+    else
+        # Start wine's own background processes here, away from any test's output: a test
+        # that started them would keep its output open for as long as the server lives.
+        wineboot >/dev/null 2>&1 || true
     fi
     trap korvu_display_down EXIT
 }
