@@ -334,3 +334,155 @@ TEST_F(ComunicadorTest, HeaderReadersWorkOnTheReply)
     EXPECT_EQ(com->IdPantalla(), "EsCLIENTES 0001");
     EXPECT_EQ(com->idPantalla, "EsCLIENTES 0001");
 }
+
+namespace {
+
+// A port on 127.0.0.1 that refuses connections: bound, never listening.
+struct PortTancat {
+    SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+    PortTancat()
+    {
+        sockaddr_in a = {};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = inet_addr("127.0.0.1");
+        bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        int mida = sizeof a;
+        getsockname(s, reinterpret_cast<sockaddr*>(&a), &mida);
+        port = ntohs(a.sin_port);
+    }
+    ~PortTancat() { closesocket(s); }
+};
+
+class ConectaTest : public ComunicadorTest {
+protected:
+    void SetUp() override
+    {
+        ComunicadorTest::SetUp();
+        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
+        configuracio.acceso_remoto = 0;
+        configuracio.servidor_int = "127.0.0.1";
+        configuracio.servidor_ext = "";
+        configuracio.ipdin = "";
+        Posa("LOGIN");
+    }
+    void AmbServei(const std::string& externa)
+    {
+        configuracio.acceso_remoto = 1;
+        configuracio.servidor_ext = externa;
+        configuracio.ipdin = "http://127.0.0.1:9";
+    }
+};
+
+std::string Resposta(const std::string& id, const std::string& camp59, const std::string& camp60)
+{
+    std::string t = "\xFE" "0a00\x80" + std::string(15, ' ') + id + "00000000" + "000000";
+    for (int camp = 1; camp <= 90; ++camp)
+        t += (camp == 59 ? "00" + camp59 : camp == 60 ? "00" + camp60 : std::string("00")) + "\xFF";
+    return t;
+}
+
+} // namespace
+
+TEST_F(ConectaTest, KeyFileMissingOrShortFailsWith006)
+{
+    for (const char* nom : {"no-hi-es.cfg", "curta.cfg"}) {
+        std::FILE* f = std::fopen("curta.cfg", "wb");
+        std::fputs("massa curta", f);
+        std::fclose(f);
+        std::remove("no-hi-es.cfg");
+        std::strcpy(configuracio.fitxerClaus, nom);
+        com = std::make_unique<Comunicador>();
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 006, error en fichero de encriptación");
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(com->estat, 2);
+    }
+}
+
+TEST_F(ConectaTest, RefusedDispatcherFailsOrAsksForTheAddressService)
+{
+    PortTancat tancat;
+    configuracio.port = tancat.port;
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 009, El servicio Vintu no responde");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+
+    AmbServei("127.0.0.1");
+    com = std::make_unique<Comunicador>();
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_EQ(Error([&] { com->Conecta(2); }), "Error #ref 009, El servicio Vintu no responde");
+}
+
+TEST_F(ConectaTest, AddressThatNamesNoHostFailsWith036OrAsksForTheAddressService)
+{
+    AmbServei("");
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(Error([&] { com->Conecta(2); }),
+              "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
+    configuracio.acceso_remoto = 0;
+    configuracio.servidor_int = "";
+    EXPECT_EQ(Error([&] { com->Conecta(1); }),
+              "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
+}
+
+TEST_F(ConectaTest, RedirectOpensTheApplicationServerAndClosesTheDispatcher)
+{
+    prova::Escolta despatxador;
+    prova::Escolta aplicacio;
+    configuracio.port = despatxador.port;
+    const std::string resposta =
+        Resposta("EsKRVINI  01001", "127.0.0.1", "  " + std::to_string(aplicacio.port));
+    prova::TramaRebuda login;
+    bool tancat = false;
+    std::thread servidor([&] {
+        SOCKET d = despatxador.Accepta();
+        if (prova::LlegeixTrama(d, login)) {
+            prova::EnviaTot(d, prova::Xifrada(TextAmbNul(resposta)));
+            char c;
+            tancat = recv(d, &c, 1, 0) == 0;
+        }
+        closesocket(d);
+    });
+    EXPECT_TRUE(com->Conecta(1));
+    servidor.join();
+    EXPECT_EQ(login.cos, TextAmbNul("LOGIN"));
+    EXPECT_TRUE(tancat) << "the dispatcher's connection ends after its reply";
+    EXPECT_EQ(com->estat, 1);
+    EXPECT_EQ(Text(), resposta);
+    EXPECT_EQ(com->idPantalla, "EsKRVINI  01001");
+    SOCKET app = aplicacio.Accepta();
+    ASSERT_NE(app, INVALID_SOCKET);
+    closesocket(app);
+    com->Cierra();
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
+{
+    prova::Escolta despatxador;
+    configuracio.port = despatxador.port;
+    std::thread servidor([&] {
+        SOCKET d = despatxador.Accepta();
+        prova::TramaRebuda login;
+        prova::LlegeixTrama(d, login);
+        closesocket(d);
+    });
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), kError015);
+    servidor.join();
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(ConectaTest, AddressServiceProgramThatCannotStartFailsWith061)
+{
+    std::remove("wget.exe");
+    AmbServei("127.0.0.1");
+    const std::string error = Error([&] { com->ObtenIpDinamica(); });
+    const std::string inici = "Error #ref 061: Sercicio Vintu no responde:\n";
+    EXPECT_EQ(error.substr(0, inici.size()), inici);
+    EXPECT_GT(error.size(), inici.size()) << "the system's text follows";
+}
