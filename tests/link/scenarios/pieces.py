@@ -1,0 +1,18 @@
+# The application server's reply comes in small pieces, a few milliseconds apart.
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import link_common  # noqa: E402
+from korvusrv import frames  # noqa: E402
+
+
+def dispatcher(conn):
+    link_common.redirect(conn, conn.ctx.app_port)
+
+
+def app(conn):
+    link_common.first_app_frame(conn)
+    wire = conn.wire_text(frames.reply(link_common.MENU))
+    conn.send_raw(wire, chunks=[1, 1, 1, 2, 3, 5, 8, 13, 21, 34], delay=0.02)
+    conn.expect_closed()

@@ -1,0 +1,16 @@
+# A reply header announcing 8,201 bytes, one more than the client's wire buffer.
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import link_common  # noqa: E402
+
+
+def dispatcher(conn):
+    link_common.redirect(conn, conn.ctx.app_port)
+
+
+def app(conn):
+    link_common.first_app_frame(conn)
+    conn.send_header_only(8201)
+    conn.expect_closed()
