@@ -1,6 +1,8 @@
 #ifndef KORVU_APP_CONFIGURACIO_H
 #define KORVU_APP_CONFIGURACIO_H
 
+#include "app/TextConfiguracio.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -8,13 +10,22 @@
 
 // The process-wide configuration and environment: the settings of korvuc.cfg and the command
 // line, and what is derived from them (screen scale, fonts, images, folders, the transmission
-// semaphore). Other subsystems read the members directly.
-class Configuracio {
+// semaphore). Other subsystems read the members directly; those that the file sets come from
+// TextConfiguracio::Valors, so the reader fills them in place.
+class Configuracio : public TextConfiguracio::Valors {
 public:
     Configuracio();
     ~Configuracio();
     Configuracio(const Configuracio&) = delete;
     Configuracio& operator=(const Configuracio&) = delete;
+
+    // What loading asks of the system, replaceable by tests; the defaults ask the system.
+    struct Entorn {
+        int altMaximitzada = -1;            // below 0: the maximised window height of the screen
+        const char* liniaOrdres = nullptr;  // null: the process's command line
+        std::string biblioteca = "korvui01.dll";
+    };
+    Entorn entorn;
 
     // Fills the object from the named file and the command line; throws DispError.
     void Carrega(const char* fitxer);
@@ -62,25 +73,8 @@ public:
     HBRUSH brFonsText = nullptr;
     HBRUSH brFonsText2 = nullptr;
     HBRUSH brFonsText3 = nullptr;
-    int port = 0;
     char fitxerClaus[80] = {};
-    std::string ajuda;
-    std::string navegador = "defecto";
-    unsigned char modeDesenvolupament = 0;
-    unsigned char desenvolupamentPermes = 0;
     unsigned char logClient = 0;
-    std::string usuario;
-    std::string empresa;
-    std::string idioma;
-    std::string dirdocs;
-    std::string dirficheros;
-    std::string exthojac = "prn";
-    std::string dirjfree;
-    std::string dirbitmaps;
-    std::string dirimport;
-    std::string tvirtual = "osk.exe";
-    unsigned char mascaraDebug = 0x80;
-    unsigned char tracaTrames = 0;
     unsigned char autoLogin = 0;
     std::string password;
     std::string rutaPrograma;
@@ -101,18 +95,14 @@ public:
     HFONT fontSubratllada = nullptr;
     HFONT fontLlista = nullptr;
     HMODULE recursos = nullptr;
-    int intermens = 60;
     std::string versio = "2.3.045";
-    std::string servidor_int = "xxx.xxx.xxx.xxx";
-    std::string servidor_ext;
-    std::string grupo;
-    unsigned char acceso_remoto = 1;
     unsigned char canviFocusTramesa = 0;
-    unsigned char fuente_grid = 1;
-    std::string ipdin;
-    int so = 1;
     HANDLE semafor = nullptr;
-    std::FILE* logStream = nullptr;
+    std::FILE* logStream = nullptr; // opened shared, so that others may read and write the log
+
+private:
+    void CreaFonts();
+    void CarregaImatges();
 };
 
 // The one configuration of the process.
