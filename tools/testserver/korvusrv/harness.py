@@ -110,6 +110,7 @@ class Context:
         self.step_timeout = step_timeout
         self.standins = standins
         self.ports = {}
+        self.config_text = b""  # korvuc.cfg as the harness wrote it
         self.sent = {}          # side -> bodies' texts sent, in order
         self.received = {}      # side -> Frame list, in order
         self.failures = []
@@ -411,6 +412,10 @@ class Side:
 
 
 def _load_scenario(path):
+    # Scenarios of one folder may share a helper module there.
+    folder = os.path.dirname(path)
+    if folder not in sys.path:
+        sys.path.insert(0, folder)
     spec = importlib.util.spec_from_file_location("korvu_scenario", path)
     module = importlib.util.module_from_spec(spec)
     spec.loader.exec_module(module)
@@ -500,8 +505,9 @@ def run(scenario_path, workdir, command, timeout=30.0, standins=None, out=None):
         overrides = dict(getattr(scenario, "CONFIG", None) or {})
         if callable(getattr(scenario, "config", None)):
             overrides.update(scenario.config(ctx) or {})
+        ctx.config_text = config_text(default_config(ctx), overrides).encode("cp1252")
         with open(os.path.join(workdir, CONFIG_FILE), "wb") as f:
-            f.write(config_text(default_config(ctx), overrides).encode("cp1252"))
+            f.write(ctx.config_text)
         if callable(getattr(scenario, "setup", None)):
             scenario.setup(ctx)
 
