@@ -8,6 +8,8 @@
 #include "framework/DispError.h"
 #include "tests/link/XarxaProva.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -225,4 +227,86 @@ TEST_F(Servidor, EveryTransmitKindOnTheWire)
     com->Transmit(0, 0);
     EXPECT_STREQ(com->trama, "ok");
     com->Cierra();
+}
+
+namespace {
+
+void EscriuControl(const std::string& linia)
+{
+    std::FILE* f = std::fopen("wget-standin.cfg", "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(linia.c_str(), f);
+    std::fclose(f);
+}
+
+bool ProcesViu(const char* nom)
+{
+    HANDLE instantania = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (instantania == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 p = {};
+    p.dwSize = sizeof p;
+    bool trobat = false;
+    for (BOOL hi = Process32First(instantania, &p); hi && !trobat; hi = Process32Next(instantania, &p))
+        trobat = lstrcmpiA(p.szExeFile, nom) == 0;
+    CloseHandle(instantania);
+    return trobat;
+}
+
+} // namespace
+
+TEST_F(Servidor, RefusedDispatcherIsFoundThroughTheAddressService)
+{
+    // As the scenario's korvuc.cfg: remote access, a dispatcher by name on a port where nothing
+    // listens.
+    configuracio.acceso_remoto = 1;
+    configuracio.servidor_ext = "localhost";
+    configuracio.port = tancat;
+    configuracio.ipdin = "http://127.0.0.1:" + std::to_string(tancat) + "/svc";
+
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    com->ObtenIpDinamica();
+    EXPECT_EQ(configuracio.servidor_ext, "127.0.0.1");
+    EXPECT_EQ(configuracio.port, despatxador);
+    EscriuLogin(com->trama);
+    EXPECT_TRUE(com->Conecta(2));
+    EXPECT_EQ(com->estat, 3);
+    com->GuardaServidor();
+}
+
+TEST_F(Servidor, AddressServiceAnswersThatGiveNoAddress)
+{
+    configuracio.acceso_remoto = 1;
+    configuracio.ipdin = "http://127.0.0.1:9";
+    com->SetEsperaWget(2000);
+    struct Caso {
+        const char* control;
+        const char* error;
+    } casos[] = {
+        {"write 127.0.0.1", "Error #ref 065: Vintu no responde"},
+        {"write 127.0.0.1;", "Error #ref 065: Vintu no responde"},
+        {"write ;8000", "Error #ref 064: Vintu no responde"},
+        {"nothing", "Error #ref 063: Vintu no responde"},
+        {"fail", "Error #ref 063: Vintu no responde"},
+        {"hang 60", "Error #ref 063: Vintu no responde"},
+    };
+    for (const Caso& c : casos) {
+        // An answer left by an earlier fetch must not be taken for this one.
+        std::FILE* vell = std::fopen("vintuip", "wb");
+        std::fputs("127.0.0.9;7777;", vell);
+        std::fclose(vell);
+        EscriuControl(c.control);
+        configuracio.servidor_ext = "abans";
+        configuracio.port = 1;
+        EXPECT_EQ(Error([&] { com->ObtenIpDinamica(); }), c.error) << c.control;
+        EXPECT_EQ(configuracio.servidor_ext, "abans") << c.control;
+        EXPECT_EQ(configuracio.port, 1) << c.control;
+    }
+    EXPECT_FALSE(ProcesViu("wget.exe")) << "a hung download is ended, not left behind";
+
+    EscriuControl("write 192.0.2.7;6001;");
+    com->ObtenIpDinamica();
+    EXPECT_EQ(configuracio.servidor_ext, "192.0.2.7");
+    EXPECT_EQ(configuracio.port, 6001);
 }

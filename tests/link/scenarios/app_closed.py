@@ -1,9 +1,5 @@
 # The dispatcher redirects to a port where nothing listens.
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import link_common  # noqa: E402
+import link_common
 
 
 def dispatcher(conn):

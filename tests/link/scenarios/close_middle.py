@@ -1,10 +1,6 @@
 # The application server closes in the middle of its reply.
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import link_common  # noqa: E402
-from korvusrv import frames  # noqa: E402
+import link_common
+from korvusrv import frames
 
 
 def dispatcher(conn):

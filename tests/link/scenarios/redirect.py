@@ -1,11 +1,7 @@
 # A normal login: the dispatcher redirects, the application server gets its reply back and
 # answers with a screen.
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import link_common  # noqa: E402
-from korvusrv import frames  # noqa: E402
+import link_common
+from korvusrv import frames
 
 
 def dispatcher(conn):

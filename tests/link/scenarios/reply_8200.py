@@ -1,11 +1,7 @@
 # A reply that fills the wire buffer exactly: 8,196 characters, its NUL and the header, sent in
 # pieces of 1,460 bytes.
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import link_common  # noqa: E402
-from korvusrv import frames  # noqa: E402
+import link_common
+from korvusrv import frames
 
 
 def dispatcher(conn):

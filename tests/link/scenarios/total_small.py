@@ -1,9 +1,5 @@
 # A reply header announcing 3 bytes: no body at all.
-import os
-import sys
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import link_common  # noqa: E402
+import link_common
 
 
 def dispatcher(conn):
