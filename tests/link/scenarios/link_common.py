@@ -17,14 +17,17 @@ def login(conn):
 def redirect(conn, port):
     """Dispatcher: the login, a redirect to `port`, then the client must close."""
     login(conn)
-    conn.send_text(frames.redirect_reply("127.0.0.1", port))
+    text = frames.redirect_reply("127.0.0.1", port)
+    # Kept before it is sent: the application server is reached only through this reply.
+    conn.ctx.redirect_text = text
+    conn.send_text(text)
     conn.expect_closed()
 
 
 def first_app_frame(conn):
     """Application server: the first frame is the dispatcher's reply, byte for byte."""
     frame = conn.expect_raw_frame()
-    sent = conn.ctx.last_sent("dispatcher")
+    sent = conn.ctx.redirect_text
     conn.check(frame.flag == 0, "flag 0x%02X on the first frame" % frame.flag)
     conn.check(frame.body == sent + b"\0",
                "the first frame is not the dispatcher's reply followed by its NUL")
