@@ -14,7 +14,7 @@ Recepcio::Resultat Recepcio::Inicia(char* wire)
 
 int Recepcio::Espai() const
 {
-    // Before the total is known a piece may reach into the next frame; Avalua keeps that part.
+    // Before the total is known a chunk may reach into the next frame; Avalua keeps that part.
     return total_ > 0 ? total_ - rebuts_ : Trama::kMidaTrama - rebuts_;
 }
 

@@ -3,9 +3,9 @@
 
 #include "link/Trama.h"
 
-// Assembles one received frame in the wire buffer from the pieces that the connection hands
-// over. It says where the next piece may go and how much of it, so that no receive writes past
-// the buffer or past the frame's total; bytes that came with a piece but belong to the next
+// Assembles one received frame in the wire buffer from the chunks that the connection hands
+// over. It says where the next chunk may go and how much of it, so that no receive writes past
+// the buffer or past the frame's total; bytes that came with a chunk but belong to the next
 // frame are kept and start the next frame.
 class Recepcio {
 public:
@@ -18,7 +18,7 @@ public:
     // Starts a frame in wire (Trama::kMidaTrama bytes), with the kept bytes, if any.
     Resultat Inicia(char* wire);
 
-    // Where the next piece goes and at most how many bytes it may bring (always at least 1
+    // Where the next chunk goes and at most how many bytes it may bring (always at least 1
     // while the result is Falten).
     char* Lloc() const { return wire_ + rebuts_; }
     int Espai() const;

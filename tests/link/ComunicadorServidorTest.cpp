@@ -156,7 +156,7 @@ TEST_F(Servidor, ClosedApplicationServerPortFailsWith013)
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
-TEST_F(Servidor, ReplyInSmallPiecesIsAssembled)
+TEST_F(Servidor, ReplyInSmallChunksIsAssembled)
 {
     Entra();
     com->Transmit(0, 0);

@@ -178,7 +178,7 @@ TEST_F(ComunicadorTest, KindTwoOnlyWaitsAndOtherKindsDoNothing)
     EXPECT_TRUE(NoArribaRes(p.servidor));
 }
 
-TEST_F(ComunicadorTest, ReplyOfExactly8200BytesArrivingInPiecesIsAssembledWhole)
+TEST_F(ComunicadorTest, ReplyOfExactly8200BytesArrivingInChunksIsAssembledWhole)
 {
     prova::Parell p;
     com->sock = p.client;

@@ -1,4 +1,4 @@
-// A connection handing over arbitrary bytes in arbitrary pieces: the frames assembled from it
+// A connection handing over arbitrary bytes in arbitrary chunks: the frames assembled from it
 // never reach past the wire buffer, and deciphering stays inside the text buffer.
 #include "link/Recepcio.h"
 #include "link/Trama.h"
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    // The first byte picks the piece size, the rest is the stream.
+    // The first byte picks the chunk size, the rest is the stream.
     const int peca = 1 + data[0] * 37;
     data += 1;
     size -= 1;

@@ -19,7 +19,7 @@ std::string Frame(int total, char omple)
     return f;
 }
 
-// Plays a connection that hands over the stream in pieces of the given sizes (the last size
+// Plays a connection that hands over the stream in chunks of the given sizes (the last size
 // repeats), each cut to what the receiver asks for, as recv does.
 struct Connexio {
     std::string flux;
@@ -54,7 +54,7 @@ struct Buffers {
 
 } // namespace
 
-TEST(Recepcio, WholeFrameInOnePieceEndsAtOnce)
+TEST(Recepcio, WholeFrameInOneChunkEndsAtOnce)
 {
     Buffers b;
     Connexio c{Frame(20, 'a'), {8200}};
@@ -66,7 +66,7 @@ TEST(Recepcio, WholeFrameInOnePieceEndsAtOnce)
     EXPECT_EQ(b.r->Guardats(), 0);
 }
 
-TEST(Recepcio, FrameOf8200BytesInPiecesOf1460IsAssembledInOrder)
+TEST(Recepcio, FrameOf8200BytesInChunksOf1460IsAssembledInOrder)
 {
     Buffers b;
     std::string f = Frame(8200, 0);
@@ -80,7 +80,7 @@ TEST(Recepcio, FrameOf8200BytesInPiecesOf1460IsAssembledInOrder)
     EXPECT_EQ(b.Guarda(), 'G');
 }
 
-TEST(Recepcio, OneBytePiecesIncludingAFirstPieceWithoutTheLowByte)
+TEST(Recepcio, OneByteChunksIncludingAFirstChunkWithoutTheLowByte)
 {
     Buffers b;
     Connexio c{Frame(300, 'z'), {1, 1, 1, 50}};
@@ -127,7 +127,7 @@ TEST(Recepcio, BytesOfTheFollowingFrameStartTheNextReceive)
     const std::string primera = Frame(100, 'a');
     const std::string segona = Frame(50, 'b');
     const std::string tercera = Frame(4000, 'c');
-    // The first piece brings the first frame, the second whole and the head of the third.
+    // The first chunk brings the first frame, the second whole and the head of the third.
     Connexio c{primera + segona + tercera, {100 + 50 + 1000, 8200}};
 
     ASSERT_EQ(c.RepTrama(*b.r, b.wire.data()), Recepcio::Completa);

@@ -1,5 +1,5 @@
 # A reply that fills the wire buffer exactly: 8,196 characters, its NUL and the header, sent in
-# pieces of 1,460 bytes.
+# chunks of 1,460 bytes.
 import link_common
 from korvusrv import frames
 

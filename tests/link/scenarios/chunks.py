@@ -1,4 +1,4 @@
-# The application server's reply comes in small pieces, a few milliseconds apart.
+# The application server's reply comes in small chunks, a few milliseconds apart.
 import link_common
 from korvusrv import frames
 
