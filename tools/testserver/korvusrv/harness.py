@@ -306,19 +306,20 @@ class Conn:
             except OSError as e:
                 raise ScenarioFailure("sending: %s" % e)
 
-    def send_body(self, body, flag=cipher.FLAG_PLAIN, chunks=None, delay=None):
-        """Sends a plain body enciphered behind its header."""
+    def send_body(self, body, flag=cipher.FLAG_PLAIN, chunks=None, delay=None, recorded=None):
+        """Sends a plain body enciphered behind its header. What `last_sent` gives for it
+        (`recorded`, else the body) is in place before the first byte leaves, since another
+        server may be reached through this very frame."""
         body = bytes(body)
         wire = cipher.wire_frame(body, self.ctx.key, flag)
-        self.ctx.sent.setdefault(self.side, []).append(body)
+        self.ctx.sent.setdefault(self.side, []).append(body if recorded is None else recorded)
         self.send_raw(wire, chunks, delay, note="total %d [%s] flag %02X: %s" % (
             len(wire), _hex(wire[:3]), flag, records.show(body, SHOW_LIMIT)))
 
     def send_text(self, text, flag=cipher.FLAG_PLAIN, chunks=None, delay=None):
         """Sends a text frame: the text and its NUL, enciphered behind its header."""
         text = bytes(text)
-        self.send_body(cipher.text_body(text), flag, chunks, delay)
-        self.ctx.sent[self.side][-1] = text
+        self.send_body(cipher.text_body(text), flag, chunks, delay, recorded=text)
 
     def send_header_only(self, total, flag=cipher.FLAG_PLAIN):
         """Sends just a 3-byte header announcing `total` bytes (for wrong totals)."""

@@ -1,0 +1,368 @@
+#include "link/Comunicador.h"
+
+#include "app/Configuracio.h"
+#include "framework/DispError.h"
+#include "framework/ErrorBox.h"
+#include "link/Camps.h"
+#include "link/TrazaTrama.h"
+#include "link/VintuIp.h"
+#include "link/Xifrat.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
+const char kErrorSocket[] = "Error #ref 014, error en el socket";
+const char kErrorResposta[] = "Error #ref 015, error en la respuesta del servidor";
+const char kErrorRestaResposta[] = "Error #ref 016, error en la respuesta del servidor";
+const char kTramaLlarga[] = "Error #ref 017, trama demasiado larga";
+const char kErrorIntern[] = "Error interno:\nComunicador.Transmit.";
+const char kSenseServidor[] = "Error #ref 039, servidor no disponible";
+const char kVintuNoRespon[] = "Error #ref 063: Vintu no responde";
+
+// A dotted address is taken as it stands; only a name is looked up. False when nothing is
+// found; the system's code is then in the last error.
+bool Resol(const std::string& adreca, in_addr& resultat)
+{
+    if (adreca.empty()) {
+        WSASetLastError(WSAHOST_NOT_FOUND);
+        return false;
+    }
+    const unsigned long numerica = inet_addr(adreca.c_str());
+    if (numerica != INADDR_NONE) {
+        resultat.s_addr = numerica;
+        return true;
+    }
+    const hostent* host = gethostbyname(adreca.c_str());
+    if (!host || host->h_addrtype != AF_INET || host->h_length != 4 || !host->h_addr_list[0])
+        return false;
+    std::memcpy(&resultat, host->h_addr_list[0], 4);
+    return true;
+}
+
+// The record of a reply: empty when the text ends before it begins.
+const char* Registre(const char* text)
+{
+    for (int i = 0; i < Trama::kIniciRegistre; ++i) {
+        if (text[i] == '\0')
+            return "";
+    }
+    return text + Trama::kIniciRegistre;
+}
+
+std::string TextSistema(DWORD codi)
+{
+    char* text = nullptr;
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, codi, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                   reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string resultat = n && text ? std::string(text, n) : std::to_string(codi);
+    if (text)
+        LocalFree(text);
+    return resultat;
+}
+
+} // namespace
+
+Comunicador::Comunicador()
+{
+    std::memset(trama, 0, sizeof trama);
+    std::memset(tramaXifrada, 0, sizeof tramaXifrada);
+    trama[0] = static_cast<char>(0xFE);
+    std::memcpy(trama + 1, "0a00", 4);
+    trama[5] = static_cast<char>(0x80);
+    rgnIndicador = CreateEllipticRgn(5, 540, 15, 550);
+}
+
+Comunicador::~Comunicador()
+{
+    if (rgnIndicador)
+        DeleteObject(rgnIndicador);
+    // Cierra normally ran before; a connection still held here would only leak.
+    TancaSocket();
+}
+
+std::string Comunicador::IdPantalla()
+{
+    idPantalla = Trama::IdPantalla(trama);
+    return idPantalla;
+}
+
+void Comunicador::Transmit(int kind, int len)
+{
+    if (ocupat)
+        throw DispError(kOcupat);
+    ocupat = true;
+    struct Allibera {
+        bool& ocupat;
+        ~Allibera() { ocupat = false; }
+    } allibera{ocupat};
+
+    try {
+        switch (kind) {
+        case 3: trama[0] = '0'; trama[1] = '\0'; break;
+        case 5: trama[0] = '1'; trama[1] = '\0'; break;
+        case 10: trama[0] = '9'; trama[1] = '\0'; break;
+        default: break;
+        }
+        const bool envia = kind == 0 || kind == 1 || kind == 3 || kind == 4 || kind == 5 || kind == 10;
+        if (envia) {
+            int total;
+            if (len != 0) {
+                total = len + Trama::kCapcalera;
+            } else {
+                int n = 0;
+                while (n < Trama::kMidaText && trama[n] != '\0')
+                    ++n;
+                total = n + Trama::kCapcalera + 1;
+            }
+            if (len < 0 || total > Trama::kMidaTrama)
+                throw DispError(kTramaLlarga);
+            longitudTrama = total;
+            if (configuracio.tracaTrames)
+                Traza(0);
+            XifraTramesa(trama, tramaXifrada, total, kind == 4 ? 0x39 : 0x00);
+            Envia(total);
+        }
+        std::memset(tramaXifrada, 0, sizeof tramaXifrada);
+        if (kind == 0 || kind == 2) {
+            Rep();
+            DesxifraTramesa(tramaXifrada, trama);
+            // A reply without its own NUL still ends here for the readers of the text.
+            trama[longitudTrama - Trama::kCapcalera] = '\0';
+            if (configuracio.tracaTrames)
+                Traza(1);
+        }
+    } catch (const DispError&) {
+        throw;
+    } catch (...) {
+        throw DispError(kErrorIntern);
+    }
+}
+
+void Comunicador::Envia(int total)
+{
+    int enviats = 0;
+    while (enviats < total) {
+        const int n = send(sock, tramaXifrada + enviats, total - enviats, 0);
+        if (n == SOCKET_ERROR || n == 0) {
+            TancaSocket();
+            WSACleanup();
+            estat = kFallada;
+            throw DispError(kErrorSocket);
+        }
+        enviats += n;
+    }
+}
+
+void Comunicador::Rep()
+{
+    Recepcio::Resultat r = recepcio_.Inicia(tramaXifrada);
+    while (r == Recepcio::Falten) {
+        const int n = recv(sock, recepcio_.Lloc(), recepcio_.Espai(), 0);
+        if (n == SOCKET_ERROR || n == 0) {
+            WSAGetLastError();
+            FallaConnexio(recepcio_.Rebuts() == 0 ? kErrorResposta : kErrorRestaResposta);
+        }
+        r = recepcio_.Afegeix(n);
+    }
+    if (r == Recepcio::TotalIncorrecte)
+        FallaConnexio(kErrorResposta);
+    longitudTrama = recepcio_.Total();
+}
+
+void Comunicador::FallaConnexio(const char* text)
+{
+    estat = kFallada;
+    TancaSocket();
+    throw DispError(text);
+}
+
+void Comunicador::TancaSocket()
+{
+    if (sock != INVALID_SOCKET) {
+        closesocket(sock);
+        sock = INVALID_SOCKET;
+    }
+    recepcio_.Descarta();
+}
+
+void Comunicador::Traza(int direccio)
+{
+    // A frame that cannot be logged is not lost for the server: the entry is dropped instead.
+    try {
+        if (!logTrames.is_open()) {
+            logTrames.clear();
+            logTrames.open("korvuc.log", std::ios::out | std::ios::trunc | std::ios::binary);
+            if (!logTrames.is_open()) {
+                logTrames.clear();
+                return;
+            }
+        }
+        const std::string entrada = EntradaTraza(trama, sizeof trama, direccio);
+        logTrames.write(entrada.data(), static_cast<std::streamsize>(entrada.size()));
+        logTrames.flush();
+    } catch (...) {
+    }
+}
+
+bool Comunicador::Conecta(int attempt)
+{
+    const std::string adreca =
+        configuracio.acceso_remoto ? configuracio.servidor_ext : configuracio.servidor_int;
+    if (CarregaClaus(configuracio.fitxerClaus) > 9) {
+        estat = kFallada;
+        throw DispError("Error #ref 006, error en fichero de encriptación");
+    }
+    const u_short port = htons(static_cast<u_short>(configuracio.port));
+    WSADATA wsa;
+    if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+        estat = kFallada;
+        throw DispError("Error #ref 007, inicializando socket");
+    }
+    const bool ambServei = attempt <= 1 && !configuracio.UrlIpDinamica().empty();
+
+    sockaddr_in dir = {};
+    dir.sin_family = AF_INET;
+    dir.sin_port = port;
+    if (!Resol(adreca, dir.sin_addr)) {
+        const int codi = WSAGetLastError();
+        TancaSocket();
+        WSACleanup();
+        estat = kFallada;
+        if (ambServei)
+            return false;
+        throw DispError("Error #ref 036, resolviendo nombre del servidor: " + adreca +
+                        ", cod.: " + std::to_string(codi) + "\n");
+    }
+
+    TancaSocket();
+    sock = socket(AF_INET, SOCK_STREAM, 0);
+    BOOL si = TRUE;
+    if (sock != INVALID_SOCKET) {
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&si), sizeof si);
+        setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
+    }
+    if (sock == INVALID_SOCKET ||
+        connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR) {
+        TancaSocket();
+        WSACleanup();
+        estat = kFallada;
+        if (ambServei)
+            return false;
+        throw DispError("Error #ref 009, El servicio Vintu no responde");
+    }
+
+    try {
+        Transmit(0, 0);
+    } catch (...) {
+        TancaSocket();
+        estat = kFallada;
+        throw;
+    }
+    // The dispatcher's connection lasts one frame.
+    TancaSocket();
+
+    idPantalla = Trama::IdPantalla(trama);
+    if (idPantalla.size() < 2 || idPantalla.compare(2, 6, "KRVINI") != 0) {
+        estat = kRespostaDespatxador;
+        return true;
+    }
+
+    // A redirect: field 59 names the application server, field 60 its port.
+    const char* registre = Registre(trama);
+    char adrecaApp[VintuIp::kMaxAdreca + 1];
+    char textPort[16];
+    char codi[2];
+    GetCodedField(registre, adrecaApp, codi, 59, sizeof adrecaApp);
+    if (std::strcmp(adrecaApp, "error") == 0)
+        throw DispError(kSenseServidor);
+    GetCodedField(registre, textPort, codi, 60, sizeof textPort);
+    sockaddr_in app = {};
+    app.sin_family = AF_INET;
+    app.sin_port = htons(static_cast<u_short>(Trama::LlegeixEnter(textPort)));
+    if (!Resol(adrecaApp, app.sin_addr)) {
+        SetLastError(static_cast<DWORD>(WSAGetLastError()));
+        const std::string text = Configuracio::FormataErrorWindows("#011");
+        WSACleanup();
+        throw DispError(text);
+    }
+    sock = socket(AF_INET, SOCK_STREAM, 0);
+    if (sock == INVALID_SOCKET ||
+        connect(sock, reinterpret_cast<const sockaddr*>(&app), sizeof app) == SOCKET_ERROR) {
+        TancaSocket();
+        WSACleanup();
+        throw DispError("Error #ref 013, abriendo socket");
+    }
+    estat = kConnectat;
+    return true;
+}
+
+void Comunicador::ObtenIpDinamica()
+{
+    try {
+        DeleteFileA("vintuip");
+        const std::string linia = "wget " + configuracio.UrlIpDinamica() + "/vintuip";
+        std::vector<char> ordre(linia.begin(), linia.end());
+        ordre.push_back('\0');
+        STARTUPINFOA inici = {};
+        inici.cb = sizeof inici;
+        inici.dwFlags = STARTF_USESHOWWINDOW;
+        inici.wShowWindow = SW_HIDE;
+        PROCESS_INFORMATION proces = {};
+        if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &inici, &proces)) {
+            const DWORD codi = GetLastError();
+            throw DispError("Error #ref 061: Sercicio Vintu no responde:\n" + TextSistema(codi));
+        }
+        // A download that never ends must not freeze the client: after the wait it is ended
+        // and the answer taken as missing.
+        const bool acabat = WaitForSingleObject(proces.hProcess, esperaWget_) == WAIT_OBJECT_0;
+        if (!acabat) {
+            TerminateProcess(proces.hProcess, 1);
+            WaitForSingleObject(proces.hProcess, 5000);
+        }
+        CloseHandle(proces.hThread);
+        CloseHandle(proces.hProcess);
+        if (!acabat)
+            throw DispError(kVintuNoRespon);
+
+        std::string adreca;
+        int port = 0;
+        switch (VintuIp::LlegeixFitxer("vintuip", adreca, port)) {
+        case VintuIp::Correcte: break;
+        case VintuIp::NoObert: throw DispError(kVintuNoRespon);
+        case VintuIp::SenseAdreca: throw DispError("Error #ref 064: Vintu no responde");
+        case VintuIp::SensePort: throw DispError("Error #ref 065: Vintu no responde");
+        }
+        configuracio.servidor_ext = adreca;
+        configuracio.port = port;
+    } catch (const DispError&) {
+        throw;
+    } catch (...) {
+        Win::ErrorBox::Show("Error #ref 066: Vintu no responde");
+    }
+}
+
+void Comunicador::GuardaServidor()
+{
+    try {
+        const std::string adreca =
+            configuracio.acceso_remoto ? configuracio.servidor_ext : configuracio.servidor_int;
+        configuracio.Desa("", "", "", "", adreca, configuracio.port);
+    } catch (const DispError&) {
+        throw;
+    } catch (...) {
+        Win::ErrorBox::Show("Error #ref 067: Vintu no responde");
+    }
+}
+
+void Comunicador::Cierra()
+{
+    if (sock != INVALID_SOCKET)
+        shutdown(sock, SD_RECEIVE);
+    TancaSocket();
+}

@@ -1,0 +1,312 @@
+// The link against the scripted test server, which plays the dispatcher and the application
+// server as each scenario of scenarios/ says and checks every frame on its side. Each test is
+// started by the server's harness (see CMakeLists.txt); run any other way it is skipped.
+#include "link/Camps.h"
+#include "link/Comunicador.h"
+
+#include "app/Configuracio.h"
+#include "framework/DispError.h"
+#include "tests/link/XarxaProva.h"
+
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+const char kPassword[] = "s3creta";
+
+int Port(const char* nom)
+{
+    const char* valor = std::getenv(nom);
+    return valor ? std::atoi(valor) : 0;
+}
+
+std::string Error(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const DispError& e) {
+        return e.Texto();
+    }
+    return "(no error)";
+}
+
+// The login request as the login screen writes it: fixed header, 90 fields of "00", and the
+// login values in fields 51 to 57.
+void EscriuLogin(char* text)
+{
+    std::memset(text, 0, Trama::kMidaText);
+    std::memcpy(text, "\xFE" "0a00\x80", 6);
+    CopyBytes("               ", text + 6, 15, 0);
+    CopyBytes("00000000", text + 36, 8, 0);
+    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
+    CopyBytes("000", text + 44, 3, 0);
+    CopyBytes("000", text + 47, 3, 0);
+    char* registre = text + Trama::kIniciRegistre;
+    for (int i = 0; i < 90; ++i)
+        std::memcpy(registre + 3 * i, "00\xFF", 3);
+    const std::string valors[] = {"00ana", std::string("10") + kPassword, "1001", "10Es",
+                                  "10WIN1252", "10", "102.3.045"};
+    const std::size_t capacitat = Trama::kMidaText - Trama::kIniciRegistre;
+    for (int i = 0; i < 7; ++i)
+        ReplaceField(valors[i].c_str(), registre, 1, 51 + i, capacitat);
+}
+
+class Servidor : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        despatxador = Port("KORVU_DISPATCHER_PORT");
+        aplicacio = Port("KORVU_APP_PORT");
+        tancat = Port("KORVU_CLOSED_PORT");
+        if (despatxador == 0)
+            GTEST_SKIP() << "started only by the test server's harness";
+        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
+        configuracio.acceso_remoto = 0;
+        configuracio.servidor_int = "127.0.0.1";
+        configuracio.servidor_ext = "";
+        configuracio.ipdin = "";
+        configuracio.port = despatxador;
+        configuracio.tracaTrames = 0;
+        com = std::make_unique<Comunicador>();
+        EscriuLogin(com->trama);
+    }
+
+    // The first exchange as the exchange loop runs it: the login request to the dispatcher,
+    // then its reply, unchanged, to the application server.
+    void Entra()
+    {
+        ASSERT_TRUE(com->Conecta(1));
+        ASSERT_EQ(com->estat, 1);
+        // The server sees every byte; a wait that runs out fails here instead of hanging.
+        prova::LimitaEspera(com->sock);
+    }
+
+    std::string Text() const { return com->trama; }
+
+    int despatxador = 0;
+    int aplicacio = 0;
+    int tancat = 0;
+    std::unique_ptr<Comunicador> com;
+};
+
+} // namespace
+
+TEST_F(Servidor, RedirectSendsTheDispatchersReplyToTheApplicationServer)
+{
+    Entra();
+    const std::string redireccio = Text();
+    EXPECT_EQ(com->idPantalla, "EsKRVINI  01001");
+    com->Transmit(0, 0);
+    EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
+    EXPECT_EQ(com->CodigoOrden(), 0);
+    char camp[32];
+    char codi[2];
+    GetCodedField(com->trama + Trama::kIniciRegistre, camp, codi, 1, sizeof camp);
+    EXPECT_STREQ(camp, "hola");
+    com->Cierra();
+}
+
+TEST_F(Servidor, DispatcherAnsweringItselfEndsItsConnectionAndLogsMaskedFrames)
+{
+    std::remove("korvuc.log");
+    configuracio.tracaTrames = 1;
+    const std::string login = com->trama;
+    EXPECT_TRUE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 3);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_EQ(com->idPantalla, "EsKRVMEN  01001");
+    const std::string resposta = Text();
+    com.reset();
+    configuracio.tracaTrames = 0;
+
+    std::string emmascarat = login;
+    const std::size_t clau = emmascarat.find(std::string("10") + kPassword);
+    ASSERT_NE(clau, std::string::npos);
+    emmascarat.replace(clau, 2 + std::strlen(kPassword), "10********");
+    const std::string fi("<-\0", 3);
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"),
+              "Envia ->" + emmascarat + fi + "Recibe->" + resposta + fi);
+}
+
+TEST_F(Servidor, DispatcherWithoutApplicationServerFailsWith039)
+{
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 039, servidor no disponible");
+    EXPECT_EQ(com->estat, 0);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(Servidor, RefusedDispatcherWithoutAddressServiceFailsWith009)
+{
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 009, El servicio Vintu no responde");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(Servidor, ClosedApplicationServerPortFailsWith013)
+{
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 013, abriendo socket");
+    EXPECT_EQ(com->estat, 0);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(Servidor, ReplyInSmallChunksIsAssembled)
+{
+    Entra();
+    com->Transmit(0, 0);
+    EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
+    EXPECT_EQ(com->longitudTrama, 50 + 90 * 3 + 4);
+    com->Cierra();
+}
+
+TEST_F(Servidor, ReplyOfExactly8200Bytes)
+{
+    Entra();
+    com->Transmit(0, 0);
+    EXPECT_EQ(com->longitudTrama, 8200);
+    EXPECT_EQ(std::strlen(com->trama), 8196u);
+    EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
+    // The server ends the text with a run of 'z' up to the last byte.
+    EXPECT_EQ(std::string(com->trama + 8186, 10), std::string(10, 'z'));
+    com->Cierra();
+}
+
+TEST_F(Servidor, ServerClosingBeforeTheReplyFailsWith015)
+{
+    Entra();
+    EXPECT_EQ(Error([&] { com->Transmit(0, 0); }), "Error #ref 015, error en la respuesta del servidor");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_FALSE(com->ocupat);
+}
+
+TEST_F(Servidor, ServerClosingInTheMiddleOfTheReplyFailsWith016)
+{
+    Entra();
+    EXPECT_EQ(Error([&] { com->Transmit(0, 0); }), "Error #ref 016, error en la respuesta del servidor");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_FALSE(com->ocupat);
+}
+
+TEST_F(Servidor, HeaderTotalOutsideTheWireBufferIsAnError)
+{
+    Entra();
+    EXPECT_EQ(Error([&] { com->Transmit(0, 0); }), "Error #ref 015, error en la respuesta del servidor");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_FALSE(com->ocupat);
+}
+
+TEST_F(Servidor, EveryTransmitKindOnTheWire)
+{
+    Entra();
+    com->Transmit(0, 0);  // the redirect to the application server, then its command frame
+    EXPECT_EQ(com->CodigoOrden(), 3);
+
+    std::strcpy(com->trama, "texto");
+    com->Transmit(1, 0);
+    const char bloc[] = "\x02" "AB\x83x\xC0";
+    std::memcpy(com->trama, bloc, 6);
+    com->Transmit(1, 6);
+    com->Transmit(3, 0);
+    com->Transmit(5, 0);
+    com->Transmit(10, 0);
+    std::strcpy(com->trama, "refusado");
+    com->Transmit(4, 0);
+    com->Transmit(8, 0);  // sends nothing
+    com->Transmit(2, 0);  // waits for the server's next frame
+    EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
+    std::strcpy(com->trama, "fin");
+    com->Transmit(0, 0);
+    EXPECT_STREQ(com->trama, "ok");
+    com->Cierra();
+}
+
+namespace {
+
+void EscriuControl(const std::string& linia)
+{
+    std::FILE* f = std::fopen("wget-standin.cfg", "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(linia.c_str(), f);
+    std::fclose(f);
+}
+
+bool ProcesViu(const char* nom)
+{
+    HANDLE instantania = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (instantania == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 p = {};
+    p.dwSize = sizeof p;
+    bool trobat = false;
+    for (BOOL hi = Process32First(instantania, &p); hi && !trobat; hi = Process32Next(instantania, &p))
+        trobat = lstrcmpiA(p.szExeFile, nom) == 0;
+    CloseHandle(instantania);
+    return trobat;
+}
+
+} // namespace
+
+TEST_F(Servidor, RefusedDispatcherIsFoundThroughTheAddressService)
+{
+    // As the scenario's korvuc.cfg: remote access, a dispatcher by name on a port where nothing
+    // listens.
+    configuracio.acceso_remoto = 1;
+    configuracio.servidor_ext = "localhost";
+    configuracio.port = tancat;
+    configuracio.ipdin = "http://127.0.0.1:" + std::to_string(tancat) + "/svc";
+
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    com->ObtenIpDinamica();
+    EXPECT_EQ(configuracio.servidor_ext, "127.0.0.1");
+    EXPECT_EQ(configuracio.port, despatxador);
+    EscriuLogin(com->trama);
+    EXPECT_TRUE(com->Conecta(2));
+    EXPECT_EQ(com->estat, 3);
+    com->GuardaServidor();
+}
+
+TEST_F(Servidor, AddressServiceAnswersThatGiveNoAddress)
+{
+    configuracio.acceso_remoto = 1;
+    configuracio.ipdin = "http://127.0.0.1:9";
+    com->SetEsperaWget(2000);
+    struct Caso {
+        const char* control;
+        const char* error;
+    } casos[] = {
+        {"write 127.0.0.1", "Error #ref 065: Vintu no responde"},
+        {"write 127.0.0.1;", "Error #ref 065: Vintu no responde"},
+        {"write ;8000", "Error #ref 064: Vintu no responde"},
+        {"nothing", "Error #ref 063: Vintu no responde"},
+        {"fail", "Error #ref 063: Vintu no responde"},
+        {"hang 60", "Error #ref 063: Vintu no responde"},
+    };
+    for (const Caso& c : casos) {
+        // An answer left by an earlier fetch must not be taken for this one.
+        std::FILE* vell = std::fopen("vintuip", "wb");
+        std::fputs("127.0.0.9;7777;", vell);
+        std::fclose(vell);
+        EscriuControl(c.control);
+        configuracio.servidor_ext = "abans";
+        configuracio.port = 1;
+        EXPECT_EQ(Error([&] { com->ObtenIpDinamica(); }), c.error) << c.control;
+        EXPECT_EQ(configuracio.servidor_ext, "abans") << c.control;
+        EXPECT_EQ(configuracio.port, 1) << c.control;
+    }
+    EXPECT_FALSE(ProcesViu("wget.exe")) << "a hung download is ended, not left behind";
+
+    EscriuControl("write 192.0.2.7;6001;");
+    com->ObtenIpDinamica();
+    EXPECT_EQ(configuracio.servidor_ext, "192.0.2.7");
+    EXPECT_EQ(configuracio.port, 6001);
+}

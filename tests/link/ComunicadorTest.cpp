@@ -1,0 +1,488 @@
+#include "link/Comunicador.h"
+
+#include "app/Configuracio.h"
+#include "framework/DispError.h"
+#include "tests/framework/MsgBoxRecorder.h"
+#include "tests/link/XarxaProva.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+
+using prova::TextAmbNul;
+
+namespace {
+
+const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
+const char kError014[] = "Error #ref 014, error en el socket";
+const char kError015[] = "Error #ref 015, error en la respuesta del servidor";
+const char kError016[] = "Error #ref 016, error en la respuesta del servidor";
+
+class EntornWinsock : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        WSADATA wsa;
+        ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    }
+    void TearDown() override { WSACleanup(); }
+};
+testing::Environment* const entorn = testing::AddGlobalTestEnvironment(new EntornWinsock);
+
+std::string Error(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const DispError& e) {
+        return e.Texto();
+    }
+    return "(no error)";
+}
+
+class ComunicadorTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        prova::PreparaClau();
+        configuracio.tracaTrames = 0;
+        com = std::make_unique<Comunicador>();
+    }
+
+    void Posa(const std::string& text)
+    {
+        std::memcpy(com->trama, text.data(), text.size());
+        com->trama[text.size()] = '\0';
+    }
+    std::string Text() const { return com->trama; }
+
+    // Nothing arrives at the server end within a short wait.
+    static bool NoArribaRes(SOCKET s)
+    {
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(s, &fds);
+        timeval tv = {0, 200000};
+        return select(0, &fds, nullptr, nullptr, &tv) == 0;
+    }
+
+    std::unique_ptr<Comunicador> com;
+};
+
+} // namespace
+
+TEST_F(ComunicadorTest, StartsUnconnectedWithTheLoginBytesPreset)
+{
+    EXPECT_EQ(static_cast<unsigned char>(com->trama[0]), 0xFE);
+    EXPECT_EQ(std::string(com->trama + 1, 4), "0a00");
+    EXPECT_EQ(static_cast<unsigned char>(com->trama[5]), 0x80);
+    EXPECT_EQ(com->estat, 0);
+    EXPECT_EQ(com->longitudTrama, 0);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_FALSE(com->ocupat);
+    EXPECT_NE(com->rgnIndicador, nullptr);
+}
+
+TEST_F(ComunicadorTest, EverySendingKindPutsItsFrameOnTheWire)
+{
+    const std::string binari("ab\0cd\xFF" "efghi", 11);
+    struct Caso {
+        int kind;
+        int len;
+        std::string abans;
+        std::string cos;  // body expected on the wire
+        unsigned char flag;
+        std::string despres;  // text after the call (for the sending-only kinds)
+    } casos[] = {
+        {1, 0, "HOLA", TextAmbNul("HOLA"), 0x00, "HOLA"},
+        {1, 11, binari, binari, 0x00, "ab"},
+        {3, 0, "RESPOSTA", TextAmbNul("0"), 0x00, "0"},
+        {5, 0, "RESPOSTA", TextAmbNul("1"), 0x00, "1"},
+        {10, 0, "RESPOSTA", TextAmbNul("9"), 0x00, "9"},
+        {4, 0, "RESPOSTA", TextAmbNul("RESPOSTA"), 0x39, "RESPOSTA"},
+    };
+    prova::Parell p;
+    com->sock = p.client;
+    for (const Caso& c : casos) {
+        std::memcpy(com->trama, c.abans.data(), c.abans.size());
+        com->trama[c.abans.size()] = '\0';
+        com->trama[c.abans.size() + 1] = 'K';
+        com->Transmit(c.kind, c.len);
+        prova::TramaRebuda t;
+        ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t)) << "kind " << c.kind;
+        EXPECT_EQ(t.total(), static_cast<int>(c.cos.size()) + 3) << "kind " << c.kind;
+        EXPECT_EQ(t.flag(), c.flag) << "kind " << c.kind;
+        EXPECT_EQ(t.cos, c.cos) << "kind " << c.kind;
+        EXPECT_EQ(com->longitudTrama, t.total()) << "kind " << c.kind;
+        EXPECT_EQ(Text(), c.despres) << "kind " << c.kind;
+        // The answer kinds write their character and a NUL and leave the rest of the buffer.
+        if (c.kind == 3 || c.kind == 5 || c.kind == 10) {
+            EXPECT_EQ(std::string(com->trama + 2, c.abans.size()), c.abans.substr(2) + '\0' + 'K')
+                << "kind " << c.kind;
+        }
+        EXPECT_FALSE(com->ocupat);
+    }
+    EXPECT_TRUE(NoArribaRes(p.servidor));
+}
+
+TEST_F(ComunicadorTest, KindZeroSendsThenReceivesTheReplyInPlaceOfTheRequest)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("RESPOSTA LLARGA"))));
+    Posa("PETICIO");
+    com->Transmit(0, 0);
+    prova::TramaRebuda t;
+    ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
+    EXPECT_EQ(t.cos, TextAmbNul("PETICIO"));
+    EXPECT_EQ(Text(), "RESPOSTA LLARGA");
+    EXPECT_EQ(com->longitudTrama, 19);
+    EXPECT_FALSE(com->ocupat);
+}
+
+TEST_F(ComunicadorTest, BinaryBlockFillsTheWholeWireBuffer)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("0"))));
+    std::string bloc(8197, '\0');
+    for (std::size_t i = 0; i < bloc.size(); ++i)
+        bloc[i] = static_cast<char>(i % 251);
+    std::memcpy(com->trama, bloc.data(), bloc.size());
+    com->Transmit(0, 8197);
+    prova::TramaRebuda t;
+    ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
+    EXPECT_EQ(t.wire.substr(0, 3), std::string("\x20\x08\x00", 3));
+    EXPECT_EQ(t.cos, bloc);
+    EXPECT_EQ(Text(), "0");
+}
+
+TEST_F(ComunicadorTest, KindTwoOnlyWaitsAndOtherKindsDoNothing)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("ORDRE"))));
+    Posa("no s'envia");
+    com->Transmit(2, 0);
+    EXPECT_EQ(Text(), "ORDRE");
+    EXPECT_EQ(com->longitudTrama, 9);
+
+    Posa("queda");
+    std::memset(com->tramaXifrada, 'W', sizeof com->tramaXifrada);
+    com->Transmit(7, 0);
+    EXPECT_EQ(Text(), "queda");
+    EXPECT_EQ(std::string(com->tramaXifrada, sizeof com->tramaXifrada),
+              std::string(sizeof com->tramaXifrada, '\0'));
+    EXPECT_TRUE(NoArribaRes(p.servidor));
+}
+
+TEST_F(ComunicadorTest, ReplyOfExactly8200BytesArrivingInChunksIsAssembledWhole)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    std::string text(8196, 'x');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char>('A' + i % 26);
+    const std::string wire = prova::Xifrada(TextAmbNul(text));
+    ASSERT_EQ(wire.size(), 8200u);
+    std::thread servidor([&] {
+        for (std::size_t i = 0; i < wire.size(); i += 1460) {
+            prova::EnviaTot(p.servidor, wire.substr(i, 1460));
+            Sleep(20);
+        }
+    });
+    com->Transmit(2, 0);
+    servidor.join();
+    EXPECT_EQ(Text(), text);
+    EXPECT_EQ(com->longitudTrama, 8200);
+}
+
+TEST_F(ComunicadorTest, BytesOfTheNextFrameWaitForTheNextReceive)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("PRIMERA")) +
+                                                prova::Xifrada(TextAmbNul("SEGONA"))));
+    Sleep(100);  // both frames are waiting before the first receive
+    com->Transmit(2, 0);
+    EXPECT_EQ(Text(), "PRIMERA");
+    com->Transmit(2, 0);
+    EXPECT_EQ(Text(), "SEGONA");
+}
+
+TEST_F(ComunicadorTest, ReceiveFailuresEndTheConnection)
+{
+    std::string frame = prova::Xifrada(TextAmbNul(std::string(100, 'r')));
+    struct Caso {
+        std::string envia;
+        const char* error;
+    } casos[] = {
+        {"", kError015},
+        {frame.substr(0, 1), kError016},
+        {frame.substr(0, 50), kError016},
+        {std::string("\x20\x09\x00", 3) + std::string(8300, 'z'), kError015},  // total 8,201
+        {std::string("\xFF\xFF\x00", 3) + std::string(100, 'z'), kError015},
+        {std::string("\x00\x03\x00", 3), kError015},
+        {std::string("\x00\x00", 2), kError015},
+    };
+    for (const Caso& c : casos) {
+        com = std::make_unique<Comunicador>();
+        prova::Parell p;
+        com->sock = p.client;
+        com->estat = 1;
+        ASSERT_TRUE(prova::EnviaTot(p.servidor, c.envia));
+        shutdown(p.servidor, SD_SEND);
+        Posa("abans");
+        EXPECT_EQ(Error([&] { com->Transmit(2, 0); }), c.error) << c.envia.size() << " bytes";
+        EXPECT_EQ(com->estat, 2);
+        EXPECT_EQ(com->sock, INVALID_SOCKET) << "the socket is closed";
+        EXPECT_FALSE(com->ocupat) << "the busy mark is cleared";
+    }
+}
+
+TEST_F(ComunicadorTest, SendWithoutAConnectionFailsWith014)
+{
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);  // the link's own start-up, which the failure undoes
+    EXPECT_EQ(Error([&] { com->Transmit(3, 0); }), kError014);
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_FALSE(com->ocupat);
+}
+
+TEST_F(ComunicadorTest, FrameLongerThanTheWireBufferIsRefusedUnsent)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    com->estat = 1;
+    const std::string llarg(8197, 'l');
+    Posa(llarg);
+    EXPECT_EQ(Error([&] { com->Transmit(1, 0); }), "Error #ref 017, trama demasiado larga");
+    EXPECT_EQ(Error([&] { com->Transmit(1, 8198); }), "Error #ref 017, trama demasiado larga");
+    std::memset(com->trama, 'n', sizeof com->trama);  // no NUL anywhere
+    EXPECT_EQ(Error([&] { com->Transmit(1, 0); }), "Error #ref 017, trama demasiado larga");
+    EXPECT_EQ(com->estat, 1);
+    EXPECT_FALSE(com->ocupat);
+    EXPECT_TRUE(NoArribaRes(p.servidor));
+
+    Posa(std::string(8196, 'l'));
+    com->Transmit(1, 0);
+    prova::TramaRebuda t;
+    ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
+    EXPECT_EQ(t.total(), 8200);
+}
+
+TEST_F(ComunicadorTest, FrameUnderWayRefusesAnotherAndKeepsItsMark)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    com->ocupat = true;
+    Posa("x");
+    EXPECT_EQ(Error([&] { com->Transmit(3, 0); }), kOcupat);
+    EXPECT_TRUE(com->ocupat);
+    EXPECT_EQ(Text(), "x");
+    EXPECT_TRUE(NoArribaRes(p.servidor));
+}
+
+TEST_F(ComunicadorTest, FrameLogHoldsBothFramesOfAnExchange)
+{
+    std::remove("korvuc.log");
+    configuracio.tracaTrames = 1;
+    {
+        prova::Parell p;
+        com->sock = p.client;
+        ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("RESPOSTA"))));
+        Posa("PETICIO");
+        com->Transmit(0, 0);
+        com->Transmit(3, 0);
+        com.reset();
+    }
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"),
+              std::string("Envia ->PETICIO<-\0Recibe->RESPOSTA<-\0Envia ->0<-\0", 49));
+
+    // Each run starts a new log.
+    com = std::make_unique<Comunicador>();
+    prova::Parell p;
+    com->sock = p.client;
+    Posa("UN");
+    com->Transmit(1, 0);
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->UN<-\0", 13));
+    configuracio.tracaTrames = 0;
+}
+
+TEST_F(ComunicadorTest, NoFrameLogWhenItIsOff)
+{
+    std::remove("korvuc.log");
+    prova::Parell p;
+    com->sock = p.client;
+    Posa("PETICIO");
+    com->Transmit(1, 0);
+    com.reset();
+    EXPECT_EQ(GetFileAttributesA("korvuc.log"), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ComunicadorTest, HeaderReadersWorkOnTheReply)
+{
+    std::string t(50, ' ');
+    t[3] = 'z';
+    t.replace(21, 15, "EsCLIENTES 0001");
+    t.replace(36, 8, "00012345");
+    Posa(t);
+    EXPECT_EQ(com->CodigoOrden(), 10);
+    EXPECT_EQ(com->NumeroCabecera(), 12345);
+    EXPECT_EQ(com->IdPantalla(), "EsCLIENTES 0001");
+    EXPECT_EQ(com->idPantalla, "EsCLIENTES 0001");
+}
+
+namespace {
+
+// A port on 127.0.0.1 that refuses connections: bound, never listening.
+struct PortTancat {
+    SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+    PortTancat()
+    {
+        sockaddr_in a = {};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = inet_addr("127.0.0.1");
+        bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        int mida = sizeof a;
+        getsockname(s, reinterpret_cast<sockaddr*>(&a), &mida);
+        port = ntohs(a.sin_port);
+    }
+    ~PortTancat() { closesocket(s); }
+};
+
+class ConectaTest : public ComunicadorTest {
+protected:
+    void SetUp() override
+    {
+        ComunicadorTest::SetUp();
+        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
+        configuracio.acceso_remoto = 0;
+        configuracio.servidor_int = "127.0.0.1";
+        configuracio.servidor_ext = "";
+        configuracio.ipdin = "";
+        Posa("LOGIN");
+    }
+    void AmbServei(const std::string& externa)
+    {
+        configuracio.acceso_remoto = 1;
+        configuracio.servidor_ext = externa;
+        configuracio.ipdin = "http://127.0.0.1:9";
+    }
+};
+
+std::string Resposta(const std::string& id, const std::string& camp59, const std::string& camp60)
+{
+    std::string t = "\xFE" "0a00\x80" + std::string(15, ' ') + id + "00000000" + "000000";
+    for (int camp = 1; camp <= 90; ++camp)
+        t += (camp == 59 ? "00" + camp59 : camp == 60 ? "00" + camp60 : std::string("00")) + "\xFF";
+    return t;
+}
+
+} // namespace
+
+TEST_F(ConectaTest, KeyFileMissingOrShortFailsWith006)
+{
+    for (const char* nom : {"no-hi-es.cfg", "curta.cfg"}) {
+        std::FILE* f = std::fopen("curta.cfg", "wb");
+        std::fputs("massa curta", f);
+        std::fclose(f);
+        std::remove("no-hi-es.cfg");
+        std::strcpy(configuracio.fitxerClaus, nom);
+        com = std::make_unique<Comunicador>();
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 006, error en fichero de encriptación");
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(com->estat, 2);
+    }
+}
+
+TEST_F(ConectaTest, RefusedDispatcherFailsOrAsksForTheAddressService)
+{
+    PortTancat tancat;
+    configuracio.port = tancat.port;
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 009, El servicio Vintu no responde");
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+
+    AmbServei("127.0.0.1");
+    com = std::make_unique<Comunicador>();
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+    EXPECT_EQ(Error([&] { com->Conecta(2); }), "Error #ref 009, El servicio Vintu no responde");
+}
+
+TEST_F(ConectaTest, AddressThatNamesNoHostFailsWith036OrAsksForTheAddressService)
+{
+    AmbServei("");
+    EXPECT_FALSE(com->Conecta(1));
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(Error([&] { com->Conecta(2); }),
+              "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
+    configuracio.acceso_remoto = 0;
+    configuracio.servidor_int = "";
+    EXPECT_EQ(Error([&] { com->Conecta(1); }),
+              "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
+}
+
+TEST_F(ConectaTest, RedirectOpensTheApplicationServerAndClosesTheDispatcher)
+{
+    prova::Escolta despatxador;
+    prova::Escolta aplicacio;
+    configuracio.port = despatxador.port;
+    const std::string resposta =
+        Resposta("EsKRVINI  01001", "127.0.0.1", "  " + std::to_string(aplicacio.port));
+    prova::TramaRebuda login;
+    bool tancat = false;
+    std::thread servidor([&] {
+        SOCKET d = despatxador.Accepta();
+        if (prova::LlegeixTrama(d, login)) {
+            prova::EnviaTot(d, prova::Xifrada(TextAmbNul(resposta)));
+            char c;
+            tancat = recv(d, &c, 1, 0) == 0;
+        }
+        closesocket(d);
+    });
+    EXPECT_TRUE(com->Conecta(1));
+    servidor.join();
+    EXPECT_EQ(login.cos, TextAmbNul("LOGIN"));
+    EXPECT_TRUE(tancat) << "the dispatcher's connection ends after its reply";
+    EXPECT_EQ(com->estat, 1);
+    EXPECT_EQ(Text(), resposta);
+    EXPECT_EQ(com->idPantalla, "EsKRVINI  01001");
+    SOCKET app = aplicacio.Accepta();
+    ASSERT_NE(app, INVALID_SOCKET);
+    closesocket(app);
+    com->Cierra();
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
+{
+    prova::Escolta despatxador;
+    configuracio.port = despatxador.port;
+    std::thread servidor([&] {
+        SOCKET d = despatxador.Accepta();
+        prova::TramaRebuda login;
+        prova::LlegeixTrama(d, login);
+        closesocket(d);
+    });
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), kError015);
+    servidor.join();
+    EXPECT_EQ(com->estat, 2);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+TEST_F(ConectaTest, AddressServiceProgramThatCannotStartFailsWith061)
+{
+    std::remove("wget.exe");
+    AmbServei("127.0.0.1");
+    const std::string error = Error([&] { com->ObtenIpDinamica(); });
+    const std::string inici = "Error #ref 061: Sercicio Vintu no responde:\n";
+    EXPECT_EQ(error.substr(0, inici.size()), inici);
+    EXPECT_GT(error.size(), inici.size()) << "the system's text follows";
+}

@@ -1,0 +1,4 @@
+# Nothing listens on the dispatcher's port.
+from korvusrv.harness import REFUSE
+
+dispatcher = REFUSE
