@@ -1,58 +1,83 @@
-// Program entry. For now it opens the main window with its caption and runs until it is
-// closed; start-up grows here as the screens arrive.
+// Program entry: start-up, the message loop and tear-down, and the last place where a failure
+// is caught and shown.
 #include "app/Configuracio.h"
+#include "app/FinestraInicial.h"
+#include "framework/Accelerators.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/Exception.h"
+#include "framework/MsgBox.h"
+#include "framework/MsgLoop.h"
+#include "framework/WinClass.h"
+#include "framework/WinMaker.h"
 #include "resources/ResourceIds.h"
+#include "screens/TopController.h"
 
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <exception>
+#include <new>
 #include <string>
+
+HINSTANCE instanciaPrograma = nullptr;
+
+// Set while the current screen wants its typed characters offered to message filters.
+unsigned char filtreCaracters = 0;
 
 namespace {
 
-LRESULT CALLBACK MainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+void SinMemoria()
 {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(w, msg, wp, lp);
+    throw Win::Exception("Out of memory", "");
+}
+
+[[noreturn]] void ExcepcionInesperada()
+{
+    Win::MsgBox::Show(nullptr, "Korvu", "Excepción inesperada", MB_ICONHAND);
+    std::abort();
+}
+
+int Arrenca(HINSTANCE instance)
+{
+    configuracio.Carrega("korvuc.cfg");
+
+    Win::WinClass classe("Korvuc", instance);
+    classe.SetIcons(IDI_PROGRAM);
+    classe.SetBgColor(244, 244, 244);
+    classe.Register();
+
+    Win::WinMaker maker("Korvuc", instance);
+    maker.SetExStyle(WS_EX_STATICEDGE);
+    maker.SetSize(400, 400);
+
+    TopController controlador;
+    const std::string titol = "Quorvanta - ver. " + configuracio.versio;
+    HWND principal = maker.Create(&controlador, titol.c_str());
+
+    const FinestraInicial f = FinestraInicial::Calcula(GetSystemMetrics(SM_CXMAXIMIZED),
+                                                       GetSystemMetrics(SM_CYMAXIMIZED),
+                                                       configuracio.autoLogin != 0);
+    MoveWindow(principal, f.x, f.y, f.ample, f.alt, TRUE);
+    ShowWindow(principal, SW_SHOWDEFAULT);
+    UpdateWindow(principal);
+
+    Win::Accelerators acceleradors;
+    Win::MsgLoop bucle(principal, acceleradors.Handle(), &filtreCaracters);
+    return bucle.Run();
 }
 
 } // namespace
 
-static int Arrenca(HINSTANCE instance)
-{
-    configuracio.Carrega("korvuc.cfg");
-
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = MainProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = CreateSolidBrush(RGB(244, 244, 244));
-    wc.lpszClassName = "Korvuc";
-    if (!RegisterClassExA(&wc))
-        throw "RegisterClass failed";
-    const std::string caption = "Quorvanta - ver. " + configuracio.versio;
-    HWND main = CreateWindowExA(WS_EX_STATICEDGE, "Korvuc", caption.c_str(), WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, 0, 550, 320, nullptr, nullptr, instance, nullptr);
-    if (!main)
-        return -1;
-    ShowWindow(main, SW_SHOWDEFAULT);
-    UpdateWindow(main);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    instanciaPrograma = instance;
+    std::set_new_handler(SinMemoria);
+    std::set_terminate(ExcepcionInesperada);
+
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
     try {
         return Arrenca(instance);
     } catch (const DispError& e) {
