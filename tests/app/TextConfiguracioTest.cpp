@@ -121,7 +121,10 @@ TEST(TextConfiguracio, EveryKeySetsItsMember)
         {"intermens=20;", "intermens", "20"},
         {"intermens=90;", "intermens", "90"},
         {"intermens=abc;", "intermens", "20"},
-        {"intermens=99999999999999;", "intermens", "2147483647"},
+        // The period in milliseconds still fits the timer's count.
+        {"intermens=2147483;", "intermens", "2147483"},
+        {"intermens=2147484;", "intermens", "2147483"},
+        {"intermens=99999999999999;", "intermens", "2147483"},
         {"acceso_remoto=si;", "acceso_remoto", "1"},
         {"acceso_remoto=no;", "acceso_remoto", "0"},
         {"acceso_remoto=;", "acceso_remoto", "0"},
