@@ -173,8 +173,9 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
 
 std::string TextConfiguracio::Reescriu(const std::string& text, const Canvis& canvis)
 {
+    // An empty value is written too: a login value cleared by the user reads back empty.
     auto substitueix = [](const std::optional<std::string>& valor) {
-        return valor && !valor->empty() && Escrivible(*valor);
+        return valor && Escrivible(*valor);
     };
     const bool port = canvis.port >= 1 && canvis.port <= 65535;
 

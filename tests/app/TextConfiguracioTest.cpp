@@ -284,8 +284,9 @@ TEST(TextConfiguracioReescriu, LoginValuesAreWrittenWhenGiven)
     TextConfiguracio::Canvis c;
     c.usuario = "eva";
     c.idioma = "En";
-    c.empresa = ""; // empty: left alone
     EXPECT_EQ(TextConfiguracio::Reescriu(abans, c), "usuario=eva;\r\nempresa=01;\r\nidioma=En;\r\n");
+    c.empresa = ""; // given empty: written empty
+    EXPECT_EQ(TextConfiguracio::Reescriu(abans, c), "usuario=eva;\r\nempresa=;\r\nidioma=En;\r\n");
 }
 
 TEST(TextConfiguracioReescriu, EveryLineSurvivesWholeAndTwoRewritesAgree)
