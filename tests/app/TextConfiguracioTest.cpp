@@ -129,6 +129,9 @@ TEST(TextConfiguracio, EveryKeySetsItsMember)
         {"acceso_remoto=no;", "acceso_remoto", "0"},
         {"acceso_remoto=;", "acceso_remoto", "0"},
         {"fuente_grid=pequeña;", "fuente_grid", "0"},
+        // The file is code page 1252: its "ñ" is the one byte 0xF1; the UTF-8 pair is another word.
+        {"fuente_grid=peque\xF1" "a;", "fuente_grid", "0"},
+        {"fuente_grid=peque\xC3\xB1" "a;", "fuente_grid", "1"},
         {"fuente_grid=grande;", "fuente_grid", "1"},
         {"so=windows;", "so", "1"},
         {"so=linux;", "so", "2"},
