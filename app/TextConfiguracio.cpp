@@ -2,6 +2,7 @@
 
 #include "framework/DispError.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 
@@ -153,7 +154,7 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
             carpeta(v.dirimport);
         } else if (clau == "intermens") {
             const int segons = DigitsInicials(valor);
-            v.intermens = segons < 20 ? 20 : segons;
+            v.intermens = segons < minIntermens ? minIntermens : std::min(segons, maxIntermens);
         } else if (clau == "acceso_remoto") {
             v.acceso_remoto = Si(valor);
         } else if (clau == "fuente_grid") {
@@ -172,8 +173,9 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
 
 std::string TextConfiguracio::Reescriu(const std::string& text, const Canvis& canvis)
 {
+    // An empty value is written too: a login value cleared by the user reads back empty.
     auto substitueix = [](const std::optional<std::string>& valor) {
-        return valor && !valor->empty() && Escrivible(*valor);
+        return valor && Escrivible(*valor);
     };
     const bool port = canvis.port >= 1 && canvis.port <= 65535;
 

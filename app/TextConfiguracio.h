@@ -52,6 +52,9 @@ public:
     static constexpr std::size_t maxClaus = 79;    // the key-file name lives in an 80-byte field
     static constexpr std::size_t maxServidor = 100;
     static constexpr std::size_t maxGrupo = 15;
+    // The refresh timer counts intermens x 1000 milliseconds in a signed 32-bit number.
+    static constexpr int minIntermens = 20;
+    static constexpr int maxIntermens = 2147483647 / 1000;
 
     // Applies every line of the file's text to the values; throws DispError on a bad line.
     static void Aplica(const std::string& text, const std::string& dirActual, Valors& valors);

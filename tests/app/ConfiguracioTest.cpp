@@ -462,6 +462,16 @@ TEST_F(ConfiguracioTest, DesaWritesRemoteAccessAndTheStoredLogin)
     EXPECT_NE(Llegeix("korvuc.cfg").find("acceso_remoto=si;"), std::string::npos);
 }
 
+TEST_F(ConfiguracioTest, DesaWritesALoginValueTheUserCleared)
+{
+    Configuracio c;
+    Carrega(c, "dirdocs=docs;\r\nusuario=ana;\r\nempresa=01;\r\nidioma=Es;\r\n");
+    // The login screen was filled with the file's values; the user emptied the user name.
+    c.usuario = "";
+    ASSERT_TRUE(c.Desa("S", "ana", "01", "Es", "", 0));
+    EXPECT_EQ(Llegeix("korvuc.cfg"), "dirdocs=docs;\r\nusuario=;\r\nempresa=01;\r\nidioma=Es;\r\n");
+}
+
 TEST_F(ConfiguracioTest, DesaFailsWithoutHarmWhenAFileIsHeld)
 {
     Configuracio c;

@@ -121,11 +121,17 @@ TEST(TextConfiguracio, EveryKeySetsItsMember)
         {"intermens=20;", "intermens", "20"},
         {"intermens=90;", "intermens", "90"},
         {"intermens=abc;", "intermens", "20"},
-        {"intermens=99999999999999;", "intermens", "2147483647"},
+        // The period in milliseconds still fits the timer's count.
+        {"intermens=2147483;", "intermens", "2147483"},
+        {"intermens=2147484;", "intermens", "2147483"},
+        {"intermens=99999999999999;", "intermens", "2147483"},
         {"acceso_remoto=si;", "acceso_remoto", "1"},
         {"acceso_remoto=no;", "acceso_remoto", "0"},
         {"acceso_remoto=;", "acceso_remoto", "0"},
         {"fuente_grid=pequeña;", "fuente_grid", "0"},
+        // The file is code page 1252: its "ñ" is the one byte 0xF1; the UTF-8 pair is another word.
+        {"fuente_grid=peque\xF1" "a;", "fuente_grid", "0"},
+        {"fuente_grid=peque\xC3\xB1" "a;", "fuente_grid", "1"},
         {"fuente_grid=grande;", "fuente_grid", "1"},
         {"so=windows;", "so", "1"},
         {"so=linux;", "so", "2"},
@@ -281,8 +287,9 @@ TEST(TextConfiguracioReescriu, LoginValuesAreWrittenWhenGiven)
     TextConfiguracio::Canvis c;
     c.usuario = "eva";
     c.idioma = "En";
-    c.empresa = ""; // empty: left alone
     EXPECT_EQ(TextConfiguracio::Reescriu(abans, c), "usuario=eva;\r\nempresa=01;\r\nidioma=En;\r\n");
+    c.empresa = ""; // given empty: written empty
+    EXPECT_EQ(TextConfiguracio::Reescriu(abans, c), "usuario=eva;\r\nempresa=;\r\nidioma=En;\r\n");
 }
 
 TEST(TextConfiguracioReescriu, EveryLineSurvivesWholeAndTwoRewritesAgree)
