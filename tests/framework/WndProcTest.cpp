@@ -230,6 +230,36 @@ TEST(WndProc, DispErrorInCreateHandlerLeavesCreateAndNoWindowStays)
     EXPECT_EQ(rec.Boxes()[0].text, "Error #ref 001, cargando pantalla inicial");
 }
 
+// The create handler tells another window something (as a field taking the focus tells the
+// screen), and that window's handler fails: the creation fails with that error, and no window
+// is left bound to the controller the caller then lets go.
+TEST(WndProc, FailureOfAnotherHandlerDuringCreateLeavesNoWindow)
+{
+    MsgBoxRecorder rec;
+    TestWindow screen;
+    screen.ctrl.before = [](const std::string& name) {
+        if (name == "OnUserMessage")
+            throw DispError("Error #ref 001, cargando pantalla inicial");
+    };
+    RecordingController ctrl;
+    ctrl.before = [&screen](const std::string& name) {
+        if (name == "OnCreate")
+            SendMessageA(screen.hwnd, WM_USER + 1, 0, 0);
+    };
+    Win::WinMaker maker(TestClassName(), GetModuleHandleA(nullptr));
+    EXPECT_THROW(maker.Create(&ctrl, "creació interrompuda"), DispError);
+    const HWND made = ctrl.Window();
+    ASSERT_NE(made, nullptr);
+    EXPECT_FALSE(IsWindow(made));
+    EXPECT_EQ(ctrl.calls.back(), "OnDestroy");
+    ASSERT_EQ(rec.Boxes().size(), 1u);
+    EXPECT_FALSE(Win::PendingException::Waiting());
+    if (IsWindow(made)) {
+        ctrl.before = nullptr;
+        DestroyWindow(made);
+    }
+}
+
 TEST(WndProc, ExitExceptionPassesWithoutABox)
 {
     MsgBoxRecorder rec;
