@@ -23,8 +23,14 @@ HWND WinMaker::Make(const char* title, void* parameter)
 {
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), title, style_, x_, y_, width_, height_, parent_,
                                 menu_, instance_, parameter);
-    // A failure of the create handler aborted the creation; it is the one to report.
-    PendingException::Rethrow();
+    // A failure of the create handler aborted the creation; it is the one to report. A failure
+    // of some other handler run meanwhile fails the creation too: the window goes, so that none
+    // is left bound to a controller that the caller is about to let go.
+    if (PendingException::Waiting()) {
+        if (hwnd)
+            DestroyWindow(hwnd);
+        PendingException::Rethrow();
+    }
     return hwnd;
 }
 

@@ -100,6 +100,24 @@ bool Route(Controller* c, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
     }
 }
 
+// Showing a failure must not throw out of a window procedure either: the text is copied, and
+// memory may be what ran out.
+void Report(const char* text) noexcept
+{
+    try {
+        ErrorBox::Show(text);
+    } catch (...) {
+    }
+}
+
+void Report(const DispError& e) noexcept
+{
+    try {
+        ErrorBox::Show(e.Texto());
+    } catch (...) {
+    }
+}
+
 } // namespace
 
 LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -123,14 +141,14 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return result;
     } catch (const DispError& e) {
         // Shown here, then handed on to whoever made the system call that brought the message.
-        ErrorBox::Show(e.Texto());
+        Report(e);
         PendingException::Keep(std::current_exception());
         return msg == WM_CREATE ? -1 : 0;
     } catch (const ExitException&) {
         PendingException::Keep(std::current_exception());
         return msg == WM_CREATE ? -1 : 0;
     } catch (...) {
-        ErrorBox::Show("Internal Error:\nFailure to initialize.");
+        Report("Internal Error:\nFailure to initialize.");
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -199,14 +217,14 @@ LRESULT CALLBACK SubProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             break;
         }
     } catch (const DispError& e) {
-        ErrorBox::Show(e.Texto());
+        Report(e);
     } catch (const ExitException&) {
         PendingException::Keep(std::current_exception());
         return 0;
     } catch (...) {
         char text[40];
         std::snprintf(text, sizeof text, "Error interno:\nPunto:%i, %x", point, static_cast<unsigned>(wp));
-        ErrorBox::Show(text);
+        Report(text);
     }
     // A handler that destroyed its own control leaves nothing for the old procedure to do.
     if (!IsWindow(own))

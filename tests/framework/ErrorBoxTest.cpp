@@ -75,9 +75,24 @@ BOOL CALLBACK FindText(HWND child, LPARAM)
     return TRUE;
 }
 
+// Only this thread's box: another program on the same display may show one with the same
+// caption at the same time.
+BOOL CALLBACK FindOwnBox(HWND hwnd, LPARAM found)
+{
+    char cls[16] = {};
+    char caption[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (lstrcmpA(cls, "#32770") != 0 || lstrcmpA(caption, "Korvuc Error") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
 void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND box = FindWindowA("#32770", "Korvuc Error");
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnBox, reinterpret_cast<LPARAM>(&box));
     if (!box)
         return;
     char caption[64] = {};
@@ -88,11 +103,39 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     seen.closed = true;
 }
+
+// A box of someone else with the same caption, above every other window, for as long as it lives.
+struct OtherBox {
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+
+    OtherBox() { WaitForSingleObject(ready, 10000); }
+    ~OtherBox()
+    {
+        SetEvent(done);
+        WaitForSingleObject(thread, 10000);
+        CloseHandle(thread);
+        CloseHandle(done);
+        CloseHandle(ready);
+    }
+    static DWORD WINAPI Run(void* p)
+    {
+        auto* self = static_cast<OtherBox*>(p);
+        HWND box = CreateWindowExA(WS_EX_TOPMOST, "#32770", "Korvuc Error", WS_POPUP, 0, 0, 50, 50, nullptr,
+                                   nullptr, nullptr, nullptr);
+        SetEvent(self->ready);
+        WaitForSingleObject(self->done, INFINITE);
+        DestroyWindow(box);
+        return 0;
+    }
+};
 } // namespace
 
 TEST(ErrorBox, RealMessageBoxIsShownAndClosed)
 {
     ASSERT_EQ(Win::MsgBox::SetHook(nullptr), nullptr);
+    OtherBox other;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseBox);
     ASSERT_NE(timer, 0u);
     Win::ErrorBox::Show("Error #ref 030, error abriendo fichero de configuración");

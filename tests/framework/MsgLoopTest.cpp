@@ -330,6 +330,7 @@ TEST(WinMaker, TopLevelWindowStylesAndMenuFromResources)
     } catch (const Win::Exception& e) {
         EXPECT_EQ(e.Message(), "Cannot load menu from resources");
         EXPECT_EQ(e.Context(), "");
+        EXPECT_EQ(e.Code(), static_cast<unsigned long>(ERROR_RESOURCE_NAME_NOT_FOUND)) << "the system's last error";
     }
 }
 

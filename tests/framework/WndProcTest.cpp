@@ -230,6 +230,36 @@ TEST(WndProc, DispErrorInCreateHandlerLeavesCreateAndNoWindowStays)
     EXPECT_EQ(rec.Boxes()[0].text, "Error #ref 001, cargando pantalla inicial");
 }
 
+// The create handler tells another window something (as a field taking the focus tells the
+// screen), and that window's handler fails: the creation fails with that error, and no window
+// is left bound to the controller the caller then lets go.
+TEST(WndProc, FailureOfAnotherHandlerDuringCreateLeavesNoWindow)
+{
+    MsgBoxRecorder rec;
+    TestWindow screen;
+    screen.ctrl.before = [](const std::string& name) {
+        if (name == "OnUserMessage")
+            throw DispError("Error #ref 001, cargando pantalla inicial");
+    };
+    RecordingController ctrl;
+    ctrl.before = [&screen](const std::string& name) {
+        if (name == "OnCreate")
+            SendMessageA(screen.hwnd, WM_USER + 1, 0, 0);
+    };
+    Win::WinMaker maker(TestClassName(), GetModuleHandleA(nullptr));
+    EXPECT_THROW(maker.Create(&ctrl, "creació interrompuda"), DispError);
+    const HWND made = ctrl.Window();
+    ASSERT_NE(made, nullptr);
+    EXPECT_FALSE(IsWindow(made));
+    EXPECT_EQ(ctrl.calls.back(), "OnDestroy");
+    ASSERT_EQ(rec.Boxes().size(), 1u);
+    EXPECT_FALSE(Win::PendingException::Waiting());
+    if (IsWindow(made)) {
+        ctrl.before = nullptr;
+        DestroyWindow(made);
+    }
+}
+
 TEST(WndProc, ExitExceptionPassesWithoutABox)
 {
     MsgBoxRecorder rec;
@@ -395,4 +425,43 @@ TEST(SubProc, ExitExceptionIsKeptForTheLoopWithoutABox)
     ASSERT_TRUE(Win::PendingException::Waiting());
     EXPECT_THROW(Win::PendingException::Rethrow(), Win::ExitException);
     EXPECT_FALSE(Win::PendingException::Waiting());
+}
+
+// Showing the error can itself fail (memory may be what ran out): that failure must stay inside
+// the procedures too, which then go on as they would have after the box.
+TEST(SubProc, FailureWhileShowingAnErrorStaysInsideTheProcedures)
+{
+    struct FailingBox {
+        Win::MsgBox::Hook previous = Win::MsgBox::SetHook(
+            [](HWND, const char*, const char*, UINT) -> int { throw Win::Exception("Out of memory", "", 8); });
+        ~FailingBox() { Win::MsgBox::SetHook(previous); }
+    } failing;
+
+    SubclassedEdit s;
+    s.ctrl.before = [](const std::string& name) {
+        if (name == "OnChar")
+            throw std::runtime_error("x");
+    };
+    SendMessageA(s.edit, WM_CHAR, 'A', 0x001E0001);
+    s.ctrl.before = [](const std::string& name) {
+        if (name == "OnChar")
+            throw DispError("Error #ref 070, camp");
+    };
+    SendMessageA(s.edit, WM_CHAR, 'B', 0x00300001);
+    EXPECT_EQ(s.Text(), "AB");
+
+    TestWindow w;
+    w.ctrl.before = [](const std::string& name) {
+        if (name == "OnTimer")
+            throw DispError("Error #ref 099, prova");
+        if (name == "OnClose")
+            throw std::runtime_error("x");
+    };
+    Win::MsgLoop loop(w.hwnd, nullptr);
+    PostMessageA(w.hwnd, WM_TIMER, 1, 0);
+    EXPECT_THROW(loop.Run(), DispError);
+    PostMessageA(w.hwnd, WM_CLOSE, 0, 0);
+    PostQuitMessage(0);
+    EXPECT_EQ(loop.Run(), 0);
+    EXPECT_FALSE(IsWindow(w.hwnd)) << "after the failed close the default procedure destroyed the window";
 }
