@@ -161,7 +161,8 @@ TEST_F(Servidor, ReplyInSmallChunksIsAssembled)
     Entra();
     com->Transmit(0, 0);
     EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
-    EXPECT_EQ(com->longitudTrama, 50 + 90 * 3 + 4);
+    EXPECT_EQ(com->longitudTrama, static_cast<int>(std::strlen(com->trama)) + 4);
+    com->Transmit(1, 0);  // back to the server, which compares it byte for byte
     com->Cierra();
 }
 
@@ -174,6 +175,7 @@ TEST_F(Servidor, ReplyOfExactly8200Bytes)
     EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
     // The server ends the text with a run of 'z' up to the last byte.
     EXPECT_EQ(std::string(com->trama + 8186, 10), std::string(10, 'z'));
+    com->Transmit(1, 0);  // back to the server, which compares it byte for byte
     com->Cierra();
 }
 
