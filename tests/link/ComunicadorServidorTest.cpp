@@ -19,22 +19,14 @@
 
 namespace {
 
+using prova::Error;
+
 const char kPassword[] = "s3creta";
 
 int Port(const char* nom)
 {
     const char* valor = std::getenv(nom);
     return valor ? std::atoi(valor) : 0;
-}
-
-std::string Error(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const DispError& e) {
-        return e.Texto();
-    }
-    return "(no error)";
 }
 
 // The login request as the login screen writes it: fixed header, 90 fields of "00", and the

@@ -17,6 +17,8 @@ using prova::TextAmbNul;
 
 namespace {
 
+using prova::Error;
+
 const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
 const char kError014[] = "Error #ref 014, error en el socket";
 const char kError015[] = "Error #ref 015, error en la respuesta del servidor";
@@ -32,16 +34,6 @@ public:
     void TearDown() override { WSACleanup(); }
 };
 testing::Environment* const entorn = testing::AddGlobalTestEnvironment(new EntornWinsock);
-
-std::string Error(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const DispError& e) {
-        return e.Texto();
-    }
-    return "(no error)";
-}
 
 class ComunicadorTest : public testing::Test {
 protected:
