@@ -316,6 +316,8 @@ TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
     ASSERT_TRUE(RemoveDirectoryA("korvuc.log"));
     Posa("SEGON");
     com->Transmit(1, 0);
+    // Readable at once by others while the link keeps it open.
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
     com.reset();
     configuracio.tracaTrames = 0;
 
