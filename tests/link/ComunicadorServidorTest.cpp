@@ -233,7 +233,8 @@ void EscriuControl(const std::string& linia)
     std::fclose(f);
 }
 
-bool ProcesViu(const char* nom)
+// A process of that name started by this one: other tests run the same stand-in meanwhile.
+bool FillViu(const char* nom)
 {
     HANDLE instantania = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (instantania == INVALID_HANDLE_VALUE)
@@ -241,8 +242,9 @@ bool ProcesViu(const char* nom)
     PROCESSENTRY32 p = {};
     p.dwSize = sizeof p;
     bool trobat = false;
+    const DWORD jo = GetCurrentProcessId();
     for (BOOL hi = Process32First(instantania, &p); hi && !trobat; hi = Process32Next(instantania, &p))
-        trobat = lstrcmpiA(p.szExeFile, nom) == 0;
+        trobat = p.th32ParentProcessID == jo && lstrcmpiA(p.szExeFile, nom) == 0;
     CloseHandle(instantania);
     return trobat;
 }
@@ -297,7 +299,7 @@ TEST_F(Servidor, AddressServiceAnswersThatGiveNoAddress)
         EXPECT_EQ(configuracio.servidor_ext, "abans") << c.control;
         EXPECT_EQ(configuracio.port, 1) << c.control;
     }
-    EXPECT_FALSE(ProcesViu("wget.exe")) << "a hung download is ended, not left behind";
+    EXPECT_FALSE(FillViu("wget.exe")) << "a hung download is ended, not left behind";
 
     EscriuControl("write 192.0.2.7;6001;");
     com->ObtenIpDinamica();
