@@ -11,10 +11,13 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 using prova::TextAmbNul;
 
 namespace {
+
+using prova::Error;
 
 const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
 const char kError014[] = "Error #ref 014, error en el socket";
@@ -31,16 +34,6 @@ public:
     void TearDown() override { WSACleanup(); }
 };
 testing::Environment* const entorn = testing::AddGlobalTestEnvironment(new EntornWinsock);
-
-std::string Error(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const DispError& e) {
-        return e.Texto();
-    }
-    return "(no error)";
-}
 
 class ComunicadorTest : public testing::Test {
 protected:
@@ -311,6 +304,31 @@ TEST_F(ComunicadorTest, FrameLogHoldsBothFramesOfAnExchange)
     configuracio.tracaTrames = 0;
 }
 
+TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
+{
+    std::remove("korvuc.log");
+    ASSERT_TRUE(CreateDirectoryA("korvuc.log", nullptr));
+    configuracio.tracaTrames = 1;
+    prova::Parell p;
+    com->sock = p.client;
+    Posa("PRIMER");
+    com->Transmit(1, 0);
+    ASSERT_TRUE(RemoveDirectoryA("korvuc.log"));
+    Posa("SEGON");
+    com->Transmit(1, 0);
+    // Readable at once by others while the link keeps it open.
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
+    com.reset();
+    configuracio.tracaTrames = 0;
+
+    prova::TramaRebuda t;
+    ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
+    EXPECT_EQ(t.cos, TextAmbNul("PRIMER")) << "the frame goes out although it was not logged";
+    ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
+    EXPECT_EQ(t.cos, TextAmbNul("SEGON"));
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
+}
+
 TEST_F(ComunicadorTest, NoFrameLogWhenItIsOff)
 {
     std::remove("korvuc.log");
@@ -461,6 +479,87 @@ TEST_F(ConectaTest, RedirectOpensTheApplicationServerAndClosesTheDispatcher)
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
+namespace {
+
+// One dispatcher connection: takes the login, answers with `resposta` and waits for the close.
+class DespatxadorDUnCop {
+public:
+    explicit DespatxadorDUnCop(const std::string& resposta)
+        : fil_([this, resposta] {
+              SOCKET d = escolta_.Accepta();
+              prova::TramaRebuda login;
+              if (prova::LlegeixTrama(d, login)) {
+                  prova::EnviaTot(d, prova::Xifrada(TextAmbNul(resposta)));
+                  char c;
+                  recv(d, &c, 1, 0);
+              }
+              closesocket(d);
+          })
+    {
+    }
+    ~DespatxadorDUnCop() { fil_.join(); }
+    int Port() const { return escolta_.port; }
+
+private:
+    prova::Escolta escolta_;
+    std::thread fil_;
+};
+
+} // namespace
+
+TEST_F(ConectaTest, OnlyCharacters2To7OfTheIdentifierTellARedirect)
+{
+    // A redirect here names no application server, so it ends in #039 with the state untouched;
+    // a direct answer ends with state 3. A shorter identifier is cut by a NUL.
+    struct Caso {
+        std::string id;
+        bool redireccio;
+    } casos[] = {
+        {"EsKRVINI  01001", true},
+        {"FrKRVINIxyz9999", true},
+        {"EsKRVINO  01001", false},
+        {"EsKRVMEN  01001", false},
+        {"ESkrvini  01001", false},
+        {"EsKRVIN", false},
+        {"E", false},
+        {"", false},
+    };
+    for (const Caso& c : casos) {
+        std::string id = c.id;
+        id.resize(15, '\0');
+        std::string resposta = Resposta(id, "error", "0");
+        com = std::make_unique<Comunicador>();
+        Posa("LOGIN");
+        std::string error;
+        {
+            DespatxadorDUnCop despatxador(resposta);
+            configuracio.port = despatxador.Port();
+            error = Error([&] { EXPECT_TRUE(com->Conecta(1)); });
+        }
+        if (c.redireccio) {
+            EXPECT_EQ(error, "Error #ref 039, servidor no disponible") << c.id;
+            EXPECT_EQ(com->estat, 0) << c.id;
+        } else {
+            EXPECT_EQ(error, "(no error)") << c.id;
+            EXPECT_EQ(com->estat, 3) << c.id;
+        }
+        EXPECT_EQ(com->idPantalla, c.id);
+        EXPECT_EQ(com->sock, INVALID_SOCKET) << c.id;
+    }
+}
+
+TEST_F(ConectaTest, ApplicationServerThatNamesNoHostFailsWithTheWindowsText)
+{
+    DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", "", "4000"));
+    configuracio.port = despatxador.Port();
+    const std::string error = Error([&] { com->Conecta(1); });
+    const std::string inici = "Error ref. #011, cod. 11001 ";
+    EXPECT_EQ(error.substr(0, inici.size()), inici);
+    EXPECT_GT(error.size(), inici.size()) << "the system's text follows";
+    EXPECT_EQ(com->estat, 0);
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
 TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
 {
     prova::Escolta despatxador;
@@ -475,6 +574,62 @@ TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
     servidor.join();
     EXPECT_EQ(com->estat, 2);
     EXPECT_EQ(com->sock, INVALID_SOCKET);
+}
+
+namespace {
+
+std::vector<std::string> Linies(const std::string& text)
+{
+    std::vector<std::string> linies;
+    std::size_t inici = 0;
+    while (inici < text.size()) {
+        std::size_t fi = text.find('\n', inici);
+        if (fi == std::string::npos)
+            fi = text.size();
+        std::string linia = text.substr(inici, fi - inici);
+        if (!linia.empty() && linia.back() == '\r')
+            linia.pop_back();
+        linies.push_back(linia);
+        inici = fi + 1;
+    }
+    return linies;
+}
+
+} // namespace
+
+TEST_F(ConectaTest, StoredServerIsTheAddressInUseAndNothingElseOfTheLogin)
+{
+    const std::string fitxer = "acceso_remoto=si;\r\nservidor_int=10.0.0.5;\r\n"
+                               "servidor_ext=viejo;\r\nport=01000;\r\nusuario=pep;\r\n"
+                               "empresa=02;\r\nidioma=Ca;\r\n";
+    struct Caso {
+        int remot;
+        const char* servidor;
+    } casos[] = {{0, "10.0.0.5"}, {1, "192.0.2.9"}};
+    for (const Caso& c : casos) {
+        std::FILE* f = std::fopen("korvuc.cfg", "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs(fitxer.c_str(), f);
+        std::fclose(f);
+        configuracio.acceso_remoto = static_cast<unsigned char>(c.remot);
+        configuracio.servidor_int = "10.0.0.5";
+        configuracio.servidor_ext = "192.0.2.9";
+        configuracio.port = 6000;
+        configuracio.usuario = "ana";
+        configuracio.empresa = "01";
+        configuracio.idioma = "Es";
+        com->GuardaServidor();
+        // Only the server lines change: the login values and the remote-access line are
+        // passed empty, so they stay as the file had them.
+        const std::vector<std::string> esperat = {
+            "acceso_remoto=si;", "servidor_int=10.0.0.5;",
+            std::string("servidor_ext=") + c.servidor + ";", "port=06000;", "usuario=pep;",
+            "empresa=02;", "idioma=Ca;"};
+        EXPECT_EQ(Linies(prova::LlegeixFitxer("korvuc.cfg")), esperat) << "remote " << c.remot;
+        EXPECT_EQ(prova::LlegeixFitxer("korvuc.cfg.sav"), fitxer);
+        EXPECT_EQ(configuracio.acceso_remoto, c.remot);
+    }
+    configuracio.acceso_remoto = 0;
 }
 
 TEST_F(ConectaTest, AddressServiceProgramThatCannotStartFailsWith061)

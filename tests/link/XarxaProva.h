@@ -5,6 +5,7 @@
 // drives itself, and frame reading and writing with the client's own key table. Every
 // receive of the test side is bounded in time, so a fault never hangs the run.
 
+#include "framework/DispError.h"
 #include "link/Trama.h"
 #include "link/Xifrat.h"
 
@@ -14,12 +15,24 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace prova {
 
 constexpr DWORD kEsperaMs = 5000;
+
+// The text of the DispError that f throws, or "(no error)".
+inline std::string Error(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const DispError& e) {
+        return e.Texto();
+    }
+    return "(no error)";
+}
 
 inline void LimitaEspera(SOCKET s, DWORD ms = kEsperaMs)
 {

@@ -223,6 +223,7 @@ TEST(Xifrat, MatchesTheTestServersKnownAnswers)
         const std::vector<unsigned char> esperat = DeHex(xifrat.data());
         const int t = std::atoi(total);
         ASSERT_EQ(static_cast<std::size_t>(t), cos.size() + 3);
+        ASSERT_EQ(esperat.size(), cos.size() + 3) << "total " << t;
 
         std::vector<char> text(Trama::kMidaText, 0);
         std::memcpy(text.data(), cos.data(), cos.size());

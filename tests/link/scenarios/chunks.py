@@ -9,6 +9,8 @@ def dispatcher(conn):
 
 def app(conn):
     link_common.first_app_frame(conn)
-    wire = conn.wire_text(frames.reply(link_common.MENU))
+    text = frames.reply(link_common.MENU, {1: b"00hola", 90: b"10" + bytes(range(1, 255))})
+    wire = conn.wire_text(text)
     conn.send_raw(wire, chunks=[1, 1, 1, 2, 3, 5, 8, 13, 21, 34], delay=0.02)
+    link_common.expect_echo(conn, text)
     conn.expect_closed()

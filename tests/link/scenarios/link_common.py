@@ -32,3 +32,11 @@ def first_app_frame(conn):
     conn.check(frame.body == sent + b"\0",
                "the first frame is not the dispatcher's reply followed by its NUL")
     conn.check(frame.total == len(sent) + 4, "total %d for a text of %d" % (frame.total, len(sent)))
+
+
+def expect_echo(conn, text):
+    """The client sends back, unchanged, the reply text it assembled."""
+    echo = conn.expect_frame()
+    conn.check(echo == text, "the reply came back as %d bytes differing from byte %s" % (
+        len(echo), next((i for i, (a, b) in enumerate(zip(echo, text)) if a != b),
+                        min(len(echo), len(text)))))

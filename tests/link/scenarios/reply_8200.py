@@ -15,4 +15,5 @@ def app(conn):
     wire = conn.wire_text(text)
     conn.check(len(wire) == 8200, "the frame is %d bytes" % len(wire))
     conn.send_raw(wire, chunks=1460, delay=0.01)
+    link_common.expect_echo(conn, text)
     conn.expect_closed()

@@ -414,9 +414,9 @@ def _load_scenario(path):
     folder = os.path.dirname(path)
     if folder not in sys.path:
         sys.path.insert(0, folder)
-    spec = importlib.util.spec_from_file_location("korvu_scenario", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("korvu_scenario", path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
