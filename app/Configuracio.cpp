@@ -38,19 +38,6 @@ bool AsseguraCarpeta(const std::string& carpeta)
     return Existeix(carpeta) || CreateDirectoryA(carpeta.c_str(), nullptr);
 }
 
-std::string TextErrorSistema(DWORD codi)
-{
-    char* text = nullptr;
-    const DWORD mida = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, codi, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                      reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string resultat = mida && text ? std::string(text, mida) : std::string();
-    if (text)
-        LocalFree(text);
-    return resultat;
-}
-
 bool LlegeixFitxer(const std::string& nom, std::string& text)
 {
     std::FILE* f = std::fopen(nom.c_str(), "rb");
@@ -152,7 +139,7 @@ void Configuracio::Carrega(const char* fitxer)
         recursos = LoadLibraryA(entorn.biblioteca.c_str());
 
         if (!AsseguraCarpeta(dirdocs)) {
-            const std::string sistema = TextErrorSistema(GetLastError());
+            const std::string sistema = Configuracio::TextErrorSistema(GetLastError());
             Win::MsgBox::Show(nullptr, sistema.c_str(), "Error", MB_ICONINFORMATION);
             throw DispError("Error #ref 035_1, error en carpeta de documentos: " + dirdocs);
         }
@@ -347,6 +334,19 @@ bool Configuracio::Desa(const std::string& acces, const std::string& usuarioNou,
         return false;
     }
     return true;
+}
+
+std::string Configuracio::TextErrorSistema(unsigned long codi)
+{
+    char* text = nullptr;
+    const DWORD mida = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, codi, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                      reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string resultat = mida && text ? std::string(text, mida) : std::string();
+    if (text)
+        LocalFree(text);
+    return resultat;
 }
 
 std::string Configuracio::FormataErrorWindows(const std::string& ref)

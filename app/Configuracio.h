@@ -38,6 +38,8 @@ public:
     bool Desa(const std::string& acces, const std::string& usuario, const std::string& empresa,
               const std::string& idioma, const std::string& servidorExt, int port);
     static std::string FormataErrorWindows(const std::string& ref);
+    // The system's message for an error code; empty when it has none.
+    static std::string TextErrorSistema(unsigned long codi);
 
     // Transmission semaphore (take = 1 takes it, anything else gives it back) and client log.
     bool EstatTransmissio(unsigned char take);

@@ -11,11 +11,8 @@ namespace {
 // back to the queue: the loop that must end on it is further out.
 bool TakeWaiting(MSG& msg, HWND hwnd)
 {
-    const BOOL got = PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE);
-    if (got == 0)
+    if (!PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE))
         return false;
-    if (got == -1)
-        throw Exception("Error in the Windows peek message loop", "");
     if (msg.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(msg.wParam));
         return false;

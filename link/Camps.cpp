@@ -1,12 +1,13 @@
 #include "link/Camps.h"
 
 #include "framework/DispError.h"
+#include "link/Trama.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr char kSeparador = static_cast<char>(0xFF);
+constexpr char kSeparador = static_cast<char>(Trama::kSeparador);
 
 // Start of field n, or null when the record has fewer than n fields (or n is below 1).
 const char* IniciCamp(const char* record, int n)

@@ -52,18 +52,6 @@ const char* Registre(const char* text)
     return text + Trama::kIniciRegistre;
 }
 
-std::string TextSistema(DWORD codi)
-{
-    char* text = nullptr;
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, codi, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                   reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string resultat = n && text ? std::string(text, n) : std::to_string(codi);
-    if (text)
-        LocalFree(text);
-    return resultat;
-}
 
 } // namespace
 
@@ -316,7 +304,9 @@ void Comunicador::ObtenIpDinamica()
         if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &inici, &proces)) {
             const DWORD codi = GetLastError();
-            throw DispError("Error #ref 061: Sercicio Vintu no responde:\n" + TextSistema(codi));
+            const std::string sistema = Configuracio::TextErrorSistema(codi);
+            throw DispError("Error #ref 061: Sercicio Vintu no responde:\n"
+                            + (sistema.empty() ? std::to_string(codi) : sistema));
         }
         // A download that never ends must not freeze the client: after the wait it is ended
         // and the answer taken as missing.

@@ -35,7 +35,8 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
     instance_ = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     def_ = def;
     parent_ = parent;
-    exStyle_ = DefaultExStyle();
+    static const DWORD exStyle = DefaultExStyle();  // the system does not change while we run
+    exStyle_ = exStyle;
 
     const double sx = configuracio.escalaX;
     const double sy = configuracio.escalaY;
