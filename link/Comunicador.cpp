@@ -26,7 +26,8 @@ const char kVintuNoRespon[] = "Error #ref 063: Vintu no responde";
 // found; the system's code is then in the last error.
 bool Resol(const std::string& adreca, in_addr& resultat)
 {
-    if (adreca.empty()) {
+    // A name longer than an address may be comes cut from somewhere: it names no host.
+    if (adreca.empty() || adreca.size() > VintuIp::kMaxAdreca) {
         WSASetLastError(WSAHOST_NOT_FOUND);
         return false;
     }
@@ -262,23 +263,26 @@ bool Comunicador::Conecta(int attempt)
 
     // A redirect: field 59 names the application server, field 60 its port.
     const char* registre = Registre(trama);
-    char adrecaApp[VintuIp::kMaxAdreca + 1];
+    char adrecaApp[VintuIp::kMaxAdreca + 2];  // room for one character too many, to tell a cut name
     char textPort[16];
     char codi[2];
     GetCodedField(registre, adrecaApp, codi, 59, sizeof adrecaApp);
     if (std::strcmp(adrecaApp, "error") == 0)
         throw DispError(kSenseServidor);
     GetCodedField(registre, textPort, codi, 60, sizeof textPort);
+    const long portApp = Trama::LlegeixEnter(textPort);
     sockaddr_in app = {};
     app.sin_family = AF_INET;
-    app.sin_port = htons(static_cast<u_short>(Trama::LlegeixEnter(textPort)));
+    app.sin_port = htons(static_cast<u_short>(portApp));
     if (!Resol(adrecaApp, app.sin_addr)) {
         SetLastError(static_cast<DWORD>(WSAGetLastError()));
         const std::string text = Configuracio::FormataErrorWindows("#011");
         WSACleanup();
         throw DispError(text);
     }
-    sock = socket(AF_INET, SOCK_STREAM, 0);
+    // A port outside 1 to 65535 would wrap round to some other port of that host.
+    if (portApp >= 1 && portApp <= 65535)
+        sock = socket(AF_INET, SOCK_STREAM, 0);
     if (sock == INVALID_SOCKET ||
         connect(sock, reinterpret_cast<const sockaddr*>(&app), sizeof app) == SOCKET_ERROR) {
         TancaSocket();

@@ -560,6 +560,30 @@ TEST_F(ConectaTest, ApplicationServerThatNamesNoHostFailsWithTheWindowsText)
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
+TEST_F(ConectaTest, ApplicationServerNamedBeyondTheLimitsIsNotReached)
+{
+    // An address too long for the connection's field is refused, never used cut; a port
+    // outside 1 to 65535 would otherwise wrap round to some other port of the host.
+    prova::Escolta aplicacio;
+    const struct {
+        std::string adreca;
+        std::string port;
+        std::string error;
+    } casos[] = {
+        {std::string(101, 'a'), std::to_string(aplicacio.port), "Error ref. #011, cod. 11001 "},
+        {"127.0.0.1", std::to_string(aplicacio.port + 65536), "Error #ref 013, abriendo socket"},
+        {"127.0.0.1", "0", "Error #ref 013, abriendo socket"},
+    };
+    for (const auto& c : casos) {
+        DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", c.adreca, c.port));
+        configuracio.port = despatxador.Port();
+        const std::string error = Error([&] { com->Conecta(1); });
+        EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.adreca << ":" << c.port;
+        EXPECT_EQ(com->estat, 0);
+        EXPECT_EQ(com->sock, INVALID_SOCKET);
+    }
+}
+
 TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
 {
     prova::Escolta despatxador;
