@@ -3,16 +3,26 @@
 korvu_started_xvfb=""
 korvu_display_up() {
     if [ -z "${DISPLAY:-}" ]; then
-        local n=99
-        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        # Xvfb picks a free display itself and writes its number once it accepts clients, so
+        # runs side by side never race for the same one.
+        local fifo n
+        fifo="$(mktemp -u /tmp/korvu-xvfb.XXXXXX)"
+        mkfifo "$fifo"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
         korvu_started_xvfb=$!
         trap korvu_display_down EXIT
+        n=""
+        read -r -t 30 n <"$fifo" || true
+        rm -f "$fifo"
+        if [ -z "$n" ]; then
+            echo "Xvfb did not start: no display to run the Windows tests on" >&2
+            return 1
+        fi
         export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            xdpyinfo >/dev/null 2>&1 && break
-            sleep 0.1
-        done
+        if ! xdpyinfo >/dev/null 2>&1; then
+            echo "Xvfb started on $DISPLAY but the display does not answer" >&2
+            return 1
+        fi
     fi
     export WINEPREFIX="$1"
     export WINEDEBUG="${WINEDEBUG:--all}"
