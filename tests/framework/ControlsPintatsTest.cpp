@@ -1,0 +1,818 @@
+// The owner-painted controls: listing, menu panel and picture frame, in real windows.
+#include "app/Configuracio.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/MsgLoop.h"
+#include "framework/controls/CDNLlistatn.h"
+#include "framework/controls/CDNMenu.h"
+#include "framework/controls/CDNQuadre.h"
+#include "framework/controls/CercaFitxers.h"
+#include "framework/controls/DCMemoria.h"
+#include "framework/controls/ObjecteGdi.h"
+#include "resources/ResourceIds.h"
+#include "screens/ControlDef.h"
+#include "tests/framework/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double kGran = 31.0 / 24.0;
+
+ControlDef Def(int tipo, int subtipo, int x1, int y1, int x2, int y2, const char* etiqueta = "")
+{
+    ControlDef d;
+    d.tipo = tipo;
+    d.subtipo = subtipo;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.x2 = x2;
+    d.y2 = y2;
+    d.etiqueta = etiqueta;
+    d.posEtiqueta = 2;
+    return d;
+}
+
+RECT InParent(HWND hwnd)
+{
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void ExpectPlaced(HWND hwnd, int x, int y, int width, int height)
+{
+    ASSERT_NE(hwnd, nullptr);
+    const RECT r = InParent(hwnd);
+    EXPECT_EQ(r.left, x);
+    EXPECT_EQ(r.top, y);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+}
+
+DWORD Style(HWND h)
+{
+    return static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE));
+}
+
+HFONT Font(int height, bool underline = false)
+{
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, underline, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+}
+
+std::string Text(HWND hwnd)
+{
+    char text[128] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+// Paints a control's background into a bitmap of its size and reads pixels back.
+class Pintura {
+public:
+    explicit Pintura(HWND control)
+    {
+        RECT r = {};
+        GetClientRect(control, &r);
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        RECT all = {0, 0, r.right, r.bottom};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        handled = SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0) != 0;
+    }
+    ~Pintura()
+    {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+    bool handled;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+// A 24-bit bitmap file whose pixel (x, y), top-down, has the colour `colour(x, y)`.
+template <typename Colour>
+void EscriuBmp(const std::string& path, int w, int h, Colour colour)
+{
+    const int row = (w * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(row * h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = colour(x, y);
+            unsigned char* p = &pixels[static_cast<std::size_t>((h - 1 - y) * row + x * 3)];
+            p[0] = GetBValue(c);
+            p[1] = GetGValue(c);
+            p[2] = GetRValue(c);
+        }
+    BITMAPFILEHEADER fh = {};
+    BITMAPINFOHEADER ih = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof ih;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(pixels.size());
+    ih.biSize = sizeof ih;
+    ih.biWidth = w;
+    ih.biHeight = h;
+    ih.biPlanes = 1;
+    ih.biBitCount = 24;
+    ih.biCompression = BI_RGB;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+    out.write(reinterpret_cast<const char*>(&ih), sizeof ih);
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+}
+
+const COLORREF kVermell = RGB(255, 0, 0);
+const COLORREF kBlau = RGB(0, 0, 255);
+
+// A 1 x 1 GIF whose only pixel is red.
+void EscriuGif(const std::string& path)
+{
+    static const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0,
+                                        0,   ',', 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 0x44, 1, 0, ';'};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(gif), sizeof gif);
+}
+
+std::string CarpetaActual()
+{
+    char dir[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof dir, dir);
+    return dir;
+}
+
+template <typename Done>
+bool PumpUntil(Done done, DWORD ms)
+{
+    Win::MsgLoop loop(nullptr, nullptr);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        loop.Pump();
+        if (done())
+            return true;
+        if (GetTickCount() - start >= ms)
+            return false;
+        Sleep(5);
+    }
+}
+
+void MouAlPunt(HWND w, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(w, &p);
+    SetCursorPos(p.x, p.y);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+}
+
+void ClicA(HWND w, int x, int y)
+{
+    MouAlPunt(w, x, y);
+    INPUT in[2] = {};
+    in[0].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].type = INPUT_MOUSE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof in[0]);
+}
+
+struct Desplacaments : Win::CDNLlistatn::Desplacador {
+    std::vector<std::pair<int, int>> passos;
+    void AjustaDesplazamiento(int dx, int dy) override { passos.emplace_back(dx, dy); }
+};
+
+class Pintats : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        fonts_ = {{&configuracio.fontControl, Font(-11)},      {&configuracio.fontControlMitjana, Font(-12)},
+                  {&configuracio.fontControlGran, Font(-18)},  {&configuracio.fontLlista, Font(-15)},
+                  {&configuracio.fontFixa, Font(-14)},         {&configuracio.fontFixaPetita, Font(-10)},
+                  {&configuracio.fontSubratllada, Font(-12, true)}};
+        for (auto& f : fonts_)
+            *f.first = f.second;
+        SetScale(1.0);
+        parent->ctrl.handled = false;
+        parent->ctrl.before = nullptr;
+        parent->ctrl.calls.clear();
+    }
+    void TearDown() override
+    {
+        SetScale(1.0);
+        for (auto& f : fonts_) {
+            DeleteObject(f.second);
+            *f.first = nullptr;
+        }
+    }
+    static void SetScale(double s)
+    {
+        configuracio.escalaX = s;
+        configuracio.escalaY = s;
+    }
+    HWND Parent() const { return parent->hwnd; }
+    std::vector<std::string> UserMessages() const
+    {
+        std::vector<std::string> out;
+        for (const std::string& c : parent->ctrl.calls)
+            if (c.rfind("OnUserMessage", 0) == 0)
+                out.push_back(c);
+        return out;
+    }
+
+    // One shown window for every test, and the library's pictures as the configuration holds
+    // them.
+    static void SetUpTestSuite()
+    {
+        parent = new TestWindow(true);
+        configuracio.recursos = LoadLibraryA("korvui01.dll");
+        auto bitmap = [](int id) { return LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(id)); };
+        configuracio.bmpCapLlista = bitmap(IDB_LIST_HEADER);
+        configuracio.bmpCapLlista50 = bitmap(IDB_LIST_HEADER_50);
+        configuracio.bmpCapLlista53 = bitmap(IDB_LIST_HEADER_53);
+        configuracio.bmpCapLlista150 = bitmap(IDB_LIST_HEADER_150);
+        configuracio.bmpBandaMenu = bitmap(IDB_MENU_BAND);
+        configuracio.bmpImatge133 = bitmap(IDB_PICTURE_133);
+        configuracio.bmpFonsText = bitmap(IDB_TEXT_BACK);
+        configuracio.icoMes = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_PLUS));
+        configuracio.icoMenys = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_MINUS));
+        configuracio.icoEntrada = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_ENTRY));
+        configuracio.dirbitmaps = CarpetaActual() + "\\";
+    }
+    static void TearDownTestSuite()
+    {
+        delete parent;
+        parent = nullptr;
+        for (HBITMAP* b : {&configuracio.bmpCapLlista, &configuracio.bmpCapLlista50, &configuracio.bmpCapLlista53,
+                           &configuracio.bmpCapLlista150, &configuracio.bmpBandaMenu, &configuracio.bmpImatge133,
+                           &configuracio.bmpFonsText}) {
+            DeleteObject(*b);
+            *b = nullptr;
+        }
+    }
+    static TestWindow* parent;
+    std::vector<std::pair<HFONT*, HFONT>> fonts_;
+};
+
+TestWindow* Pintats::parent = nullptr;
+
+} // namespace
+
+// ---- listing ----
+
+TEST_F(Pintats, ListingFontSizeAndCharacterWidthByFontKind)
+{
+    const struct {
+        int opcion;
+        HFONT* font;
+        int ample;
+        int alt;
+        double f;
+    } table[] = {
+        {0, &configuracio.fontControl, 89, 17, 5.0},        {2, &configuracio.fontLlista, 90, 17, 7.0},
+        {3, &configuracio.fontControlGran, 124, 30, 9.0},   {4, &configuracio.fontFixa, 83, 17, 6.8},
+        {7, &configuracio.fontFixaPetita, 89, 17, 5.0},     {5, &configuracio.fontControlMitjana, 83, 17, 6.0},
+    };
+    for (double scale : {1.0, kGran}) {
+        SetScale(scale);
+        for (const auto& row : table) {
+            SCOPED_TRACE(testing::Message() << "font kind " << row.opcion << " at scale " << scale);
+            Win::EstatLlistat estat;
+            ControlDef d = Def(9, 1, 20, 30, 0, 0, "Listado");
+            d.longVisible = 10;
+            d.opcion = row.opcion;
+            d.escalaX = scale;
+            d.escalaY = scale;
+            Win::CDNLlistatn l(Parent(), 0, &d, estat, nullptr);
+            const int w = static_cast<int>(row.ample * scale + 0.5);
+            ExpectPlaced(l.Window(), static_cast<int>(20 * scale + 0.5), static_cast<int>(30 * scale + 0.5), w,
+                         static_cast<int>(row.alt * scale + 0.5));
+            EXPECT_EQ(l.Controlador().Font(), *row.font);
+            EXPECT_DOUBLE_EQ(d.reservado, row.f * scale);
+            EXPECT_EQ(estat.ampleVisible, static_cast<int>(w / (row.f * scale)));
+            EXPECT_EQ(Style(l.Window()), 0x5000010Au);
+            EXPECT_TRUE(GetWindowLongA(l.Window(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+            EXPECT_EQ(l.LabelWindow(), nullptr);
+        }
+    }
+    // The record's edges win over the default size.
+    SetScale(1.0);
+    Win::EstatLlistat estat;
+    ControlDef d = Def(9, 1, 10, 10, 310, 40);
+    Win::CDNLlistatn l(Parent(), 0, &d, estat, nullptr);
+    ExpectPlaced(l.Window(), 10, 10, 300, 30);
+}
+
+TEST_F(Pintats, ListingWindowFailureThrowsItsOwnText)
+{
+    Win::EstatLlistat estat;
+    ControlDef d = Def(9, 1, 10, 10, 100, 30);
+    try {
+        Win::CDNLlistatn l(reinterpret_cast<HWND>(0x1234), 0, &d, estat, nullptr);
+        ADD_FAILURE();
+    } catch (const char* text) {
+        EXPECT_STREQ(text, "Internal error: Control Statuc, la creación a fallado.");
+    }
+}
+
+TEST_F(Pintats, HeaderAndRowsShareTheColumnsAndAClickChoosesOne)
+{
+    Win::EstatLlistat estat;
+    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+    rd.valor = "Barcelona    12,5";
+    rd.variante = 2;
+    rd.opcion = 1; // 6 pixels a character
+    Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
+    Win::CDNLlistatn row(Parent(), 1, &rd, estat, nullptr);
+    header.SetValue("00000X0010N0005;Ciudad\tImporte");
+    row.SetValue(rd.valor.c_str());
+    EXPECT_EQ(header.Linia(), "Ciudad     Import ");
+    EXPECT_EQ(header.Controlador().LiniaPintada(), "Ciudad     Import ");
+    EXPECT_EQ(row.Controlador().LiniaPintada(), rd.valor);
+    ASSERT_EQ(estat.columnes.size(), 2u);
+
+    {
+        // 6 pixels a character: the numeric column starts 4 + 60 + 4 pixels in; its grid line
+        // is drawn in the line colour, and so is the line under each column's text.
+        const Pintura p(row.Window());
+        EXPECT_TRUE(p.handled);
+        EXPECT_EQ(estat.columnes[0].pixel, 0);
+        EXPECT_EQ(estat.columnes[1].pixel, 68);
+        EXPECT_EQ(p.At(68, 8), RGB(0xC8, 0xC8, 0xC8));
+        EXPECT_EQ(p.At(30, 17 - 2), RGB(0xC8, 0xC8, 0xC8));
+    }
+    rd.variante = 0;
+    {
+        const Pintura p(row.Window());
+        EXPECT_NE(p.At(68, 8), RGB(0xC8, 0xC8, 0xC8)) << "grid mode 0 draws no lines";
+    }
+
+    // A real click in the second column.
+    SetForegroundWindow(Parent());
+    ClicA(row.Window(), 100, 8);
+    ASSERT_TRUE(PumpUntil([&] { return estat.clicX == 100; }, 5000)) << "the click never arrived";
+    char value[64] = {};
+    EXPECT_EQ(row.GetValue(value, sizeof value), static_cast<int>(rd.valor.size()));
+    EXPECT_STREQ(value, rd.valor.c_str());
+    EXPECT_EQ(estat.columnaTriada, 2);
+    ClicA(row.Window(), 20, 8);
+    ASSERT_TRUE(PumpUntil([&] { return estat.clicX == 20; }, 5000));
+    row.GetValue(value, sizeof value);
+    EXPECT_EQ(estat.columnaTriada, 1);
+
+    // A small buffer gets what fits.
+    char small[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(row.GetValue(small, 3), static_cast<int>(rd.valor.size()));
+    EXPECT_STREQ(small, "Ba");
+}
+
+TEST_F(Pintats, ListingRowsAndBrokenHeaders)
+{
+    Win::EstatLlistat estat;
+    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+    Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
+    Win::CDNLlistatn row(Parent(), 1, &rd, estat, nullptr);
+
+    // Without columns a row paints nothing new.
+    row.SetValue("abc");
+    EXPECT_EQ(row.Controlador().LiniaPintada(), "");
+
+    header.SetValue("00000X0004N0002;a\tb");
+    // Line breaks show as "*"; the record keeps what the server sent.
+    rd.valor = "uno\r\ndos";
+    row.SetValue(rd.valor.c_str());
+    EXPECT_EQ(row.Controlador().LiniaPintada(), "uno**dos");
+    EXPECT_EQ(rd.valor, "uno\r\ndos");
+    // A blank row spans the header, so that all its columns and lines are drawn.
+    row.SetValue(" ");
+    EXPECT_EQ(row.Controlador().LiniaPintada(), std::string(1 + 9, ' '));
+    row.SetValue(nullptr);
+    EXPECT_EQ(row.Controlador().LiniaPintada(), "");
+
+    // A broken header fails quietly ("---" as the window's text, which an owner-painted
+    // static keeps to itself); the table holds what was read.
+    const struct {
+        const char* text;
+        std::size_t columnes;
+    } table[] = {
+        {"00000X0004Q0002;a", 1},   // bad letter
+        {"00000X0004N0002", 2},     // no ";"
+        {"00000X", 2},              // too short: the table stays
+    };
+    for (const auto& r : table) {
+        SCOPED_TRACE(r.text);
+        EXPECT_NO_THROW(header.SetValue(r.text));
+        EXPECT_EQ(estat.columnes.size(), r.columnes);
+        EXPECT_EQ(header.Linia(), "");
+    }
+}
+
+TEST_F(Pintats, ListingKeysAndDrag)
+{
+    Win::EstatLlistat estat;
+    Desplacaments vista;
+    ControlDef d = Def(9, 1, 10, 10, 390, 27);
+    Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
+    SendMessageA(l.Window(), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_TRUE(UserMessages().empty()) << "Tab does nothing in a listing";
+    SendMessageA(l.Window(), WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(UserMessages(), std::vector<std::string>{Call("OnUserMessage", static_cast<long long>(WM_USER + 6),
+                                                            static_cast<long long>(reinterpret_cast<WPARAM>(l.Window())),
+                                                            0LL)});
+
+    SendMessageA(l.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
+    EXPECT_EQ(estat.clicX, 50);
+    SendMessageA(l.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(60, 5));
+    SendMessageA(l.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(58, 9));
+    SendMessageA(l.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(61, 8));
+    EXPECT_EQ(vista.passos, (std::vector<std::pair<int, int>>{{8, 4}, {3, -1}}));
+}
+
+TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
+{
+    Win::EstatLlistat estat;
+    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
+    header.SetValue("00000X0010;Titulo");
+    const struct {
+        int estilo;
+        HBITMAP strip;
+    } table[] = {{'0', configuracio.bmpCapLlista}, {'2', configuracio.bmpCapLlista50},
+                 {'5', configuracio.bmpCapLlista53}, {0x96, configuracio.bmpCapLlista150},
+                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.estilo);
+        hd.estilo = row.estilo;
+        header.Clear();
+        // The strip fills the corner that no text reaches.
+        const Pintura p(header.Window());
+        HDC screen = GetDC(nullptr);
+        HDC mem = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(mem, row.strip);
+        const COLORREF stripPixel = GetPixel(mem, 0, 0);
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(p.At(0, 0), stripPixel);
+    }
+}
+
+// ---- menu panel ----
+
+TEST_F(Pintats, MenuEntrySizeStyleAndMarkers)
+{
+    const int alt = GetSystemMetrics(SM_CXMAXIMIZED) > 1031 ? 16 : 14;
+    for (double scale : {1.0, kGran}) {
+        SCOPED_TRACE(scale);
+        SetScale(scale);
+        ControlDef d = Def(8, 1, 10, 20, 0, 0, "+ Ventas");
+        d.longVisible = 10;
+        d.escalaX = scale;
+        d.escalaY = scale;
+        Win::CDNMenu m(Parent(), 0, &d);
+        // The size computed by the base is scaled once more by the record.
+        const int base = static_cast<int>(93 * scale + 0.5);
+        ExpectPlaced(m.Window(), static_cast<int>(10 * scale + 0.5), static_cast<int>(20 * scale + 0.5),
+                     static_cast<int>(base * scale + 0.5), static_cast<int>(alt * scale + 0.5));
+        EXPECT_EQ(Style(m.Window()), 0x5000010Au);
+        EXPECT_EQ(m.LabelWindow(), nullptr);
+        EXPECT_EQ(m.Controlador().IconaY(), (static_cast<int>(alt * scale + 0.5) - 16) / 2);
+    }
+    SetScale(1.0);
+    ControlDef d = Def(8, 1, 10, 20, 210, 46, "+ Ventas");
+    Win::CDNMenu m(Parent(), 0, &d);
+    ExpectPlaced(m.Window(), 10, 20, 200, 26);
+    const Win::CtrlNMenu& c = m.Controlador();
+    EXPECT_EQ(c.Text(), "Ventas");
+    EXPECT_EQ(c.Icona(), configuracio.icoMes);
+    EXPECT_EQ(c.IconaX(), 6);
+
+    m.SetValue("  -  Compras");
+    EXPECT_EQ(c.Text(), "Compras");
+    EXPECT_EQ(c.Icona(), configuracio.icoMenys);
+    EXPECT_EQ(c.IconaX(), 15);
+    m.SetValue("Clientes");
+    EXPECT_EQ(c.Icona(), configuracio.icoEntrada);
+    EXPECT_EQ(c.IconaX(), 0);
+    m.SetValue("-x"); // too short for its marker: an empty entry, no failure
+    EXPECT_EQ(c.Text(), "");
+    EXPECT_EQ(c.Icona(), configuracio.icoMenys);
+    m.SetValue("   ");
+    EXPECT_EQ(c.Icona(), nullptr);
+    EXPECT_EQ(c.IconaX(), 9) << "an entry of blanks keeps its place";
+
+    d.valor = "0012";
+    char value[8] = {};
+    EXPECT_EQ(m.GetValue(value, sizeof value), 8);
+    EXPECT_STREQ(value, "0012");
+    char small[3] = {'x', 'x', 'x'};
+    m.GetValue(small, 2);
+    EXPECT_STREQ(small, "0");
+}
+
+TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
+{
+    ControlDef d = Def(8, 1, 10, 20, 210, 46, "+ Ventas");
+    Win::CDNMenu m(Parent(), 0, &d);
+    const Pintura plus(m.Window());
+    EXPECT_TRUE(plus.handled);
+    m.SetValue("   ");
+    const Pintura none(m.Window());
+    // The plus icon at x = 6 changes what is there without it.
+    bool differs = false;
+    for (int x = 6; x < 32 && !differs; ++x)
+        for (int y = 0; y < 26 && !differs; ++y)
+            differs = plus.At(x, y) != none.At(x, y);
+    EXPECT_TRUE(differs);
+}
+
+TEST_F(Pintats, MenuEntryUnderlinesWhileTheMouseIsOverIt)
+{
+    ControlDef d = Def(8, 1, 10, 200, 210, 226, "Clientes");
+    ControlDef away = Def(8, 1, 10, 250, 210, 276, "Otro");
+    Win::CDNMenu m(Parent(), 0, &d);
+    Win::CDNMenu other(Parent(), 1, &away);
+    SetForegroundWindow(Parent());
+    MouAlPunt(other.Window(), 5, 5);
+    PumpUntil([] { return false; }, 100);
+    MouAlPunt(m.Window(), 50, 10);
+    EXPECT_TRUE(PumpUntil([&] { return m.Controlador().Subratllat(); }, 5000));
+    MouAlPunt(Parent(), 300, 100);
+    EXPECT_TRUE(PumpUntil([&] { return !m.Controlador().Subratllat(); }, 5000)) << "a tick outside ends it";
+}
+
+// ---- picture frame ----
+
+TEST_F(Pintats, FrameSizeStyleAndLabel)
+{
+    const struct {
+        int subtipo;
+        DWORD style;
+    } table[] = {{9, 0x5000000A}, {11, 0x5000010A}, {1, 0x50000008}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.subtipo);
+        ControlDef d = Def(4, row.subtipo, 20, 30, 120, 90, "Foto");
+        d.posEtiqueta = 0;
+        Win::CDNQuadre q(Parent(), 0, &d);
+        ExpectPlaced(q.Window(), 20, 30, 100, 60);
+        EXPECT_EQ(Style(q.Window()), row.style);
+        ASSERT_NE(q.LabelWindow(), nullptr);
+        EXPECT_EQ(Text(q.LabelWindow()), "Foto");
+    }
+    SetScale(kGran);
+    ControlDef d = Def(4, 9, 20, 30, 120, 90);
+    Win::CDNQuadre q(Parent(), 0, &d);
+    ExpectPlaced(q.Window(), 26, 39, 129, 78);
+    // No edge, no size: never a negative one.
+    ControlDef sense = Def(4, 1, 20, 30, 0, 0);
+    Win::CDNQuadre s(Parent(), 1, &sense);
+    ExpectPlaced(s.Window(), 26, 39, 0, 0);
+}
+
+TEST_F(Pintats, FrameShowsNumberedAndPreloadedPicturesAndOwnsOnlyItsOwn)
+{
+    ControlDef d = Def(4, 9, 10, 10, 60, 60);
+    d.valor = "138";
+    auto q = std::make_unique<Win::CDNQuadre>(Parent(), 0, &d);
+    const auto& c = q->Controlador();
+    HBITMAP own = c.Imatge();
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(c.Propi());
+
+    // A missing number, "0" and an empty value keep the picture.
+    for (const char* v : {"9999", "0", ""}) {
+        q->SetValue(v);
+        EXPECT_EQ(c.Imatge(), own) << v;
+    }
+    char value[16] = {};
+    EXPECT_EQ(q->GetValue(value, sizeof value), 16);
+    EXPECT_STREQ(value, "") << "the value as last set";
+
+    // A preloaded picture replaces it: the frame's own copy is deleted, once.
+    q->SetValue("133");
+    EXPECT_EQ(c.Imatge(), configuracio.bmpImatge133);
+    EXPECT_FALSE(c.Propi());
+    EXPECT_EQ(GetObjectType(own), 0u);
+    q->SetValue("139");
+    EXPECT_EQ(c.Imatge(), configuracio.bmpFonsText);
+    q->SetValue("1130");
+    HBITMAP second = c.Imatge();
+    EXPECT_TRUE(c.Propi());
+    q->SetValue("1130");
+    EXPECT_EQ(GetObjectType(second), 0u) << "a reload frees the copy it replaces";
+    HBITMAP third = c.Imatge();
+    q.reset();
+    EXPECT_EQ(GetObjectType(third), 0u) << "the control deletes its own copy";
+
+    // The configuration's pictures outlive every frame that showed them.
+    d.valor = "133";
+    q = std::make_unique<Win::CDNQuadre>(Parent(), 0, &d);
+    q->Release();
+    q.reset();
+    EXPECT_EQ(GetObjectType(configuracio.bmpImatge133), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(GetObjectType(configuracio.bmpFonsText), static_cast<DWORD>(OBJ_BITMAP));
+}
+
+TEST_F(Pintats, FrameLoadsPictureFilesAndDrawsThemByMode)
+{
+    const std::string dir = CarpetaActual() + "\\";
+    // Left half red, right half blue, 8 x 8.
+    EscriuBmp(dir + "mitats.bmp", 8, 8, [](int x, int) { return x < 4 ? kVermell : kBlau; });
+    EscriuBmp(dir + "1.bmp", 2, 2, [](int, int) { return kBlau; });
+    EscriuGif(dir + "punt.gif");
+
+    const struct {
+        int mode;
+        COLORREF at3;   // pixel (3, 1) of a 4 x 4 frame
+    } modes[] = {{0, kBlau}, {1, kVermell}, {2, kVermell}};
+    for (const auto& m : modes) {
+        SCOPED_TRACE(m.mode);
+        ControlDef d = Def(4, 9, 10, 10, 14, 14);
+        d.modoImagen = m.mode;
+        d.valor = "mitats.bmp";
+        Win::CDNQuadre q(Parent(), 0, &d);
+        ASSERT_NE(q.Controlador().Imatge(), nullptr);
+        EXPECT_TRUE(q.Controlador().Propi());
+        EXPECT_EQ(q.Controlador().NomImatge(), dir + "mitats.bmp");
+        const Pintura p(q.Window());
+        EXPECT_TRUE(p.handled);
+        EXPECT_EQ(p.At(3, 1), m.at3);
+    }
+
+    ControlDef d = Def(4, 9, 10, 10, 30, 30);
+    Win::CDNQuadre q(Parent(), 0, &d);
+    q.SetValue("1.bmp"); // a file, not resource 1
+    HBITMAP first = q.Controlador().Imatge();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Pintura(q.Window()).At(0, 0), kBlau);
+    q.SetValue((dir + "punt.gif").c_str()); // a full path, and not a bitmap file
+    EXPECT_EQ(GetObjectType(first), 0u);
+    ASSERT_NE(q.Controlador().Imatge(), nullptr);
+    EXPECT_EQ(Pintura(q.Window()).At(0, 0), kVermell);
+    HBITMAP gif = q.Controlador().Imatge();
+    q.SetValue("noexiste.bmp");
+    EXPECT_EQ(q.Controlador().Imatge(), gif) << "a failed load keeps the picture";
+    const std::string llarg = "C:\\" + std::string(400, 'a') + ".bmp";
+    q.SetValue(llarg.c_str());
+    EXPECT_EQ(q.Controlador().Imatge(), gif);
+    char value[300] = {};
+    q.GetValue(value, sizeof value);
+    EXPECT_EQ(std::string(value).size(), 260u) << "a name from the server is bounded";
+}
+
+TEST_F(Pintats, FrameShowsOnePictureOfAFolder)
+{
+    // The working folder's own name holds a ".": only the last component tells a folder.
+    const std::string dir = CarpetaActual() + "\\diapos";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    CreateDirectoryA((dir + "\\sub").c_str(), nullptr);
+    const char* noms[] = {"a.bmp", "b.bmp", "c.bmp"};
+    for (const char* n : noms)
+        EscriuBmp(dir + "\\" + n, 2, 2, [](int, int) { return kVermell; });
+    const std::string buida = CarpetaActual() + "\\buida";
+    CreateDirectoryA(buida.c_str(), nullptr);
+
+    ControlDef d = Def(4, 9, 10, 10, 30, 30);
+    Win::CDNQuadre q(Parent(), 0, &d);
+    const int obertes = Win::CercaFitxers::Obertes();
+    ASSERT_NE(dir.find('.'), std::string::npos);
+    q.SetValue(dir.c_str());
+    EXPECT_TRUE(q.Controlador().Diapositiva());
+    const std::string shown = q.Controlador().NomImatge();
+    bool one = false;
+    for (const char* n : noms)
+        one = one || shown == dir + "\\" + n;
+    EXPECT_TRUE(one) << shown;
+    EXPECT_NE(q.Controlador().Imatge(), nullptr);
+    EXPECT_EQ(Win::CercaFitxers::Obertes(), obertes) << "each search is closed";
+
+    HBITMAP before = q.Controlador().Imatge();
+    q.SetValue(buida.c_str());
+    EXPECT_EQ(q.Controlador().Imatge(), before) << "an empty folder keeps the picture";
+    EXPECT_EQ(Win::CercaFitxers::Obertes(), obertes);
+}
+
+TEST_F(Pintats, GaugeShowsItsLevelAndTakesAClick)
+{
+    ControlDef d = Def(4, 11, 100, 60, 140, 260);
+    Win::CDNQuadre g(Parent(), 0, &d);
+    EXPECT_EQ(g.Controlador().Imatge(), configuracio.bmpImatge133);
+    d.valor = "255";
+    g.SetValue("ignored");
+    EXPECT_EQ(g.Controlador().NivellY(), 50) << "the first two characters, of 200 pixels";
+    {
+        const Pintura p(g.Window());
+        EXPECT_TRUE(p.handled);
+        EXPECT_EQ(p.At(20, 50), RGB(0, 0, 0)) << "the level line";
+    }
+    char value[8] = {};
+    EXPECT_EQ(g.GetValue(value, sizeof value), 3);
+    EXPECT_STREQ(value, "255");
+
+    SetForegroundWindow(Parent());
+    ClicA(g.Window(), 20, 80);
+    ASSERT_TRUE(PumpUntil([&] { return d.valor != "255"; }, 5000)) << "the click never arrived";
+    EXPECT_EQ(d.valor, "40");
+    SendMessageA(g.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 199));
+    EXPECT_EQ(d.valor, "99") << "two digits at most";
+
+    // A plain frame has no value.
+    ControlDef pd = Def(4, 1, 10, 10, 50, 50);
+    pd.valor = "xx";
+    Win::CDNQuadre plain(Parent(), 1, &pd);
+    char untouched[4] = "abc";
+    EXPECT_EQ(plain.GetValue(untouched, sizeof untouched), 0);
+    EXPECT_STREQ(untouched, "abc");
+}
+
+// ---- ownership ----
+
+TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
+{
+    const std::string dir = CarpetaActual() + "\\fuga";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    EscriuBmp(dir + "\\x.bmp", 4, 4, [](int, int) { return kBlau; });
+    EscriuBmp(CarpetaActual() + "\\fuga.bmp", 4, 4, [](int, int) { return kVermell; });
+
+    const int objectes = Win::ObjecteGdi::Vius();
+    const int dcs = Win::DCMemoria::Vius();
+    const int cerques = Win::CercaFitxers::Obertes();
+    for (int i = 0; i < 200; ++i) {
+        Win::EstatLlistat estat;
+        ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+        ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+        rd.variante = 2;
+        ControlDef md = Def(8, 1, 10, 50, 200, 76, "+ Ventas");
+        ControlDef f1 = Def(4, 9, 10, 80, 50, 120);
+        f1.valor = "138";
+        ControlDef f2 = Def(4, 9, 60, 80, 100, 120);
+        f2.valor = "fuga.bmp";
+        ControlDef f3 = Def(4, 9, 110, 80, 150, 120);
+        f3.valor = "fuga";
+        ControlDef f4 = Def(4, 11, 160, 80, 200, 120);
+        std::vector<std::unique_ptr<Win::ControlBase>> screen;
+        screen.push_back(std::make_unique<Win::CDNLlistatn>(Parent(), 0, &hd, estat, nullptr));
+        screen.push_back(std::make_unique<Win::CDNLlistatn>(Parent(), 1, &rd, estat, nullptr));
+        screen.push_back(std::make_unique<Win::CDNMenu>(Parent(), 2, &md));
+        screen.push_back(std::make_unique<Win::CDNQuadre>(Parent(), 3, &f1));
+        screen.push_back(std::make_unique<Win::CDNQuadre>(Parent(), 4, &f2));
+        screen.push_back(std::make_unique<Win::CDNQuadre>(Parent(), 5, &f3));
+        screen.push_back(std::make_unique<Win::CDNQuadre>(Parent(), 6, &f4));
+        screen[0]->SetValue("00000X0010N0005;a\tb");
+        screen[1]->SetValue("uno");
+        screen[4]->SetValue("138");
+        for (const auto& c : screen)
+            Pintura p(c->Window());
+        if (i == 0) {
+            EXPECT_GT(Win::ObjecteGdi::Vius(), objectes) << "the frames hold their own bitmaps";
+        }
+        for (const auto& c : screen)
+            c->Release();
+    }
+    EXPECT_EQ(Win::ObjecteGdi::Vius(), objectes);
+    EXPECT_EQ(Win::DCMemoria::Vius(), dcs);
+    EXPECT_EQ(Win::CercaFitxers::Obertes(), cerques);
+}
+
+TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)
+{
+    // The check above counts through the owners: one that kept its object would show.
+    const int before = Win::ObjecteGdi::Vius();
+    HGDIOBJ pen = CreatePen(PS_SOLID, 1, 0);
+    {
+        Win::ObjecteGdi held(pen);
+        EXPECT_EQ(Win::ObjecteGdi::Vius(), before + 1);
+        held.Posa(pen); // the same object again is not counted twice
+        EXPECT_EQ(Win::ObjecteGdi::Vius(), before + 1);
+    }
+    EXPECT_EQ(Win::ObjecteGdi::Vius(), before);
+    EXPECT_EQ(GetObjectType(pen), 0u) << "and the object is gone";
+
+    HDC screen = GetDC(nullptr);
+    HBITMAP b = CreateCompatibleBitmap(screen, 2, 2);
+    {
+        Win::DCMemoria m(screen, b);
+        EXPECT_NE(m.Get(), nullptr);
+        EXPECT_EQ(Win::DCMemoria::Vius(), 1);
+        EXPECT_EQ(GetCurrentObject(m.Get(), OBJ_BITMAP), b);
+    }
+    EXPECT_EQ(Win::DCMemoria::Vius(), 0);
+    EXPECT_TRUE(DeleteObject(b)) << "the bitmap was selected out before the context went";
+    ReleaseDC(nullptr, screen);
+}
