@@ -64,13 +64,16 @@ bool EsFitxer(const WIN32_FIND_DATAA& entrada)
 
 } // namespace
 
-void CDNQuadre::CtrlNQuadre::Mostra(HBITMAP bitmap, bool propi)
+bool CDNQuadre::CtrlNQuadre::Mostra(HBITMAP bitmap, bool propi)
 {
+    if (!bitmap)
+        return false;
     bitmap_ = bitmap;
     if (propi)
         propi_.Posa(bitmap);
     else
         propi_.Allibera();
+    return true;
 }
 
 void CDNQuadre::CtrlNQuadre::Release()
@@ -188,42 +191,27 @@ bool CDNQuadre::CarregaImatge(const std::string& nom)
     ctrl_.nomImatge_ = nom.substr(0, NomImatge::kMaxNom);
     const std::string dirBitmaps = configuracio.DirBitmaps();
     const NomImatge n = NomImatge::Classifica(nom, dirBitmaps);
-    HBITMAP preparat = nullptr;
     switch (n.classe) {
     case NomImatge::Classe::Cap:
         ctrl_.nomImatge_.clear();
         return false;
     case NomImatge::Classe::Imatge133:
-        preparat = configuracio.bmpImatge133;
-        break;
+        return ctrl_.Mostra(configuracio.bmpImatge133, false);
     case NomImatge::Classe::FonsText:
-        preparat = configuracio.bmpFonsText;
-        break;
+        return ctrl_.Mostra(configuracio.bmpFonsText, false);
     case NomImatge::Classe::Logo:
-        preparat = configuracio.bmpLogo;
-        break;
-    case NomImatge::Classe::Recurs: {
+        return ctrl_.Mostra(configuracio.bmpLogo, false);
+    case NomImatge::Classe::Recurs:
         // A private copy, not the shared one: the frame deletes it and nobody else holds it.
-        HBITMAP carregat = configuracio.recursos
-                               ? static_cast<HBITMAP>(LoadImageA(configuracio.recursos,
-                                                                 MAKEINTRESOURCEA(n.numero & 0xFFFF), IMAGE_BITMAP,
-                                                                 0, 0, LR_DEFAULTCOLOR))
-                               : nullptr;
-        if (!carregat)
+        if (!configuracio.recursos)
             return false;
-        ctrl_.Mostra(carregat, true);
-        return true;
-    }
+        return ctrl_.Mostra(static_cast<HBITMAP>(LoadImageA(configuracio.recursos, MAKEINTRESOURCEA(n.numero & 0xFFFF),
+                                                            IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)),
+                            true);
     case NomImatge::Classe::Fitxer:
     case NomImatge::Classe::Carpeta:
         break;
     }
-    if (preparat) {
-        ctrl_.Mostra(preparat, false);
-        return true;
-    }
-    if (n.classe != NomImatge::Classe::Fitxer && n.classe != NomImatge::Classe::Carpeta)
-        return false;
 
     std::string cami = n.cami;
     if (nom.find(':') == std::string::npos)
@@ -236,11 +224,7 @@ bool CDNQuadre::CarregaImatge(const std::string& nom)
             return false;
     }
     ctrl_.nomImatge_ = cami;
-    HBITMAP copia = CarregaFitxer(cami);
-    if (!copia)
-        return false;
-    ctrl_.Mostra(copia, true);
-    return true;
+    return ctrl_.Mostra(CarregaFitxer(cami), true);
 }
 
 std::string CDNQuadre::BuscaImatges(const std::string& carpeta)

@@ -31,8 +31,9 @@ public:
 
     private:
         friend class CDNQuadre;
-        // Shows `bitmap`; when `propi` the frame takes it. The bitmap it owned before goes.
-        void Mostra(HBITMAP bitmap, bool propi);
+        // Shows `bitmap` unless it is null (a failed load keeps the picture); when `propi` the
+        // frame takes it. The bitmap it owned before goes.
+        bool Mostra(HBITMAP bitmap, bool propi);
 
         HBITMAP bitmap_ = nullptr;
         int modeDibuix_ = 1;   // 0 stretched, 1 natural size at the corner, else cropped

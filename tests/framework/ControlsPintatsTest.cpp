@@ -191,6 +191,26 @@ void ClicA(HWND w, int x, int y)
     SendInput(2, in, sizeof in[0]);
 }
 
+void Tecla(WORD vk, WORD scan)
+{
+    INPUT in[2] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.wScan = scan;
+    }
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof in[0]);
+}
+
+void Boto(DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
 struct Desplacaments : Win::CDNLlistatn::Desplacador {
     std::vector<std::pair<int, int>> passos;
     void AjustaDesplazamiento(int dx, int dy) override { passos.emplace_back(dx, dy); }
@@ -442,6 +462,42 @@ TEST_F(Pintats, ListingKeysAndDrag)
     SendMessageA(l.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(58, 9));
     SendMessageA(l.Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(61, 8));
     EXPECT_EQ(vista.passos, (std::vector<std::pair<int, int>>{{8, 4}, {3, -1}}));
+}
+
+TEST_F(Pintats, ListingRealKeysAndDrag)
+{
+    Win::EstatLlistat estat;
+    Desplacaments vista;
+    ControlDef d = Def(9, 1, 10, 100, 390, 140);
+    Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
+    SetForegroundWindow(Parent());
+    SetFocus(l.Window());
+    if (!PumpUntil([&] { return GetFocus() == l.Window(); }, 5000))
+        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    parent->ctrl.calls.clear();
+    Tecla(VK_TAB, 0x0F);
+    Tecla(VK_DOWN, 0x50);
+    PumpUntil([&] { return !UserMessages().empty(); }, 5000);
+    PumpUntil([] { return false; }, 100); // room for any message that should not come
+    EXPECT_EQ(UserMessages(), std::vector<std::string>{Call("OnUserMessage", static_cast<long long>(WM_USER + 6),
+                                                            static_cast<long long>(reinterpret_cast<WPARAM>(l.Window())),
+                                                            0LL)});
+
+    // Pressed, moved and released: the screen is asked to move by each step.
+    MouAlPunt(l.Window(), 100, 10);
+    Boto(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return estat.clicX == 100; }, 5000));
+    MouAlPunt(l.Window(), 110, 15);
+    ASSERT_TRUE(PumpUntil([&] { return !vista.passos.empty(); }, 5000));
+    Boto(MOUSEEVENTF_LEFTUP);
+    int dx = 0;
+    int dy = 0;
+    for (const auto& p : vista.passos) {
+        dx += p.first;
+        dy += p.second;
+    }
+    EXPECT_EQ(dx, 10);
+    EXPECT_EQ(dy, 5);
 }
 
 TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
