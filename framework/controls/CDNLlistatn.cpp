@@ -15,6 +15,10 @@ namespace Win {
 
 namespace {
 
+static_assert((WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_USERITEM) == 0x5000010A, "listing style");
+static_assert(WS_EX_TRANSPARENT == 0x20, "listing extended style");
+static_assert(VK_DOWN == 0x28 && WM_LLISTAT_AVALL == 0x406, "Down arrow asks for the code-42 field");
+
 HFONT FontDe(int tipus)
 {
     switch (tipus) {

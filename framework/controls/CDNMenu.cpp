@@ -7,6 +7,9 @@
 
 namespace Win {
 
+static_assert((WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_USERITEM) == 0x5000010A, "menu entry style");
+static_assert(WS_EX_TRANSPARENT == 0x20, "menu entry extended style");
+
 CDNMenu::CDNMenu(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = "STATIC";

@@ -16,6 +16,11 @@ namespace Win {
 
 namespace {
 
+static_assert((WS_CHILD | WS_VISIBLE | SS_USERITEM) == 0x5000000A, "picture style");
+static_assert((WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_USERITEM) == 0x5000010A, "gauge style");
+static_assert((WS_CHILD | WS_VISIBLE | SS_GRAYFRAME) == 0x50000008, "plain frame style");
+static_assert(FILE_ATTRIBUTE_DIRECTORY == 0x10, "a folder entry of a slide folder");
+
 // COM for the length of one picture load, whatever the thread had before.
 class AmbCom {
 public:
