@@ -590,12 +590,18 @@ TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
     EXPECT_TRUE(plus.handled);
     m.SetValue("   ");
     const Pintura none(m.Window());
-    // The plus icon at x = 6 changes what is there without it.
-    bool differs = false;
-    for (int x = 6; x < 32 && !differs; ++x)
-        for (int y = 0; y < 26 && !differs; ++y)
-            differs = plus.At(x, y) != none.At(x, y);
-    EXPECT_TRUE(differs);
+    // The plus icon is drawn at x = 6, 26 pixels wide, and the text from 30 + 6 on.
+    const auto differs = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < 26; ++y)
+                if (plus.At(x, y) != none.At(x, y))
+                    return true;
+        return false;
+    };
+    EXPECT_FALSE(differs(0, 6));
+    EXPECT_TRUE(differs(6, 32));
+    EXPECT_FALSE(differs(32, 36));
+    EXPECT_TRUE(differs(36, 200));
 }
 
 TEST_F(Pintats, MenuEntryUnderlinesWhileTheMouseIsOverIt)
