@@ -26,7 +26,7 @@ public:
         SensePuntIComa// the descriptors never end with ";"
     };
 
-    // One piece of a painted line: the text of column `columna` between `esquerra` and `dreta`,
+    // One stretch of a painted line: the text of column `columna` between `esquerra` and `dreta`,
     // with the grid lines the mode asks for.
     struct Tros {
         int columna;
