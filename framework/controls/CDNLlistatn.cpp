@@ -83,7 +83,7 @@ bool CDNLlistatn::CtrlNLlistatn::OnEraseBkgnd(HDC dc)
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colorText_);
-    const ObjecteGdi llapis(CreatePen(PS_SOLID, 1, colorLinia_));
+    const ObjecteGdi<HPEN> llapis(CreatePen(PS_SOLID, 1, colorLinia_));
     const SeleccioGdi ambLlapis(dc, llapis.Get());
     const SeleccioGdi ambFont(dc, font_);
     if (!ambFont.Fet())

@@ -74,10 +74,7 @@ bool CDNQuadre::CtrlNQuadre::Mostra(HBITMAP bitmap, bool propi)
     if (!bitmap)
         return false;
     bitmap_ = bitmap;
-    if (propi)
-        propi_.Posa(bitmap);
-    else
-        propi_.Allibera();
+    propi_.Reset(propi ? bitmap : nullptr);
     return true;
 }
 
@@ -85,7 +82,7 @@ void CDNQuadre::CtrlNQuadre::Release()
 {
     if (Propi())
         bitmap_ = nullptr;
-    propi_.Allibera();
+    propi_.Reset(nullptr);
 }
 
 bool CDNQuadre::CtrlNQuadre::OnLButtonDown(int, int y, WPARAM)

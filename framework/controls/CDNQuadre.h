@@ -42,7 +42,7 @@ public:
         std::string carpeta_;
         ControlDef* def_ = nullptr;
         int nivellY_ = 0;
-        ObjecteGdi propi_;
+        ObjecteGdi<HBITMAP> propi_;
     };
 
     // Throws the text "Internal error: Control Edit, la creación a fallado.".

@@ -5,28 +5,40 @@
 
 namespace Win {
 
-// One GDI object (font, bitmap, pen, brush) that its holder created and deletes, once. Objects
-// of the configuration are never put in one. The count of live ones lets tests see a leak.
+// One GDI object (font, bitmap, pen) that a control created and deletes once. Objects the
+// configuration shares are never put in one. The number alive lets tests see a leak where the
+// system does not count GDI objects.
+template <typename Handle>
 class ObjecteGdi {
 public:
     ObjecteGdi() = default;
-    explicit ObjecteGdi(HGDIOBJ objecte) { Posa(objecte); }
-    ~ObjecteGdi() { Allibera(); }
+    explicit ObjecteGdi(Handle h) { Reset(h); }
+    ~ObjecteGdi() { Reset(nullptr); }
     ObjecteGdi(const ObjecteGdi&) = delete;
     ObjecteGdi& operator=(const ObjecteGdi&) = delete;
 
-    // Takes `objecte` (may be null), deleting the one held before.
-    void Posa(HGDIOBJ objecte);
-    void Allibera();
+    // Takes the object, deleting the one held before.
+    void Reset(Handle h)
+    {
+        if (h_) {
+            DeleteObject(h_);
+            --Vius();
+        }
+        h_ = h;
+        if (h_)
+            ++Vius();
+    }
+    Handle Get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
 
-    HGDIOBJ Get() const { return objecte_; }
-    explicit operator bool() const { return objecte_ != nullptr; }
-
-    static int Vius() { return vius_; }
+    static long& Vius()
+    {
+        static long n = 0;
+        return n;
+    }
 
 private:
-    HGDIOBJ objecte_ = nullptr;
-    static int vius_;
+    Handle h_ = nullptr;
 };
 
 } // namespace Win

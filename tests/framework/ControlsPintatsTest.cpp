@@ -812,7 +812,8 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
     EscriuBmp(dir + "\\x.bmp", 4, 4, [](int, int) { return kBlau; });
     EscriuBmp(CarpetaActual() + "\\fuga.bmp", 4, 4, [](int, int) { return kVermell; });
 
-    const int objectes = Win::ObjecteGdi::Vius();
+    const long bitmaps = Win::ObjecteGdi<HBITMAP>::Vius();
+    const long llapis = Win::ObjecteGdi<HPEN>::Vius();
     const int dcs = Win::DCMemoria::Vius();
     const int cerques = Win::CercaFitxers::Obertes();
     for (int i = 0; i < 200; ++i) {
@@ -842,12 +843,13 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
         for (const auto& c : screen)
             Pintura p(c->Window());
         if (i == 0) {
-            EXPECT_GT(Win::ObjecteGdi::Vius(), objectes) << "the frames hold their own bitmaps";
+            EXPECT_GT(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps) << "the frames hold their own bitmaps";
         }
         for (const auto& c : screen)
             c->Release();
     }
-    EXPECT_EQ(Win::ObjecteGdi::Vius(), objectes);
+    EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps);
+    EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), llapis);
     EXPECT_EQ(Win::DCMemoria::Vius(), dcs);
     EXPECT_EQ(Win::CercaFitxers::Obertes(), cerques);
 }
@@ -855,15 +857,13 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
 TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)
 {
     // The check above counts through the owners: one that kept its object would show.
-    const int before = Win::ObjecteGdi::Vius();
-    HGDIOBJ pen = CreatePen(PS_SOLID, 1, 0);
+    const long before = Win::ObjecteGdi<HPEN>::Vius();
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
     {
-        Win::ObjecteGdi held(pen);
-        EXPECT_EQ(Win::ObjecteGdi::Vius(), before + 1);
-        held.Posa(pen); // the same object again is not counted twice
-        EXPECT_EQ(Win::ObjecteGdi::Vius(), before + 1);
+        const Win::ObjecteGdi<HPEN> held(pen);
+        EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), before + 1);
     }
-    EXPECT_EQ(Win::ObjecteGdi::Vius(), before);
+    EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), before);
     EXPECT_EQ(GetObjectType(pen), 0u) << "and the object is gone";
 
     HDC screen = GetDC(nullptr);
