@@ -302,7 +302,7 @@ void Comunicador::ObtenIpDinamica()
 {
     try {
         DeleteFileA("vintuip");
-        const std::string linia = "wget " + configuracio.UrlIpDinamica() + "/vintuip";
+        const std::string linia = "wget \"" + configuracio.UrlIpDinamica() + "/vintuip\"";
         std::vector<char> ordre(linia.begin(), linia.end());
         ordre.push_back('\0');
         STARTUPINFOA inici = {};
