@@ -38,6 +38,8 @@ bool AsseguraCarpeta(const std::string& carpeta)
     return Existeix(carpeta) || CreateDirectoryA(carpeta.c_str(), nullptr);
 }
 
+// Reads at most one byte more than a configuration may hold, so that a larger file is told
+// by its length without being held whole.
 bool LlegeixFitxer(const std::string& nom, std::string& text)
 {
     std::FILE* f = std::fopen(nom.c_str(), "rb");
@@ -46,7 +48,8 @@ bool LlegeixFitxer(const std::string& nom, std::string& text)
     char bloc[4096];
     std::size_t llegits;
     text.clear();
-    while ((llegits = std::fread(bloc, 1, sizeof bloc, f)) > 0)
+    while (text.size() <= TextConfiguracio::maxMida
+           && (llegits = std::fread(bloc, 1, sizeof bloc, f)) > 0)
         text.append(bloc, llegits);
     const bool be = !std::ferror(f);
     std::fclose(f);
@@ -311,7 +314,8 @@ bool Configuracio::Desa(const std::string& acces, const std::string& usuarioNou,
     if (!CopyFileA(fitxer.c_str(), copia.c_str(), FALSE))
         return false;
     std::string text;
-    if (!LlegeixFitxer(copia, text))
+    // A file cut at the cap would be written back without its end.
+    if (!LlegeixFitxer(copia, text) || text.size() > TextConfiguracio::maxMida)
         return false;
 
     TextConfiguracio::Canvis canvis;

@@ -88,6 +88,8 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
 {
     // Empty lines are passed over and any number of lines of any length is read: the
     // write-back keeps every line, so the reader must accept what it keeps.
+    if (text.size() > maxMida)
+        throw DispError("Error #ref 032, error cargando configuración");
     const std::vector<std::string> linies = Linies(text);
     for (std::size_t i = 0; i < linies.size(); ++i) {
         const std::string& linia = linies[i];
@@ -166,6 +168,10 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
         } else if (clau == "tvirtual") {
             v.tvirtual = valor;
         } else if (clau == "ipdin") {
+            // The address goes on a program's command line: a blank or a quote would add
+            // arguments of its own.
+            if (valor.find_first_of(" \t\r\n\v\f\"'") != std::string::npos)
+                throw DispError(ErrorLinia(numero));
             v.ipdin = valor;
         }
     }

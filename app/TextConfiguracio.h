@@ -52,11 +52,14 @@ public:
     static constexpr std::size_t maxClaus = 79;    // the key-file name lives in an 80-byte field
     static constexpr std::size_t maxServidor = 100;
     static constexpr std::size_t maxGrupo = 15;
+    // A configuration is a few dozen lines: a larger file is not one, and is not read whole.
+    static constexpr std::size_t maxMida = 1024 * 1024;
     // The refresh timer counts intermens x 1000 milliseconds in a signed 32-bit number.
     static constexpr int minIntermens = 20;
     static constexpr int maxIntermens = 2147483647 / 1000;
 
-    // Applies every line of the file's text to the values; throws DispError on a bad line.
+    // Applies every line of the file's text to the values; throws DispError on a bad line,
+    // and "Error #ref 032" for a text longer than maxMida.
     static void Aplica(const std::string& text, const std::string& dirActual, Valors& valors);
 
     // The lines of a text: a line ends at LF, a CR just before the LF belongs to the line end,

@@ -1,10 +1,9 @@
-// Program entry: start-up, the message loop and tear-down, and the last place where a failure
-// is caught and shown.
+// Program entry: start-up, the message loop and tear-down; Entrada catches and shows what
+// escapes them.
 #include "app/Configuracio.h"
+#include "app/Entrada.h"
 #include "app/FinestraInicial.h"
 #include "framework/Accelerators.h"
-#include "framework/DispError.h"
-#include "framework/ErrorBox.h"
 #include "framework/Exception.h"
 #include "framework/MsgBox.h"
 #include "framework/MsgLoop.h"
@@ -14,6 +13,7 @@
 #include "screens/TopController.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <cstdlib>
 #include <exception>
@@ -37,6 +37,22 @@ void SinMemoria()
     Win::MsgBox::Show(nullptr, "Korvu", "Excepción inesperada", MB_ICONHAND);
     std::abort();
 }
+
+// COM on the GUI thread for as long as the program runs: the pictures are loaded through it.
+class ComDelFil {
+public:
+    ComDelFil() : resultat_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComDelFil()
+    {
+        if (SUCCEEDED(resultat_))
+            CoUninitialize();
+    }
+    ComDelFil(const ComDelFil&) = delete;
+    ComDelFil& operator=(const ComDelFil&) = delete;
+
+private:
+    HRESULT resultat_;
+};
 
 int Arrenca(HINSTANCE instance)
 {
@@ -78,16 +94,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    try {
-        return Arrenca(instance);
-    } catch (const DispError& e) {
-        Win::ErrorBox::Show(e.Texto());
-    } catch (const Win::Exception& e) {
-        MuestraDispError(e.Message());
-    } catch (const Win::ExitException&) {
-    } catch (int) {
-    } catch (...) {
-        Win::ErrorBox::Show("Excepción desconocida");
-    }
-    return -1;
+    const ComDelFil com;
+    return Entrada::Executa([instance] { return Arrenca(instance); });
 }

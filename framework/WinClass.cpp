@@ -20,9 +20,19 @@ WinClass::WinClass(const char* className, HINSTANCE instance) : class_(), name_(
     class_.hIconSm = nullptr;
 }
 
+WinClass::~WinClass()
+{
+    if (brush_)
+        DeleteObject(brush_);
+}
+
 void WinClass::SetBgColor(int red, int green, int blue)
 {
-    class_.hbrBackground = CreateSolidBrush(RGB(red, green, blue));
+    HBRUSH nou = CreateSolidBrush(RGB(red, green, blue));
+    if (brush_)
+        DeleteObject(brush_);
+    brush_ = nou;
+    class_.hbrBackground = nou;
 }
 
 void WinClass::SetIcons(int id)
@@ -37,6 +47,8 @@ void WinClass::Register()
 {
     if (!RegisterClassExA(&class_))
         throw "RegisterClass failed";
+    // The system frees a class's brush when the class is unregistered.
+    brush_ = nullptr;
 }
 
 } // namespace Win

@@ -14,9 +14,11 @@ namespace Win {
 class WinClass {
 public:
     WinClass(const char* className, HINSTANCE instance);
+    ~WinClass();
     WinClass(const WinClass&) = delete;
     WinClass& operator=(const WinClass&) = delete;
 
+    // The brush is this object's until Register hands it to the registered class.
     void SetBgColor(int red, int green, int blue);
     // Loads both icons with this resource id from the instance; throws "Icon load image failed".
     void SetIcons(int id);
@@ -28,6 +30,7 @@ public:
 private:
     WNDCLASSEXA class_;
     std::string name_;
+    HBRUSH brush_ = nullptr;
     BigIcon bigIcon_;
     SmallIcon smallIcon_;
 };

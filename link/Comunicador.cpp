@@ -99,6 +99,10 @@ void Comunicador::Transmit(int kind, int len)
         }
         const bool envia = kind == 0 || kind == 1 || kind == 3 || kind == 4 || kind == 5 || kind == 10;
         if (envia) {
+            // The length is checked against the room before the header is added to it: a
+            // length near the top of int would wrap round to a small total.
+            if (len < 0 || len > Trama::kMidaTrama - Trama::kCapcalera)
+                throw DispError(kTramaLlarga);
             int total;
             if (len != 0) {
                 total = len + Trama::kCapcalera;
@@ -108,7 +112,7 @@ void Comunicador::Transmit(int kind, int len)
                     ++n;
                 total = n + Trama::kCapcalera + 1;
             }
-            if (len < 0 || total > Trama::kMidaTrama)
+            if (total > Trama::kMidaTrama)
                 throw DispError(kTramaLlarga);
             longitudTrama = total;
             if (configuracio.tracaTrames)
@@ -264,7 +268,8 @@ bool Comunicador::Conecta(int attempt)
     // A redirect: field 59 names the application server, field 60 its port.
     const char* registre = Registre(trama);
     char adrecaApp[VintuIp::kMaxAdreca + 2];  // room for one character too many, to tell a cut name
-    char textPort[16];
+    // The port is read from the whole field: zeros in front of it still make a port.
+    char textPort[Trama::kMidaText];
     char codi[2];
     GetCodedField(registre, adrecaApp, codi, 59, sizeof adrecaApp);
     if (std::strcmp(adrecaApp, "error") == 0)
@@ -297,7 +302,7 @@ void Comunicador::ObtenIpDinamica()
 {
     try {
         DeleteFileA("vintuip");
-        const std::string linia = "wget " + configuracio.UrlIpDinamica() + "/vintuip";
+        const std::string linia = "wget \"" + configuracio.UrlIpDinamica() + "/vintuip\"";
         std::vector<char> ordre(linia.begin(), linia.end());
         ordre.push_back('\0');
         STARTUPINFOA inici = {};

@@ -5,7 +5,12 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVU_BUILD_DIR:-$root/build}"
 
-"$root/tools/deps.sh"
+# Only the screenshot of a run without a display needs ImageMagick's import.
+if [ -z "${DISPLAY:-}" ]; then
+    "$root/tools/deps.sh" imagemagick
+else
+    "$root/tools/deps.sh"
+fi
 "$root/tools/build.sh" windows
 
 had_display="${DISPLAY:-}"

@@ -1,22 +1,37 @@
 #!/bin/bash
 # Installs what the build and the tests need, once: a machine that has it all does nothing slow.
+# Usage: tools/deps.sh [more packages]...   (the demo adds what its screenshot needs)
 set -euo pipefail
 
-packages=(cmake ninja-build python3 g++ clang libclang-rt-14-dev googletest
+packages=(cmake ninja-build python3 g++ clang googletest
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev mingw-w64-tools
-          wine wine32:i386 xvfb xauth x11-utils imagemagick)
+          wine wine32:i386 xvfb xauth x11-utils "$@")
+
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"
+}
+
+updated=""
+install() {
+    echo "Installing: $*"
+    if [ -z "$updated" ]; then
+        if ! dpkg --print-foreign-architectures | grep -qx i386; then
+            dpkg --add-architecture i386
+        fi
+        apt-get update -qq
+        updated=1
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
 
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
 
-echo "Installing: ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
+# libFuzzer and the sanitizers' runtime match the installed clang's version; releases that ship
+# them apart from clang name the package after that version.
+if ! ls "$(clang -print-runtime-dir)"/libclang_rt.fuzzer*.a >/dev/null 2>&1; then
+    install "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 fi
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -46,7 +46,8 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
     width_ = r.ample;
     height_ = r.alt;
 
-    labelWidth_ = AmpladaText(def->etiqueta, configuracio.fontControl, GetDlgItem(parent, index));
+    // Measured on the parent: a child with this index may be another field's window.
+    labelWidth_ = AmpladaText(def->etiqueta, configuracio.fontControl, parent);
     const GeometriaCDN::Punt label = GeometriaCDN::Etiqueta(*def, labelWidth_, sx, sy);
     labelX_ = label.x;
     labelY_ = label.y;

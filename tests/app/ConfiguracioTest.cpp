@@ -490,6 +490,19 @@ TEST_F(ConfiguracioTest, DesaFailsWithoutHarmWhenAFileIsHeld)
     EXPECT_FALSE(Existeix("korvuc.cfg"));
 }
 
+TEST_F(ConfiguracioTest, FileOverTheCapIsRefusedAndNeverRewrittenCut)
+{
+    Configuracio c;
+    Carrega(c, cfgInicial);
+    const std::string gran = cfgInicial + "# " + std::string(TextConfiguracio::maxMida, 'x') + "\r\n";
+    Escriu("korvuc.cfg", gran);
+    EXPECT_FALSE(c.Desa("S", "", "", "", "10.0.0.9", 5000));
+    EXPECT_EQ(Llegeix("korvuc.cfg"), gran);
+
+    Configuracio d;
+    EXPECT_EQ(CarregaError(d, gran), "Error #ref 032, error cargando configuración");
+}
+
 TEST_F(ConfiguracioTest, WindowsErrorText)
 {
     char* sistema = nullptr;

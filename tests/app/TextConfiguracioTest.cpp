@@ -160,6 +160,12 @@ TEST(TextConfiguracio, BadValuesAreLineErrors)
         {"usuario", linia1},
         {"usuario=ana", linia1},
         {"usuario;=ana", linia1},
+        // The address service's value goes on a command line: no blank or quote may add to it.
+        {"ipdin=http://h/ -O korvuc.exe;", linia1},
+        {"ipdin=http://h/\t-Ox;", linia1},
+        {"ipdin=\"http://h/\";", linia1},
+        {"ipdin=http://h/'x';", linia1},
+        {"ipdin=http://h/\r;", linia1},
         {"dirdocs=;", error032},
         {"dirficheros=;", error032},
         {"dirjfree=;", error032},
@@ -211,6 +217,15 @@ TEST(TextConfiguracio, LongLinesAndLongFilesAreReadWhole)
 
     text += "mal\n";
     EXPECT_EQ(ErrorDe(text), TextConfiguracio::ErrorLinia(153));
+}
+
+TEST(TextConfiguracio, TextLongerThanTheCapIsRefused)
+{
+    std::string text = "usuario=ana;\n";
+    text += "#" + std::string(TextConfiguracio::maxMida - text.size() - 2, 'x') + "\n";
+    ASSERT_EQ(text.size(), TextConfiguracio::maxMida);
+    EXPECT_EQ(Llegeix(text).usuario, "ana");
+    EXPECT_EQ(ErrorDe(text + "\n"), "Error #ref 032, error cargando configuración");
 }
 
 TEST(TextConfiguracio, OnlyCrBeforeLfBelongsToTheLineEnd)

@@ -281,6 +281,32 @@ TEST(WinClass, DescriptionDefaultsAndRegistration)
     }
 }
 
+TEST(WinClass, ABrushReplacedOrNeverRegisteredIsFreedAndARegisteredOneKept)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HBRUSH segon = nullptr;
+    {
+        Win::WinClass cls("KorvuClasseFons", instance);
+        cls.SetBgColor(1, 2, 3);
+        HBRUSH primer = cls.Description().hbrBackground;
+        cls.SetBgColor(4, 5, 6);
+        segon = cls.Description().hbrBackground;
+        EXPECT_EQ(GetObjectType(primer), 0u) << "the replaced brush is freed";
+        EXPECT_EQ(GetObjectType(segon), static_cast<DWORD>(OBJ_BRUSH));
+    }
+    EXPECT_EQ(GetObjectType(segon), 0u) << "a description never registered frees its brush";
+
+    HBRUSH registrat = nullptr;
+    {
+        Win::WinClass cls("KorvuClasseFons", instance);
+        cls.SetBgColor(7, 8, 9);
+        registrat = cls.Description().hbrBackground;
+        cls.Register();
+    }
+    EXPECT_EQ(GetObjectType(registrat), static_cast<DWORD>(OBJ_BRUSH)) << "the class paints with it";
+    UnregisterClassA("KorvuClasseFons", instance);
+}
+
 TEST(WinClass, IconsAtTheSystemSizes)
 {
     Win::WinClass cls("KorvuClasseIcones", GetModuleHandleA(nullptr));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -171,7 +172,9 @@ TEST_F(ComunicadorTest, KindTwoOnlyWaitsAndOtherKindsDoNothing)
     EXPECT_TRUE(NoArribaRes(p.servidor));
 }
 
-TEST_F(ComunicadorTest, ReplyOfExactly8200BytesArrivingInChunksIsAssembledWhole)
+// Loopback may hand the pieces over as one: the scenarios LinkChunks and LinkReply8200, where
+// the server sends from another process, prove the assembly from separate receives.
+TEST_F(ComunicadorTest, ReplyOfExactly8200BytesIsAssembledWhole)
 {
     prova::Parell p;
     com->sock = p.client;
@@ -181,10 +184,8 @@ TEST_F(ComunicadorTest, ReplyOfExactly8200BytesArrivingInChunksIsAssembledWhole)
     const std::string wire = prova::Xifrada(TextAmbNul(text));
     ASSERT_EQ(wire.size(), 8200u);
     std::thread servidor([&] {
-        for (std::size_t i = 0; i < wire.size(); i += 1460) {
+        for (std::size_t i = 0; i < wire.size(); i += 1460)
             prova::EnviaTot(p.servidor, wire.substr(i, 1460));
-            Sleep(20);
-        }
     });
     com->Transmit(2, 0);
     servidor.join();
@@ -196,11 +197,13 @@ TEST_F(ComunicadorTest, BytesOfTheNextFrameWaitForTheNextReceive)
 {
     prova::Parell p;
     com->sock = p.client;
-    ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("PRIMERA")) +
-                                                prova::Xifrada(TextAmbNul("SEGONA"))));
-    Sleep(100);  // both frames are waiting before the first receive
+    const std::string dues =
+        prova::Xifrada(TextAmbNul("PRIMERA")) + prova::Xifrada(TextAmbNul("SEGONA"));
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, dues));
+    ASSERT_TRUE(prova::EsperaPerLlegir(p.client, dues.size())) << "both frames wait on the socket";
     com->Transmit(2, 0);
     EXPECT_EQ(Text(), "PRIMERA");
+    EXPECT_EQ(prova::PerLlegir(p.client), 0u) << "the first receive took the second frame too";
     com->Transmit(2, 0);
     EXPECT_EQ(Text(), "SEGONA");
 }
@@ -252,7 +255,9 @@ TEST_F(ComunicadorTest, FrameLongerThanTheWireBufferIsRefusedUnsent)
     const std::string llarg(8197, 'l');
     Posa(llarg);
     EXPECT_EQ(Error([&] { com->Transmit(1, 0); }), "Error #ref 017, trama demasiado larga");
-    EXPECT_EQ(Error([&] { com->Transmit(1, 8198); }), "Error #ref 017, trama demasiado larga");
+    // Lengths that the header would carry past the top of int, and one below zero.
+    for (int len : {8198, INT_MAX - 2, INT_MAX, -1, INT_MIN})
+        EXPECT_EQ(Error([&] { com->Transmit(1, len); }), "Error #ref 017, trama demasiado larga") << len;
     std::memset(com->trama, 'n', sizeof com->trama);  // no NUL anywhere
     EXPECT_EQ(Error([&] { com->Transmit(1, 0); }), "Error #ref 017, trama demasiado larga");
     EXPECT_EQ(com->estat, 1);
@@ -582,6 +587,32 @@ TEST_F(ConectaTest, ApplicationServerNamedBeyondTheLimitsIsNotReached)
         EXPECT_EQ(com->estat, 0);
         EXPECT_EQ(com->sock, INVALID_SOCKET);
     }
+}
+
+TEST_F(ConectaTest, PortFieldIsReadWholeWithItsLeadingZeros)
+{
+    // Longer than any number needs: a reader that stopped at 15 characters saw only zeros.
+    prova::Escolta aplicacio;
+    const std::string zeros(40, '0');
+    {
+        DespatxadorDUnCop despatxador(
+            Resposta("EsKRVINI  01001", "127.0.0.1", zeros + std::to_string(aplicacio.port)));
+        configuracio.port = despatxador.Port();
+        EXPECT_TRUE(com->Conecta(1));
+    }
+    EXPECT_EQ(com->estat, 1);
+    SOCKET app = aplicacio.Accepta();
+    EXPECT_NE(app, INVALID_SOCKET);
+    closesocket(app);
+    com->Cierra();
+
+    // Digits past any port still name none.
+    com = std::make_unique<Comunicador>();
+    Posa("LOGIN");
+    DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", "127.0.0.1", "1" + zeros));
+    configuracio.port = despatxador.Port();
+    EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 013, abriendo socket");
+    EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
 TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)

@@ -133,6 +133,24 @@ inline bool EnviaTot(SOCKET s, const std::string& bytes)
     return true;
 }
 
+// How many bytes wait on the socket, unread.
+inline std::size_t PerLlegir(SOCKET s)
+{
+    u_long n = 0;
+    return ioctlsocket(s, FIONREAD, &n) == 0 ? n : 0;
+}
+
+// Waits (a bounded time) until at least n bytes wait on the socket.
+inline bool EsperaPerLlegir(SOCKET s, std::size_t n, DWORD ms = 5000)
+{
+    for (DWORD esperat = 0; esperat < ms; esperat += 10) {
+        if (PerLlegir(s) >= n)
+            return true;
+        Sleep(10);
+    }
+    return PerLlegir(s) >= n;
+}
+
 // One frame as it arrived: wire bytes (header included) and deciphered body.
 struct TramaRebuda {
     std::string wire;

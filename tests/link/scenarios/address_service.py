@@ -26,7 +26,7 @@ def dispatcher(conn):
 
 def after(ctx):
     log = ctx.read_file("wget-standin.log").decode("cp1252").splitlines()
-    ctx.check(log == ["wget %s/vintuip" % url(ctx)], "wget command lines: %r" % log)
+    ctx.check(log == ['wget "%s/vintuip"' % url(ctx)], "wget command lines: %r" % log)
     ctx.check(ctx.read_file("korvuc.cfg.sav") == ctx.config_text,
               "korvuc.cfg.sav is not the file as it was")
     lines = ctx.read_file("korvuc.cfg").decode("cp1252").splitlines()

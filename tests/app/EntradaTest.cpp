@@ -1,0 +1,48 @@
+#include "app/Entrada.h"
+
+#include "framework/DispError.h"
+#include "framework/Exception.h"
+#include "tests/framework/MsgBoxRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+#include <string>
+
+TEST(Entrada, WhatEscapesTheProgramIsShownOrPassedOverAndEndsWithMinusOne)
+{
+    const struct {
+        const char* cas;
+        std::function<int()> programa;
+        const char* caixa;  // null: no box
+    } casos[] = {
+        {"DispError", [] () -> int { throw DispError("Error #ref 030, error abriendo fichero de configuración"); },
+         "Error #ref 030, error abriendo fichero de configuración"},
+        {"Win::Exception", [] () -> int { throw Win::Exception("Out of memory", "", 8); }, "Out of memory"},
+        {"plain string", [] () -> int { throw "RegisterClass failed"; }, "Excepción desconocida"},
+        {"standard exception", [] () -> int { throw std::bad_alloc(); }, "Excepción desconocida"},
+        {"ExitException", [] () -> int { throw Win::ExitException(); }, nullptr},
+        {"int", [] () -> int { throw 3; }, nullptr},
+    };
+    for (const auto& c : casos) {
+        MsgBoxRecorder rec;
+        EXPECT_EQ(Entrada::Executa(c.programa), -1) << c.cas;
+        if (!c.caixa) {
+            EXPECT_TRUE(rec.Boxes().empty()) << c.cas;
+            continue;
+        }
+        ASSERT_EQ(rec.Boxes().size(), 1u) << c.cas;
+        EXPECT_EQ(rec.Boxes()[0].text, c.caixa) << c.cas;
+        EXPECT_EQ(rec.Boxes()[0].caption, "Korvuc Error") << c.cas;
+        EXPECT_EQ(rec.Boxes()[0].type, static_cast<UINT>(MB_ICONHAND)) << c.cas;
+    }
+}
+
+TEST(Entrada, ProgramThatEndsGivesItsOwnCodeWithoutABox)
+{
+    MsgBoxRecorder rec;
+    EXPECT_EQ(Entrada::Executa([] { return 0; }), 0);
+    EXPECT_EQ(Entrada::Executa([] { return 42; }), 42);
+    EXPECT_TRUE(rec.Boxes().empty());
+}
