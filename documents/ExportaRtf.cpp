@@ -4,7 +4,6 @@
 #include "framework/DispError.h"
 
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -182,11 +181,8 @@ bool EscriuRtf(std::string_view llistat, std::string& document)
 bool ExportaRtf(const std::string& cami, std::string& camiRtf)
 {
     camiRtf = NomDocumentRtf(cami);
-    std::ifstream entrada(cami, std::ios::binary);
-    if (!entrada)
-        return false;
-    const std::string llistat((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
-    if (entrada.bad())
+    std::string llistat;
+    if (!FluxRegistres::LlegeixFitxer(cami, llistat))
         return false;
 
     std::string document;

@@ -1,5 +1,8 @@
 #include "documents/FluxRegistres.h"
 
+#include <fstream>
+#include <iterator>
+
 std::string_view FluxRegistres::Fins(char delimitador, std::size_t max)
 {
     const std::size_t inici = pos_;
@@ -34,4 +37,13 @@ int FluxRegistres::Byte()
         return -1;
     }
     return static_cast<unsigned char>(dades_[pos_++]);
+}
+
+bool FluxRegistres::LlegeixFitxer(const std::string& cami, std::string& dades)
+{
+    std::ifstream f(cami, std::ios::binary);
+    if (!f)
+        return false;
+    dades.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return !f.bad();
 }

@@ -2,6 +2,7 @@
 #define KORVU_DOCUMENTS_FLUXREGISTRES_H
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Reads the record files of received output (listings and print files) from their bytes in
@@ -25,6 +26,9 @@ public:
     bool Salta() { return Byte() >= 0; }
 
     bool Fi() const { return fi_; }
+
+    // The bytes of a file exactly as stored; false when it cannot be read.
+    static bool LlegeixFitxer(const std::string& cami, std::string& dades);
 
 private:
     std::string_view dades_;
