@@ -186,6 +186,10 @@ public:
 
     // ===================================================================== printing
     // The printing, raw printing, RTF export and mail operations are declared here.
+    // Received print files (transfer modes 'c' and 'd'). Neither raises: a failure ends the
+    // job and shows the error box. The RTF export of a listing is ExportaRtf (documents/).
+    void ImpresionDirecta(const std::string& fichero);
+    void ImpresionRaw(const std::string& fichero);
 
 };
 
