@@ -130,7 +130,7 @@ TEST(EscriuRtf, ListingTextCannotChangeTheMarkup)
     EXPECT_TRUE(Equilibrat(fila));
 }
 
-TEST(EscriuRtf, CarriageReturnsAndEmptyRecords)
+TEST(EscriuRtf, RecordTextsAsLines)
 {
     const struct Cas {
         std::string registres;
@@ -142,6 +142,8 @@ TEST(EscriuRtf, CarriageReturnsAndEmptyRecords)
         {"Aa\r\rb\r\nc" + U, "a**b**c\\par "},
         {"A" + U + "Bx" + U, "\\par x\\par "},            // an empty record is an empty line
         {"Ano final", "no final\\par "},
+        {"D00000" + U, " \\par "},                     // a short row is one blank
+        {"D00000V0010;abc" + U, "---\\par "},          // an unknown column letter
     };
     for (const Cas& c : casos) {
         const std::string d = Rtf(c.registres);
