@@ -8,8 +8,8 @@
 #include <vector>
 
 // Makes the real GDI calls and writes each one down as a line, with the font that is selected
-// when text is drawn. The call named by falla fails instead (its nth time, from 1), without
-// reaching GDI.
+// when text is drawn. The call named by falla (one that can fail in a job) fails instead, its
+// vegada-th time, without reaching GDI.
 class GdiEnregistrat : public GdiImpressio {
 public:
     std::vector<std::string> crides;
@@ -19,12 +19,14 @@ public:
 
     HDC CreaDc(const std::string& impressora) override
     {
-        if (Falla("CreaDc"))
-            return Anota("CreaDc " + impressora), nullptr;
         Anota("CreaDc " + impressora);
         return GdiImpressio::CreaDc(impressora);
     }
-    BOOL EsborraDc(HDC dc) override { return Anota("EsborraDc"), GdiImpressio::EsborraDc(dc); }
+    BOOL EsborraDc(HDC dc) override
+    {
+        Anota("EsborraDc");
+        return GdiImpressio::EsborraDc(dc);
+    }
     int IniciaDocument(HDC dc, const char* nom) override
     {
         Anota(std::string("IniciaDocument ") + nom);
@@ -35,7 +37,11 @@ public:
         Anota("AcabaDocument");
         return Falla("AcabaDocument") ? 0 : GdiImpressio::AcabaDocument(dc);
     }
-    int AbandonaDocument(HDC dc) override { return Anota("AbandonaDocument"), GdiImpressio::AbandonaDocument(dc); }
+    int AbandonaDocument(HDC dc) override
+    {
+        Anota("AbandonaDocument");
+        return GdiImpressio::AbandonaDocument(dc);
+    }
     int IniciaPagina(HDC dc) override
     {
         Anota("IniciaPagina");
@@ -101,11 +107,7 @@ private:
     {
         return crida == falla && --vegada == 0;
     }
-    int Anota(const std::string& s)
-    {
-        crides.push_back(s);
-        return 0;
-    }
+    void Anota(const std::string& s) { crides.push_back(s); }
     std::string Nom(HGDIOBJ o) const
     {
         const auto i = noms_.find(o);
