@@ -1,0 +1,196 @@
+#include "documents/ExportaRtf.h"
+
+#include "documents/FluxRegistres.h"
+#include "framework/DispError.h"
+
+#include <fstream>
+#include <vector>
+
+namespace {
+
+const char kFinal = '\x01';
+const std::size_t kMaxRegistre = 299;
+
+struct Columna {
+    bool numerica;
+    std::size_t amplada;
+};
+
+const char* MidaLletra(std::size_t llarg)
+{
+    if (llarg <= 73)
+        return "\\fs24 ";
+    if (llarg <= 88)
+        return "\\fs20 ";
+    if (llarg <= 98)
+        return "\\fs18 ";
+    if (llarg <= 108)
+        return "\\fs16 ";
+    if (llarg == 109)
+        return "\\fs20 ";
+    if (llarg <= 124)
+        return "\\fs18 ";
+    if (llarg <= 142)
+        return "\\fs16 ";
+    return "\\fs14 ";
+}
+
+// Each carriage return that does not begin the text becomes "**" with the byte after it.
+std::string TreuRetorns(std::string text)
+{
+    std::size_t p = text.find('\r');
+    if (p == 0)
+        return text;
+    while (p != std::string::npos) {
+        const std::size_t n = p + 1 < text.size() ? 2 : 1;
+        text.replace(p, n, "**");
+        p = text.find('\r', p + 2);
+    }
+    return text;
+}
+
+// Listing text as RTF text: markup characters escaped, bytes outside ASCII as \'hh.
+void AfegeixText(std::string& document, std::string_view text)
+{
+    static const char kHex[] = "0123456789abcdef";
+    for (const char c : text) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            document += '\\';
+            document += c;
+        } else if (b >= 0x80 || (b < 0x20 && c != '\t' && c != '\r' && c != '\n')) {
+            document += "\\'";
+            document += kHex[b >> 4];
+            document += kHex[b & 0x0F];
+        } else {
+            document += c;
+        }
+    }
+}
+
+} // namespace
+
+std::string NomDocumentRtf(const std::string& cami)
+{
+    const std::size_t barra = cami.find_last_of("\\/:");
+    const std::size_t inici = barra == std::string::npos ? 0 : barra + 1;
+    const std::size_t punt = cami.find('.', inici);
+    return cami.substr(0, punt) + ".rtf";
+}
+
+std::string FormataFilaRtf(std::string_view fila)
+{
+    if (fila.size() < 7)
+        return " ";
+    std::vector<Columna> columnes;
+    std::size_t p = 5;
+    for (;;) {
+        if (p >= fila.size())
+            throw DispError("Error\tinterno\t#ref 052");
+        const char lletra = fila[p];
+        if (lletra == ';')
+            break;
+        if (lletra != 'X' && lletra != 'N' && lletra != 'n' && lletra != 'E' && lletra != 'e')
+            return "---";
+        if (p + 5 > fila.size())
+            throw DispError("Error\tinterno\t#ref 052");
+        std::size_t amplada = 0;
+        for (std::size_t i = p + 1; i < p + 5 && fila[i] >= '0' && fila[i] <= '9'; ++i)
+            amplada = amplada * 10 + static_cast<std::size_t>(fila[i] - '0');
+        const bool numerica = lletra != 'X';
+        columnes.push_back({numerica, amplada + (numerica ? 1 : 0)});
+        p += 5;
+    }
+
+    std::string linia;
+    std::size_t v = p + 1;
+    for (const Columna& c : columnes) {
+        // Once the values run out, the remaining columns are blank.
+        std::string_view valor;
+        if (v <= fila.size()) {
+            const std::size_t tab = fila.find('\t', v);
+            valor = fila.substr(v, tab == std::string_view::npos ? std::string_view::npos : tab - v);
+            v = tab == std::string_view::npos ? fila.size() + 1 : tab + 1;
+        }
+        if (valor.size() >= c.amplada) {
+            linia += valor.substr(0, c.amplada);
+        } else if (c.numerica) {
+            linia.append(c.amplada - valor.size(), ' ');
+            linia += valor;
+        } else {
+            linia += valor;
+            linia.append(c.amplada - valor.size(), ' ');
+        }
+        linia += ' ';
+    }
+    return linia;
+}
+
+bool EscriuRtf(std::string_view llistat, std::string& document)
+{
+    document.clear();
+
+    std::size_t llarg = 0;
+    FluxRegistres primera(llistat);
+    while (!primera.Fi()) {
+        llarg = std::max(llarg, primera.Fins(kFinal, kMaxRegistre).size());
+        primera.Salta();
+    }
+    const std::string mida = MidaLletra(llarg);
+
+    int grups = 1;
+    document = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082"
+               "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 Courier New;}}";
+    if (llarg >= 109)
+        document += "\\paperw15840\\paperh12240\\landscape ";
+    document += "\\margl800\\margr474 ";
+
+    bool correcte = true;
+    FluxRegistres f(llistat);
+    int tipus = f.Byte();
+    bool capcaleraOberta = false;
+    while (!f.Fi()) {
+        if (tipus == 'A' || tipus == 'B' || tipus == 'D') {
+            if (!capcaleraOberta) {
+                document += "{\\header " + mida;
+                ++grups;
+                capcaleraOberta = true;
+            }
+        } else if (tipus == 'E') {
+            if (capcaleraOberta) {
+                document.append(llarg, '-');
+                document += "\\par }{" + mida;
+                capcaleraOberta = false;
+            }
+        } else {
+            correcte = false;
+            break;
+        }
+        std::string text(f.Fins(kFinal, kMaxRegistre));
+        if (tipus == 'D')
+            text = FormataFilaRtf(text);
+        AfegeixText(document, TreuRetorns(std::move(text)));
+        document += "\\par ";
+        f.Salta();
+        tipus = f.Byte();
+    }
+    document.append(static_cast<std::size_t>(grups), '}');
+    return correcte;
+}
+
+bool ExportaRtf(const std::string& cami, std::string& camiRtf)
+{
+    camiRtf = NomDocumentRtf(cami);
+    std::string llistat;
+    if (!FluxRegistres::LlegeixFitxer(cami, llistat))
+        return false;
+
+    std::string document;
+    const bool correcte = EscriuRtf(llistat, document);
+    std::ofstream sortida(camiRtf, std::ios::binary | std::ios::trunc);
+    if (!sortida)
+        return false;
+    sortida.write(document.data(), static_cast<std::streamsize>(document.size()));
+    sortida.close();
+    return correcte && !sortida.fail();
+}
