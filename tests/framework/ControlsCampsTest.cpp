@@ -1,0 +1,512 @@
+// Date and numeric fields, multi-line edit, tool button, labels, link label, sub-screen frame
+// and tab strip, built from records on one shared window.
+#include "app/Configuracio.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/MsgLoop.h"
+#include "framework/controls/CDNEditData.h"
+#include "framework/controls/CDNEditNum.h"
+#include "screens/ControlDef.h"
+#include "tests/framework/TestWindow.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double kGran = 31.0 / 24.0;
+const char* const kFallada = "Internal error: Control Edit, la creación a fallado.";
+
+ControlDef Def(int tipo, int subtipo, int x1, int y1, int longVisible, const char* etiqueta = "Camp",
+               int posEtiqueta = 0)
+{
+    ControlDef d;
+    d.tipo = tipo;
+    d.subtipo = subtipo;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.longMax = longVisible;
+    d.longVisible = longVisible;
+    d.etiqueta = etiqueta;
+    d.posEtiqueta = posEtiqueta;
+    return d;
+}
+
+RECT InParent(HWND hwnd)
+{
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void ExpectPlaced(HWND hwnd, int x, int y, int width, int height)
+{
+    ASSERT_NE(hwnd, nullptr);
+    const RECT r = InParent(hwnd);
+    EXPECT_EQ(r.left, x);
+    EXPECT_EQ(r.top, y);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+}
+
+std::string Text(HWND hwnd)
+{
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+DWORD Style(HWND h)
+{
+    return static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE));
+}
+
+DWORD ExStyle(HWND h)
+{
+    return static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE));
+}
+
+HFONT FontOf(HWND h)
+{
+    return reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0));
+}
+
+bool Underlined(HFONT font)
+{
+    LOGFONTA lf = {};
+    return font && GetObjectA(font, sizeof lf, &lf) && lf.lfUnderline;
+}
+
+HFONT Font(int height, const char* face = "Tahoma")
+{
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
+}
+
+HBITMAP Solid(COLORREF colour, int w = 8, int h = 8)
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT r = {0, 0, w, h};
+    FillRect(mem, &r, brush);
+    DeleteObject(brush);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return bmp;
+}
+
+// ---- real input ----
+
+void Key(WORD vk, WORD scan, bool up)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = scan;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+}
+
+void Press(WORD vk, WORD scan)
+{
+    Key(vk, scan, false);
+    Key(vk, scan, true);
+}
+
+// A digit of the main keyboard.
+void Digit(char d)
+{
+    static const WORD scans[] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A};
+    Press(static_cast<WORD>(d), scans[d - '0']);
+}
+
+template <typename Done>
+bool PumpUntil(Done done, DWORD ms)
+{
+    Win::MsgLoop loop(nullptr, nullptr);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        loop.Pump();
+        if (done())
+            return true;
+        if (GetTickCount() - start >= ms)
+            return false;
+        Sleep(5);
+    }
+}
+
+void PumpFor(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+// ---- the fixture ----
+
+class Camps : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        struct {
+            HFONT* font;
+            int height;
+            const char* face;
+        } fonts[] = {
+            {&configuracio.fontControl, -11, "Tahoma"},   {&configuracio.fontControlMitjana, -12, "Tahoma"},
+            {&configuracio.fontControlGran, -18, "Tahoma"}, {&configuracio.fontTitol, -20, "Tahoma"},
+            {&configuracio.fontFixa, -12, "Courier New"},  {&configuracio.fontFixaGran, -16, "Courier New"},
+            {&configuracio.fontEnllac, -13, "Tahoma"},     {&configuracio.fontArial, -13, "Arial"},
+        };
+        for (const auto& f : fonts)
+            *f.font = Font(f.height, f.face);
+        SetScale(1.0);
+        configuracio.idioma = "Es";
+        configuracio.modeDesenvolupament = 0;
+        configuracio.canviFocusTramesa = 0;
+        parent->ctrl.handled = false;
+        parent->ctrl.before = nullptr;
+        parent->ctrl.calls.clear();
+    }
+    void TearDown() override
+    {
+        parent->ctrl.before = nullptr;
+        SetScale(1.0);
+        configuracio.idioma.clear();
+        for (HFONT* f : {&configuracio.fontControl, &configuracio.fontControlMitjana, &configuracio.fontControlGran,
+                         &configuracio.fontTitol, &configuracio.fontFixa, &configuracio.fontFixaGran,
+                         &configuracio.fontEnllac, &configuracio.fontArial}) {
+            DeleteObject(*f);
+            *f = nullptr;
+        }
+        SetFocus(Parent());
+    }
+    static void SetScale(double s)
+    {
+        configuracio.escalaX = s;
+        configuracio.escalaY = s;
+    }
+    static HWND Parent() { return parent->hwnd; }
+    std::vector<std::string> UserMessages() const
+    {
+        std::vector<std::string> out;
+        for (const std::string& c : parent->ctrl.calls)
+            if (c.rfind("OnUserMessage", 0) == 0)
+                out.push_back(c);
+        return out;
+    }
+    static std::string User(UINT msg, HWND wp, LPARAM lp = 0)
+    {
+        return Call("OnUserMessage", static_cast<long long>(msg), static_cast<long long>(reinterpret_cast<WPARAM>(wp)),
+                    static_cast<long long>(lp));
+    }
+    // Gives the field the keyboard focus; false when the window cannot take the foreground.
+    static bool Focus(HWND field)
+    {
+        SetForegroundWindow(Parent());
+        SetFocus(field);
+        return PumpUntil([&] { return GetFocus() == field; }, 5000);
+    }
+
+    static void SetUpTestSuite()
+    {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES};
+        InitCommonControlsEx(&icc);
+        parent = new TestWindow(true);
+    }
+    static void TearDownTestSuite()
+    {
+        delete parent;
+        parent = nullptr;
+    }
+    static TestWindow* parent;
+};
+
+TestWindow* Camps::parent = nullptr;
+
+} // namespace
+
+// ---- date field ----
+
+TEST_F(Camps, DateFieldPlacementStyleFontAndLabel)
+{
+    ControlDef d = Def(0, 2, 100, 40, 10, "Fecha", 1);
+    ControlDef tall = Def(0, 2, 100, 80, 10, "Fecha", 2);
+    tall.y2 = 110;
+    {
+        Win::CDNEditData f(Parent(), 3, &d);
+        Win::CDNEditData t(Parent(), 4, &tall);
+        ExpectPlaced(f.Window(), 100, 40, 65, 17);
+        ExpectPlaced(t.Window(), 100, 80, 91, 30);
+        EXPECT_EQ(Style(f.Window()), 0x50010002u);
+        EXPECT_EQ(FontOf(f.Window()), configuracio.fontControlMitjana);
+        EXPECT_EQ(FontOf(t.Window()), configuracio.fontControlGran);
+        EXPECT_EQ(SendMessageA(f.Window(), EM_GETLIMITTEXT, 0, 0), 10);
+        ASSERT_NE(f.LabelWindow(), nullptr);
+        EXPECT_EQ(Text(f.LabelWindow()), "Fecha");
+        EXPECT_EQ(FontOf(f.LabelWindow()), configuracio.fontControl);
+        EXPECT_EQ(t.LabelWindow(), nullptr);
+        EXPECT_EQ(Text(f.Window()), "");
+    }
+    SetScale(kGran);
+    Win::CDNEditData f(Parent(), 3, &d);
+    ExpectPlaced(f.Window(), 129, 52, 84, 22);
+}
+
+TEST_F(Camps, DateFieldValidatesThroughItsSlot)
+{
+    ControlDef d = Def(0, 2, 10, 10, 10);
+    Win::CDNEditData f(Parent(), 0, &d);
+    Win::ControlBase& c = f;
+    const struct {
+        const char* typed;
+        int result;
+        const char* shown;
+    } table[] = {
+        {"", 2, ""},
+        {"1/2/24", 2, "01/02/2024"},
+        {"01/02/2024", 0, "01/02/2024"},  // what it wrote back is unchanged
+        {"31/04/2024", 1, "31/04/2024"},  // refused: stays as typed
+        {"010224", 2, "01/02/2024"},      // the kept date typed another way
+        {"", 2, ""},
+        {"1.2.24", 1, "1.2.24"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.typed);
+        c.SetValue(row.typed);
+        EXPECT_EQ(c.Validate(), row.result);
+        EXPECT_EQ(Text(f.Window()), row.shown);
+    }
+    char value[16] = {};
+    EXPECT_EQ(c.GetValue(value, sizeof value), 6);
+    EXPECT_STREQ(value, "1.2.24");
+    c.Clear();
+    EXPECT_EQ(Text(f.Window()), "---");
+    EXPECT_EQ(c.Validate(), 1);
+}
+
+// A field shorter than a whole date shows the 10 characters written back, and reads them all.
+TEST_F(Camps, ShortDateFieldKeepsTheYearItShows)
+{
+    ControlDef d = Def(0, 2, 10, 10, 8);
+    Win::CDNEditData f(Parent(), 0, &d);
+    f.SetValue("1/2/31");
+    EXPECT_EQ(f.Validate(), 2);
+    EXPECT_EQ(Text(f.Window()), "01/02/2031");
+    EXPECT_EQ(f.Validate(), 0);
+    EXPECT_EQ(Text(f.Window()), "01/02/2031");
+    // A value of the server, longer than the field's limit, is judged whole as well.
+    f.SetValue("15/03/2031");
+    EXPECT_EQ(f.Validate(), 2);
+    EXPECT_EQ(Text(f.Window()), "15/03/2031");
+    f.SetValue("15/03/20315");
+    EXPECT_EQ(f.Validate(), 1);
+}
+
+TEST_F(Camps, DateFieldTypedWithRealKeysAndLeft)
+{
+    ControlDef d = Def(0, 2, 10, 10, 10);
+    Win::CDNEditData f(Parent(), 0, &d);
+    if (!Focus(f.Window()))
+        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    parent->ctrl.calls.clear();
+    Digit('1');
+    Press(VK_DIVIDE, 0x35);
+    Press('A', 0x1E);       // not a date character
+    Press(VK_SPACE, 0x39);  // nor is a space
+    Digit('2');
+    Press(VK_DIVIDE, 0x35);
+    Digit('2');
+    Digit('5');
+    Digit('9');
+    Press(VK_BACK, 0x0E);  // backspace reaches the field
+    Press(VK_ADD, 0x4E);   // moves on and never reaches the text
+    const HWND e = f.Window();
+    ASSERT_TRUE(PumpUntil([&] { return !UserMessages().empty(); }, 10000));
+    PumpFor(100);
+    EXPECT_EQ(Text(e), "1/2/25");
+    EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SEGUENT, e)});
+
+    // Leaving it tells the screen, whether it changed or not.
+    parent->ctrl.calls.clear();
+    SetFocus(Parent());
+    EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SORTIT, e)});
+    EXPECT_EQ(f.Validate(), 2);
+    EXPECT_EQ(Text(e), "01/02/2025");
+    SetFocus(e);
+    parent->ctrl.calls.clear();
+    SetFocus(Parent());
+    EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SORTIT, e)});
+}
+
+// ---- numeric field ----
+
+TEST_F(Camps, NumericFieldPlacementStyleAndFirstValue)
+{
+    ControlDef d = Def(0, 0, 100, 40, 10, "Importe", 1);
+    d.longMax = 8;
+    d.decimales = 2;
+    ControlDef tall = Def(0, 0, 100, 80, 10, "Unidades", 2);
+    tall.y2 = 105;
+    {
+        Win::CDNEditNum n(Parent(), 0, &d);
+        Win::CDNEditNum t(Parent(), 1, &tall);
+        ExpectPlaced(n.Window(), 100, 40, 68, 17);  // 93 * 0.74, the fraction dropped
+        ExpectPlaced(t.Window(), 100, 80, 79, 25);  // 107 * 0.74
+        EXPECT_EQ(Style(n.Window()), 0x50010082u);
+        EXPECT_EQ(FontOf(n.Window()), configuracio.fontControlMitjana);
+        EXPECT_EQ(FontOf(t.Window()), configuracio.fontControlGran);
+        EXPECT_EQ(SendMessageA(n.Window(), EM_GETLIMITTEXT, 0, 0), 10);
+        ASSERT_NE(n.LabelWindow(), nullptr);
+        EXPECT_EQ(Text(n.LabelWindow()), "Importe");
+        EXPECT_EQ(t.LabelWindow(), nullptr);
+        // A fresh field shows its zero formatted, and the record holds it.
+        EXPECT_EQ(Text(n.Window()), "0,00");
+        EXPECT_EQ(d.valor, "0,00");
+        EXPECT_EQ(Text(t.Window()), "0");
+        EXPECT_EQ(n.Validate(), 0);
+    }
+    configuracio.idioma = "En";
+    SetScale(kGran);
+    Win::CDNEditNum n(Parent(), 0, &d);
+    ExpectPlaced(n.Window(), 129, 52, 88, 22);
+    EXPECT_EQ(Text(n.Window()), "0.00");
+}
+
+TEST_F(Camps, NumericFieldValuesInBothLanguages)
+{
+    for (const char* idioma : {"Es", "En"}) {
+        SCOPED_TRACE(idioma);
+        configuracio.idioma = idioma;
+        const bool es = std::string(idioma) == "Es";
+        ControlDef d = Def(0, 0, 10, 10, 15);
+        d.longMax = 12;
+        d.decimales = 2;
+        d.variante = 1;
+        d.marca = 1;
+        Win::CDNEditNum n(Parent(), 0, &d);
+        Win::ControlBase& c = n;
+        c.SetValue("1234567.5");  // as the server sends it
+        EXPECT_EQ(Text(n.Window()), es ? "1.234.567,50" : "1,234,567.50");
+        EXPECT_EQ(d.valor, Text(n.Window()));
+        char value[32] = {};
+        EXPECT_EQ(c.GetValue(value, sizeof value), 10);
+        EXPECT_STREQ(value, "1234567.50");
+        c.SetValue("");
+        EXPECT_EQ(Text(n.Window()), es ? "0,00" : "0.00");
+        c.SetValue("-12");
+        EXPECT_EQ(Text(n.Window()), es ? "-12,00" : "-12.00");
+
+        // One digit of a shown value edited: the same magnitude (the display's grouping is not
+        // taken for decimal signs).
+        c.SetValue("1234.5");
+        SetWindowTextA(n.Window(), es ? "1.234,60" : "1,234.60");
+        EXPECT_EQ(c.Validate(), 2);
+        EXPECT_EQ(c.GetValue(value, sizeof value), 7);
+        EXPECT_STREQ(value, "1234.60");
+
+        // Too many integer digits: refused, the record keeps the last good value.
+        SetWindowTextA(n.Window(), "12345678901");
+        EXPECT_EQ(c.Validate(), 1);
+        EXPECT_EQ(Text(n.Window()), "12345678901");
+        EXPECT_EQ(d.valor, es ? "1.234,60" : "1,234.60");
+
+        c.Clear();
+        EXPECT_EQ(Text(n.Window()), "---");
+    }
+}
+
+TEST_F(Camps, NumericValueNeverOverrunsTheBuffer)
+{
+    ControlDef d = Def(0, 0, 10, 10, 15);
+    d.longMax = 12;
+    d.decimales = 2;
+    d.variante = 1;
+    Win::CDNEditNum n(Parent(), 0, &d);
+    n.SetValue("1234567.5");
+    char value[6] = {'x', 'x', 'x', 'x', 'x', 'x'};
+    EXPECT_EQ(n.GetValue(value, 5), 3);  // "1.23" read, its thousands sign dropped
+    EXPECT_STREQ(value, "123");
+    EXPECT_EQ(value[5], 'x');
+    EXPECT_EQ(n.GetValue(value, 0), 0);
+    // A server value longer than the field is refused whole, not cut to fit.
+    ControlDef s = Def(0, 0, 10, 40, 5);
+    s.longMax = 5;
+    Win::CDNEditNum m(Parent(), 1, &s);
+    m.SetValue("1234567");
+    EXPECT_EQ(s.valor, "0");
+    EXPECT_EQ(m.Validate(), 1);
+}
+
+TEST_F(Camps, NumericFieldTypedWithRealKeys)
+{
+    const struct {
+        const char* idioma;
+        int decimales;
+        int marca;
+        const char* server;
+        const char* shown;
+        const char* typed;
+        const char* edited;
+        const char* value;
+    } table[] = {
+        // End, three left for the decimals, backspace and "5": the last integer digit replaced.
+        {"Es", 2, 0, "1234.5", "1.234,50", "1.235,50", "1.235,50", "1235.50"},
+        {"En", 0, 1, "-1234", "-1,234", "-1,23-5", "-1,235", "-1235"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.idioma);
+        configuracio.idioma = row.idioma;
+        ControlDef d = Def(0, 0, 10, 10, 15);
+        d.longMax = 12;
+        d.decimales = row.decimales;
+        d.variante = 1;
+        d.marca = row.marca;
+        Win::CDNEditNum n(Parent(), 0, &d);
+        n.SetValue(row.server);
+        ASSERT_EQ(Text(n.Window()), row.shown);
+        if (!Focus(n.Window()))
+            GTEST_SKIP() << "the test window could not take the keyboard focus";
+        const HWND e = n.Window();
+        Press(VK_END, 0x4F);
+        for (int i = 0; i < (row.decimales ? 3 : 0); ++i)
+            Press(VK_LEFT, 0x4B);
+        Press(VK_BACK, 0x0E);
+        Press('A', 0x1E);          // swallowed
+        Press(VK_SUBTRACT, 0x4A);  // a "-" only on a signed field: swallowed here or misplaced there
+        Digit('5');
+        EXPECT_TRUE(PumpUntil([&] { return Text(e) == row.typed; }, 10000)) << Text(e);
+        parent->ctrl.calls.clear();
+        SetFocus(Parent());
+        EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SORTIT, e)});
+        EXPECT_EQ(n.Validate(), 2);
+        EXPECT_EQ(Text(e), row.edited);
+        char value[32] = {};
+        n.GetValue(value, sizeof value);
+        EXPECT_STREQ(value, row.value);
+    }
+}
+
+TEST_F(Camps, NumericFieldCharacters)
+{
+    ControlDef unsignedDef = Def(0, 0, 10, 10, 15);
+    ControlDef signedDef = Def(0, 0, 10, 40, 15);
+    signedDef.marca = 1;
+    Win::CDNEditNum u(Parent(), 0, &unsignedDef);
+    Win::CDNEditNum s(Parent(), 1, &signedDef);
+    for (Win::CDNEditNum* n : {&u, &s}) {
+        SetWindowTextA(n->Window(), "");
+        for (char ch : std::string("1a-2+3,4.5/6 7\t8=9"))
+            SendMessageA(n->Window(), WM_CHAR, static_cast<WPARAM>(ch), 0x00020001);
+        SendMessageA(n->Window(), WM_CHAR, '+', 0x004E0001);  // keypad "+"
+        SendMessageA(n->Window(), WM_CHAR, '\b', 0x000E0001);
+    }
+    EXPECT_EQ(Text(u.Window()), "12+3,4.5678");
+    EXPECT_EQ(Text(s.Window()), "1-2+3,4.5678");
+}
