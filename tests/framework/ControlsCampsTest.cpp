@@ -5,6 +5,10 @@
 #include "framework/MsgLoop.h"
 #include "framework/controls/CDNEditData.h"
 #include "framework/controls/CDNEditNum.h"
+#include "framework/controls/CDNEditex.h"
+#include "framework/controls/CDNHeina.h"
+#include "framework/controls/ObjecteGdi.h"
+#include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
 #include "tests/framework/TestWindow.h"
 
@@ -509,4 +513,177 @@ TEST_F(Camps, NumericFieldCharacters)
     }
     EXPECT_EQ(Text(u.Window()), "12+3,4.5678");
     EXPECT_EQ(Text(s.Window()), "1-2+3,4.5678");
+}
+
+// ---- multi-line edit and tool button ----
+
+namespace {
+
+int LineHeight(HFONT font)
+{
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return tm.tmHeight + tm.tmExternalLeading;
+}
+
+// The configuration's background bitmaps and brushes of the coloured multi-line edit.
+struct FonsText {
+    FonsText()
+    {
+        // Pattern brushes of solid bitmaps stand in for the library's.
+        const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)};
+        HBITMAP* bitmaps[] = {&configuracio.bmpFonsText, &configuracio.bmpFonsText2, &configuracio.bmpFonsText3};
+        HBRUSH* brushes[] = {&configuracio.brFonsText, &configuracio.brFonsText2, &configuracio.brFonsText3};
+        for (int i = 0; i < 3; ++i) {
+            *bitmaps[i] = Solid(colours[i]);
+            *brushes[i] = CreatePatternBrush(*bitmaps[i]);
+        }
+    }
+    ~FonsText()
+    {
+        for (HGDIOBJ* h : {reinterpret_cast<HGDIOBJ*>(&configuracio.bmpFonsText), reinterpret_cast<HGDIOBJ*>(&configuracio.bmpFonsText2),
+                           reinterpret_cast<HGDIOBJ*>(&configuracio.bmpFonsText3), reinterpret_cast<HGDIOBJ*>(&configuracio.brFonsText),
+                           reinterpret_cast<HGDIOBJ*>(&configuracio.brFonsText2), reinterpret_cast<HGDIOBJ*>(&configuracio.brFonsText3)}) {
+            DeleteObject(*h);
+            *h = nullptr;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(Camps, MultiLineEditKindsSizeAndBrush)
+{
+    FonsText fons;
+    ControlDef plain = Def(6, 0, 20, 30, 40, "Observaciones");
+    plain.x2 = 220;
+    plain.y2 = 80;
+    plain.longMax = 300;
+    ControlDef coloured = plain;
+    coloured.tipo = 15;
+    coloured.posEtiqueta = 2;
+    coloured.opcion = 1;
+    {
+        Win::CDNEditex e(Parent(), 0, &plain);
+        const int line = LineHeight(configuracio.fontControlMitjana);
+        ASSERT_GT(line, 0);
+        // Cut to whole lines of the font it shows.
+        ExpectPlaced(e.Window(), 20, 30, 200, 50 / line * line);
+        EXPECT_EQ(Style(e.Window()), 0x50010000u | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL);
+        EXPECT_TRUE(ExStyle(e.Window()) & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(FontOf(e.Window()), configuracio.fontControlMitjana);
+        EXPECT_EQ(SendMessageA(e.Window(), EM_GETLIMITTEXT, 0, 0), 300);
+        EXPECT_EQ(e.GetBackBrush(), nullptr);
+        ASSERT_NE(e.LabelWindow(), nullptr);
+        EXPECT_EQ(Text(e.LabelWindow()), "Observaciones");
+        // Several lines; Tab moves on.
+        e.SetValue("uno\r\ndos");
+        EXPECT_EQ(SendMessageA(e.Window(), EM_GETLINECOUNT, 0, 0), 2);
+        parent->ctrl.calls.clear();
+        SendMessageA(e.Window(), WM_KEYDOWN, VK_TAB, 1);
+        EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SEGUENT, e.Window())});
+    }
+    const struct {
+        int variante;
+        HBRUSH brush;
+    } table[] = {{0, configuracio.brFonsText}, {1, configuracio.brFonsText}, {2, configuracio.brFonsText2},
+                 {3, configuracio.brFonsText3}, {4, configuracio.brFonsText}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.variante);
+        coloured.variante = row.variante;
+        {
+            Win::CDNEditex e(Parent(), 0, &coloured);
+            EXPECT_EQ(Style(e.Window()), 0x50010000u | ES_MULTILINE | ES_AUTOVSCROLL);
+            EXPECT_EQ(ExStyle(e.Window()), static_cast<DWORD>(WS_EX_TRANSPARENT));
+            EXPECT_EQ(FontOf(e.Window()), configuracio.fontArial);
+            EXPECT_EQ(e.GetBackBrush(), row.brush);
+            EXPECT_EQ(e.LabelWindow(), nullptr);
+        }
+        // The brush is the configuration's: the control never deletes it.
+        EXPECT_EQ(GetObjectType(row.brush), static_cast<DWORD>(OBJ_BRUSH));
+    }
+}
+
+TEST_F(Camps, MultiLineEditEdgesAndScale)
+{
+    // No edges: the base's size, cut to lines; never a negative size.
+    ControlDef d = Def(6, 0, 300, 200, 10);
+    d.posEtiqueta = 2;
+    const int line = LineHeight(configuracio.fontControlMitjana);
+    {
+        Win::CDNEditex e(Parent(), 0, &d);
+        ExpectPlaced(e.Window(), 300, 200, 93, 17 / line * line);
+    }
+    // Lower than one line: no line at all.
+    d.x2 = 400;
+    d.y2 = 200 + line - 1;
+    {
+        Win::CDNEditex e(Parent(), 0, &d);
+        ExpectPlaced(e.Window(), 300, 200, 100, 0);
+    }
+    // The width follows the record's scale, the height the screen's.
+    SetScale(kGran);
+    d.escalaX = kGran;
+    d.y2 = 250;
+    Win::CDNEditex e(Parent(), 0, &d);
+    ExpectPlaced(e.Window(), 388, 258, 129, 65 / line * line);
+}
+
+TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
+{
+    HMODULE library = LoadLibraryA("korvui01.dll");
+    ASSERT_NE(library, nullptr);
+    ControlDef d = Def(7, 0, 50, 60, 3, "Buscar", 7);
+    d.imagen = 0x10000 | IDB_LABEL_BAND;  // only the low 16 bits are the number
+    const struct {
+        HMODULE recursos;
+        int imagen;
+        bool bitmap;
+    } table[] = {{library, d.imagen, true}, {library, 9999, false}, {nullptr, d.imagen, false}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(testing::Message() << row.imagen << (row.recursos ? "" : " without the library"));
+        configuracio.recursos = row.recursos;
+        d.imagen = row.imagen;
+        HBITMAP shown = nullptr;
+        {
+            Win::CDNHeina h(Parent(), 0, &d);
+            ExpectPlaced(h.Window(), 50, 60, 14, 14);
+            EXPECT_EQ(Style(h.Window()), 0x5001C080u);
+            EXPECT_EQ(ExStyle(h.Window()), 0u);
+            EXPECT_EQ(FontOf(h.Window()), configuracio.fontControl);
+            EXPECT_EQ(h.LabelWindow(), nullptr);
+            shown = reinterpret_cast<HBITMAP>(SendMessageA(h.Window(), BM_GETIMAGE, IMAGE_BITMAP, 0));
+            EXPECT_EQ(shown != nullptr, row.bitmap);
+            EXPECT_EQ(Text(h.Window()), row.bitmap ? "" : "Buscar");
+            if (row.bitmap)
+                EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP));
+            parent->ctrl.calls.clear();
+            SendMessageA(h.Window(), WM_KEYDOWN, VK_ADD, 1);
+            EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SEGUENT, h.Window())});
+        }
+        // Its own bitmap goes with it.
+        if (shown)
+            EXPECT_EQ(GetObjectType(shown), 0u);
+    }
+    configuracio.recursos = nullptr;
+    FreeLibrary(library);
+
+    const struct {
+        int code;
+        int side;
+    } sizes[] = {{4, 17}, {6, 30}, {7, 14}, {0, 24}, {2, 24}};
+    for (double scale : {1.0, kGran}) {
+        SetScale(scale);
+        for (const auto& row : sizes) {
+            SCOPED_TRACE(testing::Message() << row.code << " at " << scale);
+            ControlDef s = Def(12, 0, 50, 60, 3, "X", row.code);
+            Win::CDNHeina h(Parent(), 0, &s);
+            const int side = static_cast<int>(row.side * scale + 0.5);
+            ExpectPlaced(h.Window(), static_cast<int>(50 * scale + 0.5), static_cast<int>(60 * scale + 0.5), side, side);
+        }
+    }
 }
