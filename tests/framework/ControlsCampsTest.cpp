@@ -7,6 +7,10 @@
 #include "framework/controls/CDNEditNum.h"
 #include "framework/controls/CDNEditex.h"
 #include "framework/controls/CDNHeina.h"
+#include "framework/controls/CDNPant.h"
+#include "framework/controls/CDNPest.h"
+#include "framework/controls/CDNStatic.h"
+#include "framework/controls/CDNStaticu.h"
 #include "framework/controls/ObjecteGdi.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
@@ -686,4 +690,365 @@ TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
             ExpectPlaced(h.Window(), static_cast<int>(50 * scale + 0.5), static_cast<int>(60 * scale + 0.5), side, side);
         }
     }
+}
+
+// ---- labels and link label ----
+
+TEST_F(Camps, TextLabelFontSizeAndStyle)
+{
+    const struct {
+        int opcion;
+        HFONT* font;
+        int width;
+        int height;
+        int y;
+    } table[] = {
+        // Ten visible characters, at (40, 100).
+        {0, &configuracio.fontControl, 89, 16, 100},   {1, &configuracio.fontControlGran, 120, 13, 98},
+        {2, &configuracio.fontFixa, 90, 22, 100},      {3, &configuracio.fontTitol, 180, 25, 100},
+        {4, &configuracio.fontFixa, 90, 22, 100},      {5, &configuracio.fontFixaGran, 125, 30, 100},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.opcion);
+        ControlDef d = Def(3, 0, 40, 100, 10, "Cliente");
+        d.opcion = row.opcion;
+        Win::CDNStatic s(Parent(), 0, &d);
+        ExpectPlaced(s.Window(), 40, row.y, row.width, row.height);
+        EXPECT_EQ(FontOf(s.Window()), *row.font);
+        EXPECT_EQ(Style(s.Window()), 0x5000000Cu);
+        EXPECT_EQ(ExStyle(s.Window()), 0u);
+        EXPECT_EQ(Text(s.Window()), "Cliente");
+        EXPECT_TRUE(IsWindowVisible(s.Window()));
+        EXPECT_EQ(s.LabelWindow(), nullptr);
+        // The base operations read and write the window text.
+        s.SetValue("Proveedor");
+        char value[16] = {};
+        EXPECT_EQ(s.GetValue(value, sizeof value), 9);
+        EXPECT_STREQ(value, "Proveedor");
+    }
+    // The record's rectangle and scale; only a height of exactly 20 moves the label.
+    for (int height : {19, 20, 21}) {
+        SCOPED_TRACE(height);
+        ControlDef d = Def(3, 0, 40, 100, 10, "Cliente");
+        d.x2 = 240;
+        d.y2 = 100 + height;
+        Win::CDNStatic s(Parent(), 0, &d);
+        ExpectPlaced(s.Window(), 40, height == 20 ? 98 : 100, 200, height == 20 ? 13 : height);
+    }
+    SetScale(kGran);
+    ControlDef d = Def(3, 0, 40, 100, 10, "Cliente");
+    d.escalaX = kGran;
+    d.escalaY = kGran;
+    Win::CDNStatic s(Parent(), 0, &d);
+    ExpectPlaced(s.Window(), 52, 129, 115, 21);
+}
+
+namespace {
+
+// What a window's background painting leaves, as pixels.
+std::vector<COLORREF> Erased(HWND hwnd)
+{
+    RECT r = {};
+    GetClientRect(hwnd, &r);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+    FillRect(mem, &r, grey);
+    DeleteObject(grey);
+    SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x)
+            pixels.push_back(GetPixel(mem, x, y));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+long Count(const std::vector<COLORREF>& pixels, COLORREF colour)
+{
+    long n = 0;
+    for (COLORREF c : pixels)
+        n += c == colour;
+    return n;
+}
+
+} // namespace
+
+TEST_F(Camps, BandLabelPaintsTheRecordValueInWhite)
+{
+    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    ControlDef d = Def(3, 0, 40, 100, 20, "Cliente");
+    d.estilo = 52;
+    d.valor = "Total pendiente";
+    d.y2 = 125;
+    {
+        Win::CDNStatic s(Parent(), 0, &d);
+        EXPECT_EQ(Style(s.Window()), 0x5000010Eu);
+        EXPECT_EQ(ExStyle(s.Window()), static_cast<DWORD>(WS_EX_TRANSPARENT));
+        const std::vector<COLORREF> first = Erased(s.Window());
+        EXPECT_GT(Count(first, RGB(0, 0, 160)), static_cast<long>(first.size() / 2)) << "the band fills it";
+        EXPECT_GT(Count(first, RGB(255, 255, 255)), 20) << "the value in white";
+        EXPECT_EQ(Count(first, RGB(128, 128, 128)), 0);
+        // The window text is not what it shows; the record's value is.
+        SetWindowTextA(s.Window(), "Otra cosa muy distinta");
+        EXPECT_EQ(Erased(s.Window()), first);
+        d.valor = "1";
+        EXPECT_NE(Erased(s.Window()), first);
+        d.valor.clear();
+        EXPECT_EQ(Count(Erased(s.Window()), RGB(255, 255, 255)), 0);
+    }
+    // A plain label leaves its background to the system.
+    ControlDef plain = Def(3, 0, 40, 100, 20, "Cliente");
+    plain.valor = "Total";
+    {
+        Win::CDNStatic s(Parent(), 0, &plain);
+        EXPECT_EQ(Count(Erased(s.Window()), RGB(255, 255, 255)), 0);
+    }
+    EXPECT_EQ(GetObjectType(configuracio.bmpBandaEtiqueta), static_cast<DWORD>(OBJ_BITMAP)) << "the band is shared";
+    DeleteObject(configuracio.bmpBandaEtiqueta);
+    configuracio.bmpBandaEtiqueta = nullptr;
+}
+
+TEST_F(Camps, FailedLabelWindowThrowsItsText)
+{
+    ControlDef d = Def(3, 0, 10, 10, 8);
+    const HWND noWindow = reinterpret_cast<HWND>(0x1234);
+    try {
+        Win::CDNStatic s(noWindow, 0, &d);
+        ADD_FAILURE();
+    } catch (const char* text) {
+        EXPECT_STREQ(text, "Internal error: Control Statuc, la creación a fallado.");
+    }
+    const std::vector<std::function<void()>> others = {
+        [&] { Win::CDNStaticu c(noWindow, 0, &d); }, [&] { Win::CDNPant c(noWindow, 0, &d); },
+        [&] { Win::CDNPest c(noWindow, 0, &d); },    [&] { Win::CDNEditex c(noWindow, 0, &d); },
+        [&] { Win::CDNHeina c(noWindow, 0, &d); },   [&] { Win::CDNEditData c(noWindow, 0, &d); },
+        [&] { Win::CDNEditNum c(noWindow, 0, &d); },
+    };
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        SCOPED_TRACE(i);
+        try {
+            others[i]();
+            ADD_FAILURE();
+        } catch (const char* text) {
+            EXPECT_STREQ(text, kFallada);
+        }
+    }
+}
+
+TEST_F(Camps, LinkLabelSizeAndFonts)
+{
+    const struct {
+        int opcion;
+        HFONT* font;
+        int width;
+        int height;
+    } table[] = {
+        {0, &configuracio.fontControl, 89, 16}, {1, &configuracio.fontControlMitjana, 93, 16},
+        {2, &configuracio.fontEnllac, 90, 18},  {3, &configuracio.fontTitol, 180, 25},
+        {4, &configuracio.fontFixa, 90, 22},    {5, &configuracio.fontFixaGran, 125, 30},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.opcion);
+        ControlDef d = Def(14, 0, 40, 100, 10, "Ver ficha");
+        d.opcion = row.opcion;
+        Win::CDNStaticu s(Parent(), 0, &d);
+        ExpectPlaced(s.Window(), 40, 100, row.width, row.height);
+        EXPECT_EQ(FontOf(s.Window()), *row.font);
+        EXPECT_EQ(Style(s.Window()), 0x50000100u);
+        EXPECT_EQ(ExStyle(s.Window()), 0u);
+        EXPECT_EQ(Text(s.Window()), "Ver ficha");
+    }
+}
+
+TEST_F(Camps, LinkLabelUnderlinesWhileTheMouseIsOverIt)
+{
+    ControlDef d = Def(14, 0, 40, 200, 10, "Ver ficha");
+    d.opcion = 2;
+    HFONT underline = nullptr;
+    {
+        Win::CDNStaticu s(Parent(), 0, &d);
+        const HWND h = s.Window();
+        RECT r = {};
+        GetWindowRect(h, &r);
+        // The cursor rests on the label: the first move underlines, the ticks keep it.
+        ASSERT_TRUE(SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+        SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        underline = FontOf(h);
+        EXPECT_TRUE(Underlined(underline));
+        EXPECT_NE(underline, configuracio.fontEnllac);
+        SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+        EXPECT_EQ(FontOf(h), underline) << "one font for the whole hover";
+        PumpFor(350);
+        EXPECT_EQ(FontOf(h), underline);
+
+        // Away from it: the next tick of timer 1 takes the underline off.
+        ASSERT_TRUE(SetCursorPos(r.right + 40, r.bottom + 40));
+        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == configuracio.fontEnllac; }, 3000));
+        // And a new hover underlines again with the same font.
+        SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(FontOf(h), underline);
+        ASSERT_TRUE(SetCursorPos(r.right + 40, r.bottom + 40));
+        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == configuracio.fontEnllac; }, 3000));
+        EXPECT_EQ(GetObjectType(underline), static_cast<DWORD>(OBJ_FONT));
+    }
+    // The underlined font was the label's own; the normal one is the configuration's.
+    EXPECT_EQ(GetObjectType(underline), 0u);
+    EXPECT_EQ(GetObjectType(configuracio.fontEnllac), static_cast<DWORD>(OBJ_FONT));
+}
+
+// ---- frame and tab strip ----
+
+TEST_F(Camps, SubScreenFrame)
+{
+    ControlDef d = Def(5, 0, 10, 20, 10, "Datos");
+    d.x2 = 410;
+    d.y2 = 220;
+    {
+        Win::CDNPant p(Parent(), 0, &d);
+        ExpectPlaced(p.Window(), 10, 20, 400, 200);
+        EXPECT_EQ(Style(p.Window()), 0x5000000Fu);
+        EXPECT_TRUE(ExStyle(p.Window()) & WS_EX_DLGMODALFRAME);
+        EXPECT_EQ(Text(p.Window()), "");
+        EXPECT_EQ(p.LabelWindow(), nullptr);
+    }
+    SetScale(kGran);
+    {
+        Win::CDNPant p(Parent(), 0, &d);
+        ExpectPlaced(p.Window(), 13, 26, 517, 258);
+    }
+    // Missing or crossed edges: nothing to see, never a negative size.
+    ControlDef none = Def(5, 0, 300, 200, 10);
+    ControlDef crossed = Def(5, 0, 300, 200, 10);
+    crossed.x2 = 100;
+    crossed.y2 = 150;
+    for (ControlDef* row : {&none, &crossed}) {
+        Win::CDNPant p(Parent(), 0, row);
+        const RECT r = InParent(p.Window());
+        EXPECT_EQ(r.right - r.left, 0);
+        EXPECT_EQ(r.bottom - r.top, 0);
+    }
+}
+
+TEST_F(Camps, TabStripItemsInOrder)
+{
+    ControlDef d = Def(10, 0, 10, 20, 10);
+    d.x2 = 410;
+    d.y2 = 220;
+    for (const char* texto : {"General", "Direcciones", "Notas"}) {
+        ControlDef::Element e;
+        e.numero = static_cast<int>(d.elementos.size()) + 1;
+        e.texto = texto;
+        e.extra = 7;
+        d.elementos.push_back(e);
+    }
+    {
+        Win::CDNPest p(Parent(), 0, &d);
+        ExpectPlaced(p.Window(), 10, 20, 400, 200);
+        char className[32] = {};
+        GetClassNameA(p.Window(), className, sizeof className);
+        EXPECT_STREQ(className, "SysTabControl32");
+        EXPECT_EQ(Style(p.Window()) & 0xFFFF0000u, 0x54000000u);
+        EXPECT_TRUE(ExStyle(p.Window()) & WS_EX_TRANSPARENT);
+        EXPECT_EQ(FontOf(p.Window()), configuracio.fontControl);
+        ASSERT_EQ(SendMessageA(p.Window(), TCM_GETITEMCOUNT, 0, 0), 3);
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(d.elementos[i].extra, i);
+            char text[32] = {};
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            ASSERT_TRUE(SendMessageA(p.Window(), TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item)));
+            EXPECT_EQ(std::string(text), d.elementos[i].texto);
+        }
+    }
+    ControlDef empty = Def(10, 0, 10, 20, 10);
+    Win::CDNPest p(Parent(), 0, &empty);
+    EXPECT_EQ(SendMessageA(p.Window(), TCM_GETITEMCOUNT, 0, 0), 0);
+    const RECT r = InParent(p.Window());
+    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(r.bottom - r.top, 0);
+}
+
+// ---- what the controls own ----
+
+// One of each of these controls, built and destroyed over and over, leaves no object of its
+// own behind (the system gives no count of GDI objects here, so the holders count them) and
+// never deletes what the configuration shares.
+TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
+{
+    FonsText fons;
+    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    HMODULE library = LoadLibraryA("korvui01.dll");
+    ASSERT_NE(library, nullptr);
+    configuracio.recursos = library;
+
+    std::vector<ControlDef> defs(10);
+    defs[0] = Def(0, 2, 10, 10, 10);
+    defs[1] = Def(0, 0, 10, 40, 10);
+    defs[2] = Def(6, 0, 10, 70, 10);
+    defs[3] = Def(15, 0, 10, 100, 10);
+    defs[4] = Def(7, 0, 150, 10, 3, "X", 4);
+    defs[4].imagen = IDB_LABEL_BAND;
+    defs[5] = Def(3, 0, 150, 40, 10);
+    defs[6] = Def(3, 0, 150, 70, 10);
+    defs[6].estilo = 52;
+    defs[7] = Def(14, 0, 150, 100, 10);
+    defs[8] = Def(5, 0, 250, 10, 10);
+    defs[8].x2 = 350;
+    defs[8].y2 = 100;
+    defs[9] = Def(10, 0, 250, 120, 10);
+    defs[9].x2 = 350;
+    defs[9].y2 = 200;
+    defs[9].elementos.resize(2);
+    const auto build = [&] {
+        std::vector<std::unique_ptr<Win::ControlBase>> screen;
+        screen.emplace_back(new Win::CDNEditData(Parent(), 0, &defs[0]));
+        screen.emplace_back(new Win::CDNEditNum(Parent(), 1, &defs[1]));
+        screen.emplace_back(new Win::CDNEditex(Parent(), 2, &defs[2]));
+        screen.emplace_back(new Win::CDNEditex(Parent(), 3, &defs[3]));
+        screen.emplace_back(new Win::CDNHeina(Parent(), 4, &defs[4]));
+        screen.emplace_back(new Win::CDNStatic(Parent(), 5, &defs[5]));
+        screen.emplace_back(new Win::CDNStatic(Parent(), 6, &defs[6]));
+        screen.emplace_back(new Win::CDNStaticu(Parent(), 7, &defs[7]));
+        screen.emplace_back(new Win::CDNPant(Parent(), 8, &defs[8]));
+        screen.emplace_back(new Win::CDNPest(Parent(), 9, &defs[9]));
+        return screen;
+    };
+    const long fonts = Win::ObjecteGdi<HFONT>::Vius();
+    const long bitmaps = Win::ObjecteGdi<HBITMAP>::Vius();
+    {
+        // While a screen lives its controls hold one font and one bitmap: what a missing
+        // release would leave behind.
+        auto screen = build();
+        EXPECT_EQ(Win::ObjecteGdi<HFONT>::Vius(), fonts + 1);
+        EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps + 1);
+    }
+    std::vector<HWND> windows;
+    for (int i = 0; i < 200; ++i) {
+        auto screen = build();
+        if (i == 0)
+            for (const auto& c : screen)
+                windows.push_back(c->Window());
+    }
+    EXPECT_EQ(Win::ObjecteGdi<HFONT>::Vius(), fonts);
+    EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps);
+    for (HWND h : windows)
+        EXPECT_FALSE(IsWindow(h));
+    for (HGDIOBJ shared : {static_cast<HGDIOBJ>(configuracio.bmpFonsText), static_cast<HGDIOBJ>(configuracio.brFonsText),
+                           static_cast<HGDIOBJ>(configuracio.bmpBandaEtiqueta), static_cast<HGDIOBJ>(configuracio.fontEnllac),
+                           static_cast<HGDIOBJ>(configuracio.fontControl)})
+        EXPECT_NE(GetObjectType(shared), 0u);
+
+    configuracio.recursos = nullptr;
+    FreeLibrary(library);
+    DeleteObject(configuracio.bmpBandaEtiqueta);
+    configuracio.bmpBandaEtiqueta = nullptr;
 }
