@@ -25,6 +25,8 @@ bool CDNEditData::CtrlNEditData::OnKillFocus(HWND)
     return false;
 }
 
+static_assert(ES_RIGHT == 0x2, "right aligned");
+
 CDNEditData::CDNEditData(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = "EDIT";

@@ -26,6 +26,8 @@ bool CDNEditNum::CtrlNEditNum::OnKillFocus(HWND)
     return false;
 }
 
+static_assert((ES_RIGHT | ES_AUTOHSCROLL) == 0x82, "right aligned, scrolled");
+
 CDNEditNum::CDNEditNum(HWND parent, int index, ControlDef* def)
     : CDNBase(parent, index, def), signes_(ReglaNumero::PerIdioma(configuracio.idioma))
 {

@@ -26,6 +26,8 @@ int AltLinia(HWND hwnd)
 
 } // namespace
 
+static_assert((ES_MULTILINE | ES_AUTOVSCROLL) == 0x44 && WS_VSCROLL == 0x200000, "multi-line");
+
 CDNEditex::CDNEditex(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = "EDIT";

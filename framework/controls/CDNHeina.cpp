@@ -6,7 +6,9 @@
 
 namespace Win {
 
-CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
+static_assert((WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT | BS_NOTIFY | BS_BITMAP) == 0x5001C080, "tool button");
+
+CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def, HWND) : CDNBase(parent, index, def)
 {
     className_ = "BUTTON";
     style_ = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT | BS_NOTIFY | BS_BITMAP;
@@ -20,10 +22,14 @@ CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def) : CDNBase(parent, in
     // Without the library a null module would name the system's own bitmaps.
     if (configuracio.recursos)
         imatge_.Reset(LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
-    if (imatge_)
+    if (imatge_) {
         SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imatge_.Get()));
-    else
+    } else {
+        // A bitmap button without its bitmap draws nothing: the caption needs a text button.
+        style_ &= ~static_cast<DWORD>(BS_BITMAP);
+        SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(style_));
         SetWindowTextA(hwnd_, def->etiqueta.c_str());
+    }
 }
 
 CDNHeina::~CDNHeina()

@@ -11,8 +11,9 @@ namespace Win {
 // library by the record's picture number, or its caption when there is no such bitmap.
 class CDNHeina : public CDNBase {
 public:
-    // Throws the text "Internal error: Control Edit, la creación a fallado.".
-    CDNHeina(HWND parent, int index, ControlDef* def);
+    // Throws the text "Internal error: Control Edit, la creación a fallado.". The screen hands
+    // every button its tooltip window; this one registers no tool of its own and ignores it.
+    CDNHeina(HWND parent, int index, ControlDef* def, HWND tooltip = nullptr);
     ~CDNHeina() override;
 
 private:

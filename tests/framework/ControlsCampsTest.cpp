@@ -19,6 +19,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -656,22 +659,25 @@ TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
         {
             Win::CDNHeina h(Parent(), 0, &d);
             ExpectPlaced(h.Window(), 50, 60, 14, 14);
-            EXPECT_EQ(Style(h.Window()), 0x5001C080u);
+            // Without its bitmap it is a plain button, or its caption would not show.
+            EXPECT_EQ(Style(h.Window()), row.bitmap ? 0x5001C080u : 0x5001C000u);
             EXPECT_EQ(ExStyle(h.Window()), 0u);
             EXPECT_EQ(FontOf(h.Window()), configuracio.fontControl);
             EXPECT_EQ(h.LabelWindow(), nullptr);
             shown = reinterpret_cast<HBITMAP>(SendMessageA(h.Window(), BM_GETIMAGE, IMAGE_BITMAP, 0));
             EXPECT_EQ(shown != nullptr, row.bitmap);
             EXPECT_EQ(Text(h.Window()), row.bitmap ? "" : "Buscar");
-            if (row.bitmap)
+            if (row.bitmap) {
                 EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP));
+            }
             parent->ctrl.calls.clear();
             SendMessageA(h.Window(), WM_KEYDOWN, VK_ADD, 1);
             EXPECT_EQ(UserMessages(), std::vector<std::string>{User(Win::WM_CAMP_SEGUENT, h.Window())});
         }
         // Its own bitmap goes with it.
-        if (shown)
+        if (shown) {
             EXPECT_EQ(GetObjectType(shown), 0u);
+        }
     }
     configuracio.recursos = nullptr;
     FreeLibrary(library);
@@ -1049,6 +1055,168 @@ TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
 
     configuracio.recursos = nullptr;
     FreeLibrary(library);
+    DeleteObject(configuracio.bmpBandaEtiqueta);
+    configuracio.bmpBandaEtiqueta = nullptr;
+}
+
+// ---- on screen ----
+
+namespace {
+
+// The parent's client area as the display shows it, 32 bits a pixel, top row first.
+struct Captura {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels;
+
+    explicit Captura(HWND hwnd)
+    {
+        RECT r = {};
+        GetClientRect(hwnd, &r);
+        width = r.right;
+        height = r.bottom;
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        HDC dc = GetDC(hwnd);
+        HDC mem = CreateCompatibleDC(dc);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(mem, dib);
+        BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        GdiFlush();
+        std::copy(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + pixels.size(), pixels.begin());
+        SelectObject(mem, old);
+        DeleteObject(dib);
+        DeleteDC(mem);
+        ReleaseDC(hwnd, dc);
+    }
+    // Pixels of one colour (0xRRGGBB) inside a rectangle of the client area.
+    long Count(const RECT& r, DWORD rgb) const
+    {
+        long n = 0;
+        for (int y = r.top; y < r.bottom && y < height; ++y)
+            for (int x = r.left; x < r.right && x < width; ++x)
+                n += (pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF) == rgb;
+        return n;
+    }
+    // A bottom-up 32-bit BMP file.
+    bool Desa(const char* path) const
+    {
+        FILE* f = std::fopen(path, "wb");
+        if (!f)
+            return false;
+        BITMAPFILEHEADER file = {};
+        BITMAPINFOHEADER header = {};
+        header.biSize = sizeof header;
+        header.biWidth = width;
+        header.biHeight = height;
+        header.biPlanes = 1;
+        header.biBitCount = 32;
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + sizeof header;
+        file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size() * 4);
+        bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 && std::fwrite(&header, sizeof header, 1, f) == 1;
+        for (int y = height - 1; ok && y >= 0; --y)
+            ok = std::fwrite(&pixels[static_cast<std::size_t>(y) * width], 4, static_cast<std::size_t>(width), f)
+                 == static_cast<std::size_t>(width);
+        return std::fclose(f) == 0 && ok;
+    }
+};
+
+} // namespace
+
+// One of each of these controls on a screen, as the display shows it: the band label's value
+// in white on the band, the link label's text, the tabs. KORVU_CAPTURA names a BMP file to keep
+// the picture in.
+TEST_F(Camps, AScreenOfTheseControlsAsTheDisplayShowsIt)
+{
+    FonsText fons;
+    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    HMODULE library = LoadLibraryA("korvui01.dll");
+    configuracio.recursos = library;
+    RECT before = {};
+    GetWindowRect(Parent(), &before);
+    SetWindowPos(Parent(), nullptr, 0, 0, 660, 420, SWP_NOMOVE | SWP_NOZORDER);
+
+    std::vector<ControlDef> defs(11);
+    defs[0] = Def(3, 0, 20, 16, 30, "Ficha de cliente");
+    defs[0].opcion = 3;
+    defs[1] = Def(3, 0, 20, 60, 30);
+    defs[1].estilo = 52;
+    defs[1].x2 = 300;
+    defs[1].y2 = 84;
+    defs[1].valor = "Saldo pendiente";
+    defs[2] = Def(0, 2, 100, 100, 10, "Fecha", 1);
+    defs[3] = Def(0, 0, 100, 130, 14, "Importe", 1);
+    defs[3].decimales = 2;
+    defs[3].variante = 1;
+    defs[3].longMax = 12;
+    defs[4] = Def(6, 0, 100, 160, 40, "Notas", 1);
+    defs[4].x2 = 300;
+    defs[4].y2 = 220;
+    defs[5] = Def(15, 0, 100, 230, 40, "Aviso", 1);
+    defs[5].x2 = 300;
+    defs[5].y2 = 280;
+    defs[6] = Def(7, 0, 310, 100, 3, "?", 0);
+    defs[6].imagen = IDB_LABEL_BAND;
+    defs[7] = Def(12, 0, 340, 100, 3, "Ir", 0);
+    defs[8] = Def(14, 0, 20, 300, 20, "Ver movimientos");
+    defs[9] = Def(5, 0, 380, 300, 10);
+    defs[9].x2 = 640;
+    defs[9].y2 = 370;
+    defs[10] = Def(10, 0, 380, 40, 10);
+    defs[10].x2 = 640;
+    defs[10].y2 = 290;
+    for (const char* texto : {"General", "Direcciones", "Notas"}) {
+        ControlDef::Element e;
+        e.texto = texto;
+        defs[10].elementos.push_back(e);
+    }
+    {
+        std::vector<std::unique_ptr<Win::ControlBase>> screen;
+        screen.emplace_back(new Win::CDNStatic(Parent(), 0, &defs[0]));
+        screen.emplace_back(new Win::CDNStatic(Parent(), 1, &defs[1]));
+        screen.emplace_back(new Win::CDNEditData(Parent(), 2, &defs[2]));
+        screen.emplace_back(new Win::CDNEditNum(Parent(), 3, &defs[3]));
+        screen.emplace_back(new Win::CDNEditex(Parent(), 4, &defs[4]));
+        screen.emplace_back(new Win::CDNEditex(Parent(), 5, &defs[5]));
+        screen.emplace_back(new Win::CDNHeina(Parent(), 6, &defs[6]));
+        screen.emplace_back(new Win::CDNHeina(Parent(), 7, &defs[7]));
+        screen.emplace_back(new Win::CDNStaticu(Parent(), 8, &defs[8]));
+        screen.emplace_back(new Win::CDNPant(Parent(), 9, &defs[9]));
+        screen.emplace_back(new Win::CDNPest(Parent(), 10, &defs[10]));
+        screen[2]->SetValue("1/2/25");
+        screen[2]->Validate();
+        screen[3]->SetValue("1234567.5");
+        screen[4]->SetValue("Primera línea\r\nSegunda línea");
+        screen[5]->SetValue("Texto sobre fondo");
+        RedrawWindow(Parent(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpFor(300);
+
+        const Captura captura(Parent());
+        const RECT band = InParent(screen[1]->Window());
+        EXPECT_GT(captura.Count(band, 0x0000A0), (band.right - band.left) * (band.bottom - band.top) / 2);
+        EXPECT_GT(captura.Count(band, 0xFFFFFF), 20);
+        const RECT link = InParent(screen[8]->Window());
+        EXPECT_GT(captura.Count(link, 0x000000), 10) << "the link label's text";
+        RECT tabs = InParent(screen[10]->Window());
+        tabs.bottom = tabs.top + 20;
+        EXPECT_GT(captura.Count(tabs, 0x000000), 10) << "the captions of the tabs";
+        const RECT caption = InParent(screen[7]->Window());
+        EXPECT_GT(captura.Count(caption, 0x000000), 3) << "a tool button without its bitmap shows its caption";
+        if (const char* path = std::getenv("KORVU_CAPTURA")) {
+            EXPECT_TRUE(captura.Desa(path)) << path;
+        }
+    }
+    SetWindowPos(Parent(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top, SWP_NOMOVE | SWP_NOZORDER);
+    configuracio.recursos = nullptr;
+    if (library)
+        FreeLibrary(library);
     DeleteObject(configuracio.bmpBandaEtiqueta);
     configuracio.bmpBandaEtiqueta = nullptr;
 }
