@@ -870,6 +870,13 @@ TEST_F(Camps, LinkLabelSizeAndFonts)
         EXPECT_EQ(ExStyle(s.Window()), 0u);
         EXPECT_EQ(Text(s.Window()), "Ver ficha");
     }
+    // Placed at the screen's scale, sized at the record's.
+    SetScale(kGran);
+    ControlDef d = Def(14, 0, 40, 100, 10, "Ver ficha");
+    d.escalaX = kGran;
+    d.escalaY = kGran;
+    Win::CDNStaticu s(Parent(), 0, &d);
+    ExpectPlaced(s.Window(), 52, 129, 115, 21);
 }
 
 TEST_F(Camps, LinkLabelUnderlinesWhileTheMouseIsOverIt)
@@ -974,6 +981,11 @@ TEST_F(Camps, TabStripItemsInOrder)
             ASSERT_TRUE(SendMessageA(p.Window(), TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item)));
             EXPECT_EQ(std::string(text), d.elementos[i].texto);
         }
+    }
+    SetScale(kGran);
+    {
+        Win::CDNPest p(Parent(), 0, &d);
+        ExpectPlaced(p.Window(), 13, 26, 517, 258);
     }
     ControlDef empty = Def(10, 0, 10, 20, 10);
     Win::CDNPest p(Parent(), 0, &empty);
