@@ -1,0 +1,58 @@
+#include "framework/controls/CDNEditData.h"
+
+#include "app/Configuracio.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/controls/MidesCDN.h"
+#include "framework/controls/ReglaData.h"
+#include "framework/controls/TextFinestra.h"
+#include "screens/ControlDef.h"
+
+namespace Win {
+
+bool CDNEditData::CtrlNEditData::OnChar(WPARAM character, LPARAM keyData)
+{
+    if (EsMesNumeric(keyData))
+        return true;
+    if (character < ' ')
+        return false;  // backspace and the editing shortcuts
+    return !((character >= '0' && character <= '9') || character == '.' || character == '/');
+}
+
+bool CDNEditData::CtrlNEditData::OnKillFocus(HWND)
+{
+    const HWND own = Window();
+    SendMessageA(GetParent(own), WM_CAMP_SORTIT, reinterpret_cast<WPARAM>(own), 0);
+    return false;
+}
+
+static_assert(ES_RIGHT == 0x2, "right aligned");
+
+CDNEditData::CDNEditData(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
+{
+    className_ = "EDIT";
+    style_ |= ES_RIGHT;
+    width_ = MidesCDN::AmpleData(height_, configuracio.escalaX);
+    CreateControlWindow();
+    HFONT font = height_ < 25 ? configuracio.fontControlMitjana : configuracio.fontControlGran;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    Subclass(ctrl_);
+    SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longVisible), 0);
+    CreateLabel();
+    SetWindowTextA(hwnd_, "");
+}
+
+CDNEditData::~CDNEditData()
+{
+    DestroyControlWindow();
+}
+
+int CDNEditData::Validate()
+{
+    // The whole text: a date written back is 10 characters, more than a short field's limit.
+    const ReglaData::Resultat r = ReglaData::Valida(TextFinestra(hwnd_), guardat_);
+    if (r.escriu)
+        SetWindowTextA(hwnd_, guardat_.c_str());
+    return r.codi;
+}
+
+} // namespace Win

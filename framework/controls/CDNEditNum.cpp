@@ -1,0 +1,85 @@
+#include "framework/controls/CDNEditNum.h"
+
+#include "app/Configuracio.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/controls/MidesCDN.h"
+#include "framework/controls/TextFinestra.h"
+#include "screens/ControlDef.h"
+
+#include <cstring>
+
+namespace Win {
+
+bool CDNEditNum::CtrlNEditNum::OnChar(WPARAM character, LPARAM keyData)
+{
+    if (EsMesNumeric(keyData))
+        return true;
+    if (character < '+')
+        return character != '\b';
+    return character > '9' || character == '/' || (character == '-' && !ambSigne);
+}
+
+bool CDNEditNum::CtrlNEditNum::OnKillFocus(HWND)
+{
+    const HWND own = Window();
+    SendMessageA(GetParent(own), WM_CAMP_SORTIT, reinterpret_cast<WPARAM>(own), 0);
+    return false;
+}
+
+static_assert((ES_RIGHT | ES_AUTOHSCROLL) == 0x82, "right aligned, scrolled");
+
+CDNEditNum::CDNEditNum(HWND parent, int index, ControlDef* def)
+    : CDNBase(parent, index, def), signes_(ReglaNumero::PerIdioma(configuracio.idioma))
+{
+    className_ = "EDIT";
+    style_ |= ES_RIGHT | ES_AUTOHSCROLL;
+    width_ = MidesCDN::AmpleNumeric(width_);
+    CreateControlWindow();
+    Subclass(ctrl_);
+    HFONT font = height_ <= 24 ? configuracio.fontControlMitjana : configuracio.fontControlGran;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longVisible), 0);
+    CreateLabel();
+    // A fresh field shows 0 in its formatted form; the sign is allowed only afterwards.
+    SetWindowTextA(hwnd_, "0");
+    Validate();
+    ctrl_.ambSigne = def->marca == 1;
+}
+
+CDNEditNum::~CDNEditNum()
+{
+    DestroyControlWindow();
+}
+
+int CDNEditNum::Validate()
+{
+    // The whole text, so that a longer value from the server is refused, not cut.
+    std::string s = TextFinestra(hwnd_);
+    if (s == guardat_)
+        return 0;
+    const ReglaNumero::Format format{signes_, def_->decimales, def_->longMax, def_->longVisible, def_->variante != 0};
+    if (ReglaNumero::Formata(s, format) != 2)
+        return 1;
+    guardat_ = s;
+    def_->valor = s;
+    SetWindowTextA(hwnd_, s.c_str());
+    return 2;
+}
+
+int CDNEditNum::GetValue(char* buffer, int length)
+{
+    if (!buffer || length <= 0)
+        return 0;
+    const int read = GetWindowTextA(hwnd_, buffer, length);
+    const std::string valor = ReglaNumero::PerServidor(std::string(buffer, read > 0 ? read : 0), signes_);
+    std::memcpy(buffer, valor.c_str(), valor.size() + 1);
+    return static_cast<int>(valor.size());
+}
+
+void CDNEditNum::SetValue(const char* text)
+{
+    SetWindowTextA(hwnd_, ReglaNumero::Rebut(text ? text : "", signes_).c_str());
+    Validate();
+}
+
+} // namespace Win

@@ -1,0 +1,78 @@
+#include "framework/controls/CDNEditex.h"
+
+#include "app/Configuracio.h"
+#include "framework/controls/MidesCDN.h"
+#include "screens/ControlDef.h"
+
+namespace Win {
+
+namespace {
+
+// Line height of the font the field shows.
+int AltLinia(HWND hwnd)
+{
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return 0;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICA tm = {};
+    const BOOL ok = GetTextMetricsA(dc, &tm);
+    if (old)
+        SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    return ok ? tm.tmHeight + tm.tmExternalLeading : 0;
+}
+
+} // namespace
+
+static_assert((ES_MULTILINE | ES_AUTOVSCROLL) == 0x44 && WS_VSCROLL == 0x200000, "multi-line");
+
+CDNEditex::CDNEditex(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
+{
+    className_ = "EDIT";
+    const MidesCDN::Mida mida = MidesCDN::Editex(*def, {width_, height_}, configuracio.escalaY);
+    width_ = mida.ample;
+    height_ = mida.alt;
+    style_ |= ES_MULTILINE | ES_AUTOVSCROLL;
+    if (def->tipo == 15)
+        exStyle_ = WS_EX_TRANSPARENT;
+    else
+        style_ |= WS_VSCROLL;
+    CreateControlWindow();
+    HFONT font = def->opcion == 1 ? configuracio.fontArial : configuracio.fontControlMitjana;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    height_ = MidesCDN::AltLinies(height_, AltLinia(hwnd_));
+    MoveWindow(hwnd_, x_, y_, width_, height_, FALSE);
+    if (def->tipo == 15) {
+        switch (def->variante) {
+        case 2:
+            fons_ = configuracio.bmpFonsText2;
+            pinzellFons_ = configuracio.brFonsText2;
+            break;
+        case 3:
+            fons_ = configuracio.bmpFonsText3;
+            pinzellFons_ = configuracio.brFonsText3;
+            break;
+        default:
+            fons_ = configuracio.bmpFonsText;
+            pinzellFons_ = configuracio.brFonsText;
+            break;
+        }
+    }
+    Subclass(ctrl_);
+    SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longMax), 0);
+    CreateLabel();
+}
+
+CDNEditex::~CDNEditex()
+{
+    DestroyControlWindow();
+}
+
+HBRUSH CDNEditex::GetBackBrush()
+{
+    return pinzellFons_;
+}
+
+} // namespace Win

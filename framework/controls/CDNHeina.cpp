@@ -1,0 +1,40 @@
+#include "framework/controls/CDNHeina.h"
+
+#include "app/Configuracio.h"
+#include "framework/controls/MidesCDN.h"
+#include "screens/ControlDef.h"
+
+namespace Win {
+
+static_assert((WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT | BS_NOTIFY | BS_BITMAP) == 0x5001C080, "tool button");
+
+CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def, HWND) : CDNBase(parent, index, def)
+{
+    className_ = "BUTTON";
+    style_ = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT | BS_NOTIFY | BS_BITMAP;
+    exStyle_ = 0;
+    const MidesCDN::Mida mida = MidesCDN::Heina(def->posEtiqueta, configuracio.escalaX, configuracio.escalaY);
+    width_ = mida.ample;
+    height_ = mida.alt;
+    CreateControlWindow();
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    Subclass(ctrl_);
+    // Without the library a null module would name the system's own bitmaps.
+    if (configuracio.recursos)
+        imatge_.Reset(LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
+    if (imatge_) {
+        SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imatge_.Get()));
+    } else {
+        // A bitmap button without its bitmap draws nothing: the caption needs a text button.
+        style_ &= ~static_cast<DWORD>(BS_BITMAP);
+        SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(style_));
+        SetWindowTextA(hwnd_, def->etiqueta.c_str());
+    }
+}
+
+CDNHeina::~CDNHeina()
+{
+    DestroyControlWindow();
+}
+
+} // namespace Win

@@ -1,0 +1,21 @@
+#include "framework/controls/CDNPant.h"
+
+#include "app/Configuracio.h"
+#include "framework/controls/MidesCDN.h"
+
+namespace Win {
+
+static_assert((WS_CHILD | WS_VISIBLE | SS_ENHMETAFILE) == 0x5000000F, "frame");
+
+CDNPant::CDNPant(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
+{
+    className_ = "STATIC";
+    style_ = WS_CHILD | WS_VISIBLE | SS_ENHMETAFILE;
+    exStyle_ = WS_EX_DLGMODALFRAME;
+    const MidesCDN::Mida mida = MidesCDN::Marc(*def, configuracio.escalaX, configuracio.escalaY);
+    width_ = mida.ample;
+    height_ = mida.alt;
+    CreateControlWindow();
+}
+
+} // namespace Win

@@ -1,0 +1,34 @@
+#include "framework/controls/CDNPest.h"
+
+#include "app/Configuracio.h"
+#include "framework/controls/MidesCDN.h"
+#include "screens/ControlDef.h"
+
+#include <commctrl.h>
+
+namespace Win {
+
+static_assert((WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) == 0x54000000, "tab strip");
+
+CDNPest::CDNPest(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
+{
+    className_ = WC_TABCONTROLA;
+    style_ = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    exStyle_ = WS_EX_TRANSPARENT;
+    const MidesCDN::Mida mida = MidesCDN::Marc(*def, configuracio.escalaX, configuracio.escalaY);
+    width_ = mida.ample;
+    height_ = mida.alt;
+    CreateControlWindow();
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    int i = 0;
+    for (ControlDef::Element& element : def->elementos) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(element.texto.c_str());
+        item.iImage = -1;
+        element.extra = static_cast<int>(SendMessageA(hwnd_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item)));
+        ++i;
+    }
+}
+
+} // namespace Win
