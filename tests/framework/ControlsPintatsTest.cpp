@@ -504,19 +504,30 @@ TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
 {
     Win::EstatLlistat estat;
     ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    hd.variante = 1;
+    hd.opcion = 1; // 6 pixels a character
     Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
-    header.SetValue("00000X0010;Titulo");
+    header.SetValue("00000X0010X0010;WWWWWWWWWW\tMMMMMMMMMM");
+    const COLORREF negre = RGB(0, 0, 0);
+    const COLORREF blanc = RGB(0xFF, 0xFF, 0xFF);
+    const COLORREF gris = RGB(0xC8, 0xC8, 0xC8);
     const struct {
         int estilo;
         HBITMAP strip;
-    } table[] = {{'0', configuracio.bmpCapLlista}, {'2', configuracio.bmpCapLlista50},
-                 {'5', configuracio.bmpCapLlista53}, {0x96, configuracio.bmpCapLlista150},
-                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150}};
+        COLORREF text;
+        COLORREF linia;
+    } table[] = {{'0', configuracio.bmpCapLlista, negre, gris},
+                 {'2', configuracio.bmpCapLlista50, negre, gris},
+                 {'5', configuracio.bmpCapLlista53, blanc, RGB(0x96, 0x96, 0x96)},
+                 {0x96, configuracio.bmpCapLlista150, blanc, gris},
+                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150, blanc, gris},
+                 {'3', configuracio.bmpCapLlista, negre, gris}};
     for (const auto& row : table) {
         SCOPED_TRACE(row.estilo);
         hd.estilo = row.estilo;
         header.Clear();
-        // The strip fills the corner that no text reaches.
+        // Three of the strips look alike once stretched: the one in use is asked for.
+        EXPECT_EQ(header.Controlador().Franja(), row.strip);
         const Pintura p(header.Window());
         HDC screen = GetDC(nullptr);
         HDC mem = CreateCompatibleDC(screen);
@@ -525,7 +536,15 @@ TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
         SelectObject(mem, old);
         DeleteDC(mem);
         ReleaseDC(nullptr, screen);
+        // The strip fills the corner that no text reaches.
         EXPECT_EQ(p.At(0, 0), stripPixel);
+        EXPECT_EQ(p.At(estat.columnes[1].pixel, 8), row.linia) << "the line between the columns";
+        // No strip is as dark as black text or as light as white text.
+        bool found = false;
+        for (int x = 4; x < 64 && !found; ++x)
+            for (int y = 0; y < 17 && !found; ++y)
+                found = p.At(x, y) == row.text;
+        EXPECT_TRUE(found) << "no pixel of the first title in the text colour";
     }
 }
 
