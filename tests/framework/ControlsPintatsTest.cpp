@@ -621,6 +621,18 @@ TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
     EXPECT_TRUE(differs(6, 32));
     EXPECT_FALSE(differs(32, 36));
     EXPECT_TRUE(differs(36, 200));
+
+    // Hovered, the same text is drawn in the underlined font.
+    m.SetValue("+ Ventas");
+    const Pintura normal(m.Window());
+    SendMessageA(m.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+    ASSERT_TRUE(m.Controlador().Subratllat());
+    const Pintura hover(m.Window());
+    bool underlined = false;
+    for (int x = 36; x < 200 && !underlined; ++x)
+        for (int y = 0; y < 26 && !underlined; ++y)
+            underlined = normal.At(x, y) != hover.At(x, y);
+    EXPECT_TRUE(underlined);
 }
 
 TEST_F(Pintats, MenuEntryUnderlinesWhileTheMouseIsOverIt)
