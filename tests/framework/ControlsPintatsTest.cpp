@@ -211,6 +211,41 @@ void Boto(DWORD flags)
     SendInput(1, &in, sizeof in);
 }
 
+// The texts a window is given while this lives, seen in front of its own procedure (an
+// owner-painted static does not hand its text back).
+class TextsDonats {
+public:
+    explicit TextsDonats(HWND w) : w_(w)
+    {
+        Actiu() = this;
+        anterior_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~TextsDonats()
+    {
+        SetWindowLongPtrA(w_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(anterior_));
+        Actiu() = nullptr;
+    }
+    TextsDonats(const TextsDonats&) = delete;
+    TextsDonats& operator=(const TextsDonats&) = delete;
+    std::vector<std::string> texts;
+
+private:
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        TextsDonats* t = Actiu();
+        if (msg == WM_SETTEXT && lp)
+            t->texts.emplace_back(reinterpret_cast<const char*>(lp));
+        return CallWindowProcA(t->anterior_, h, msg, wp, lp);
+    }
+    static TextsDonats*& Actiu()
+    {
+        static TextsDonats* actiu = nullptr;
+        return actiu;
+    }
+    HWND w_;
+    WNDPROC anterior_;
+};
+
 struct Desplacaments : Win::CDNLlistatn::Desplacador {
     std::vector<std::pair<int, int>> passos;
     void AjustaDesplazamiento(int dx, int dy) override { passos.emplace_back(dx, dy); }
@@ -430,16 +465,20 @@ TEST_F(Pintats, ListingRowsAndBrokenHeaders)
     const struct {
         const char* text;
         std::size_t columnes;
+        const char* finestra;
     } table[] = {
-        {"00000X0004Q0002;a", 1},   // bad letter
-        {"00000X0004N0002", 2},     // no ";"
-        {"00000X", 2},              // too short: the table stays
+        {"00000X0004Q0002;a", 1, "---"},   // bad letter
+        {"00000X0004N0002", 2, "---"},     // no ";"
+        {"00000X", 2, nullptr},            // too short: the table stays
     };
     for (const auto& r : table) {
         SCOPED_TRACE(r.text);
+        header.SetValue("00000X0004N0002;a\tb");
+        const TextsDonats texts(header.Window());
         EXPECT_NO_THROW(header.SetValue(r.text));
         EXPECT_EQ(estat.columnes.size(), r.columnes);
         EXPECT_EQ(header.Linia(), "");
+        EXPECT_EQ(texts.texts, r.finestra ? std::vector<std::string>{r.finestra} : std::vector<std::string>{});
     }
 }
 
