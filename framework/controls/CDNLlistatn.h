@@ -34,6 +34,7 @@ public:
 
         const std::string& LiniaPintada() const { return liniaPintada_; }
         HFONT Font() const { return font_; }
+        HBITMAP Franja() const { return franja_; }
 
     private:
         friend class CDNLlistatn;

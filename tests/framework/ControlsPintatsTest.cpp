@@ -211,6 +211,41 @@ void Boto(DWORD flags)
     SendInput(1, &in, sizeof in);
 }
 
+// The texts a window is given while this lives, seen in front of its own procedure (an
+// owner-painted static does not hand its text back).
+class TextsDonats {
+public:
+    explicit TextsDonats(HWND w) : w_(w)
+    {
+        Actiu() = this;
+        anterior_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~TextsDonats()
+    {
+        SetWindowLongPtrA(w_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(anterior_));
+        Actiu() = nullptr;
+    }
+    TextsDonats(const TextsDonats&) = delete;
+    TextsDonats& operator=(const TextsDonats&) = delete;
+    std::vector<std::string> texts;
+
+private:
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        TextsDonats* t = Actiu();
+        if (msg == WM_SETTEXT && lp)
+            t->texts.emplace_back(reinterpret_cast<const char*>(lp));
+        return CallWindowProcA(t->anterior_, h, msg, wp, lp);
+    }
+    static TextsDonats*& Actiu()
+    {
+        static TextsDonats* actiu = nullptr;
+        return actiu;
+    }
+    HWND w_;
+    WNDPROC anterior_;
+};
+
 struct Desplacaments : Win::CDNLlistatn::Desplacador {
     std::vector<std::pair<int, int>> passos;
     void AjustaDesplazamiento(int dx, int dy) override { passos.emplace_back(dx, dy); }
@@ -430,16 +465,20 @@ TEST_F(Pintats, ListingRowsAndBrokenHeaders)
     const struct {
         const char* text;
         std::size_t columnes;
+        const char* finestra;
     } table[] = {
-        {"00000X0004Q0002;a", 1},   // bad letter
-        {"00000X0004N0002", 2},     // no ";"
-        {"00000X", 2},              // too short: the table stays
+        {"00000X0004Q0002;a", 1, "---"},   // bad letter
+        {"00000X0004N0002", 2, "---"},     // no ";"
+        {"00000X", 2, nullptr},            // too short: the table stays
     };
     for (const auto& r : table) {
         SCOPED_TRACE(r.text);
+        header.SetValue("00000X0004N0002;a\tb");
+        const TextsDonats texts(header.Window());
         EXPECT_NO_THROW(header.SetValue(r.text));
         EXPECT_EQ(estat.columnes.size(), r.columnes);
         EXPECT_EQ(header.Linia(), "");
+        EXPECT_EQ(texts.texts, r.finestra ? std::vector<std::string>{r.finestra} : std::vector<std::string>{});
     }
 }
 
@@ -504,19 +543,30 @@ TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
 {
     Win::EstatLlistat estat;
     ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    hd.variante = 1;
+    hd.opcion = 1; // 6 pixels a character
     Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
-    header.SetValue("00000X0010;Titulo");
+    header.SetValue("00000X0010X0010;WWWWWWWWWW\tMMMMMMMMMM");
+    const COLORREF negre = RGB(0, 0, 0);
+    const COLORREF blanc = RGB(0xFF, 0xFF, 0xFF);
+    const COLORREF gris = RGB(0xC8, 0xC8, 0xC8);
     const struct {
         int estilo;
         HBITMAP strip;
-    } table[] = {{'0', configuracio.bmpCapLlista}, {'2', configuracio.bmpCapLlista50},
-                 {'5', configuracio.bmpCapLlista53}, {0x96, configuracio.bmpCapLlista150},
-                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150}};
+        COLORREF text;
+        COLORREF linia;
+    } table[] = {{'0', configuracio.bmpCapLlista, negre, gris},
+                 {'2', configuracio.bmpCapLlista50, negre, gris},
+                 {'5', configuracio.bmpCapLlista53, blanc, RGB(0x96, 0x96, 0x96)},
+                 {0x96, configuracio.bmpCapLlista150, blanc, gris},
+                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150, blanc, gris},
+                 {'3', configuracio.bmpCapLlista, negre, gris}};
     for (const auto& row : table) {
         SCOPED_TRACE(row.estilo);
         hd.estilo = row.estilo;
         header.Clear();
-        // The strip fills the corner that no text reaches.
+        // Three of the strips look alike once stretched: the one in use is asked for.
+        EXPECT_EQ(header.Controlador().Franja(), row.strip);
         const Pintura p(header.Window());
         HDC screen = GetDC(nullptr);
         HDC mem = CreateCompatibleDC(screen);
@@ -525,7 +575,15 @@ TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
         SelectObject(mem, old);
         DeleteDC(mem);
         ReleaseDC(nullptr, screen);
+        // The strip fills the corner that no text reaches.
         EXPECT_EQ(p.At(0, 0), stripPixel);
+        EXPECT_EQ(p.At(estat.columnes[1].pixel, 8), row.linia) << "the line between the columns";
+        // No strip is as dark as black text or as light as white text.
+        bool found = false;
+        for (int x = 4; x < 64 && !found; ++x)
+            for (int y = 0; y < 17 && !found; ++y)
+                found = p.At(x, y) == row.text;
+        EXPECT_TRUE(found) << "no pixel of the first title in the text colour";
     }
 }
 
@@ -602,6 +660,18 @@ TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
     EXPECT_TRUE(differs(6, 32));
     EXPECT_FALSE(differs(32, 36));
     EXPECT_TRUE(differs(36, 200));
+
+    // Hovered, the same text is drawn in the underlined font.
+    m.SetValue("+ Ventas");
+    const Pintura normal(m.Window());
+    SendMessageA(m.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
+    ASSERT_TRUE(m.Controlador().Subratllat());
+    const Pintura hover(m.Window());
+    bool underlined = false;
+    for (int x = 36; x < 200 && !underlined; ++x)
+        for (int y = 0; y < 26 && !underlined; ++y)
+            underlined = normal.At(x, y) != hover.At(x, y);
+    EXPECT_TRUE(underlined);
 }
 
 TEST_F(Pintats, MenuEntryUnderlinesWhileTheMouseIsOverIt)
