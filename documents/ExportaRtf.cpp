@@ -3,6 +3,7 @@
 #include "documents/FluxRegistres.h"
 #include "framework/DispError.h"
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
