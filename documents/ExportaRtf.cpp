@@ -3,6 +3,7 @@
 #include "documents/FluxRegistres.h"
 #include "framework/DispError.h"
 
+#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -68,6 +69,22 @@ void AfegeixText(std::string& document, std::string_view text)
     }
 }
 
+// A column width as the listing control reads it: a decimal integer with leading blanks and a
+// sign allowed; a negative one is 0.
+std::size_t AmpladaColumna(std::string_view camp)
+{
+    std::size_t i = 0;
+    while (i < camp.size() && (camp[i] == ' ' || camp[i] == '\t'))
+        ++i;
+    bool negatiu = false;
+    if (i < camp.size() && (camp[i] == '-' || camp[i] == '+'))
+        negatiu = camp[i++] == '-';
+    std::size_t amplada = 0;
+    for (; i < camp.size() && camp[i] >= '0' && camp[i] <= '9'; ++i)
+        amplada = amplada * 10 + static_cast<std::size_t>(camp[i] - '0');
+    return negatiu ? 0 : amplada;
+}
+
 } // namespace
 
 std::string NomDocumentRtf(const std::string& cami)
@@ -94,9 +111,7 @@ std::string FormataFilaRtf(std::string_view fila)
             return "---";
         if (p + 5 > fila.size())
             throw DispError("Error\tinterno\t#ref 052");
-        std::size_t amplada = 0;
-        for (std::size_t i = p + 1; i < p + 5 && fila[i] >= '0' && fila[i] <= '9'; ++i)
-            amplada = amplada * 10 + static_cast<std::size_t>(fila[i] - '0');
+        const std::size_t amplada = AmpladaColumna(fila.substr(p + 1, 4));
         const bool numerica = lletra != 'X';
         columnes.push_back({numerica, amplada + (numerica ? 1 : 0)});
         p += 5;

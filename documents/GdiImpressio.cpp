@@ -2,6 +2,7 @@
 
 static_assert(PASSTHROUGH == 19, "the pass-through escape");
 static_assert(DEFAULT_CHARSET == 1, "the character set of printer fonts");
+static_assert(FW_NORMAL == 400, "the weight of printer fonts");
 
 GdiImpressio& GdiImpressio::Sistema()
 {

@@ -72,6 +72,8 @@ bool ImpresioDirecta::Executa(const PlaImpresioDirecta& pla, GdiImpressio& gdi)
     const long long pas = static_cast<long long>(tm.tmHeight) + tm.tmExternalLeading + (pla.tipus == 'C' ? 30 : 0);
 
     HGDIOBJ abansA22 = nullptr;
+    // A #G while "FontA22" is on replaces "FontA22" itself: from then on every #R gives it back.
+    bool abansEsA22 = false;
     for (const PlaImpresioDirecta::Pas& p : pla.passos) {
         switch (p.ordre) {
         case PlaImpresioDirecta::Ordre::Text: {
@@ -81,8 +83,10 @@ bool ImpresioDirecta::Executa(const PlaImpresioDirecta& pla, GdiImpressio& gdi)
             break;
         }
         case PlaImpresioDirecta::Ordre::FontA22:
-            // A second switch while "FontA22" is on keeps the one already selected.
-            if (!fontA22) {
+            // The font already on is a "FontA22" just like a new one: it stays, and no second is made.
+            if (fontA22) {
+                abansEsA22 = true;
+            } else {
                 fontA22.emplace(gdi, "FontA22", 0);
                 if (!fontA22->Font())
                     return false;
@@ -90,7 +94,7 @@ bool ImpresioDirecta::Executa(const PlaImpresioDirecta& pla, GdiImpressio& gdi)
             }
             break;
         case PlaImpresioDirecta::Ordre::FontAnterior:
-            if (fontA22) {
+            if (fontA22 && !abansEsA22) {
                 gdi.Selecciona(dc.Dc(), abansA22);
                 fontA22.reset();
             }

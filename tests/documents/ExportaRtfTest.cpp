@@ -52,6 +52,8 @@ TEST(FormataFilaRtf, ColumnsPaddedAndCut)
     } casos[] = {
         {"00000X0010N0005;Name\t12", "Name       " "    12 "},
         {"00000X0010N0005;Name\t12\t", "Name       " "    12 "},
+        {"00000X  10N +05;Name\t12", "Name       " "    12 "},  // widths read as the listing reads them
+        {"00000X-010N0005;Name\t12", " " "    12 "},
         {"00000X0003n0002;Nombre\t12345\tsobra", "Nom " "123 "},
         {"00000E0002e0001X0002;1\t2\tab", "  1 " " 2 " "ab "},
         {"00000X0003X0002;a", "a   " "   "},  // values run out: the remaining columns are blank

@@ -114,7 +114,12 @@ TEST_F(ImpresioDirectaProva, FontA22SwitchesKeepOneFontAtATime)
         int creades;
         const char* ultimaLinia;  // the font of the last line drawn
     } casos[] = {
-        {"#G twice", "#G" + U + "\n#G" + U + "\nA" + U + "\n#R" + U + "\nB" + U + "\n", 1, "B [inicial]"},
+        // The second #G replaced "FontA22" itself, so #R gives "FontA22" back, now and after.
+        {"#G twice", "#G" + U + "\n#G" + U + "\nA" + U + "\n#R" + U + "\nB" + U + "\n", 1, "B [FontA22]"},
+        {"#G twice, #R twice",
+         "#G" + U + "\n#G" + U + "\n#R" + U + "\n#R" + U + "\n#G" + U + "\n#R" + U + "\nB" + U + "\n", 1,
+         "B [FontA22]"},
+        {"#G #R #G #R", "#G" + U + "\n#R" + U + "\n#G" + U + "\nA" + U + "\n#R" + U + "\nB" + U + "\n", 2, "B [inicial]"},
         {"#R alone", "#R" + U + "\nA" + U + "\n", 0, "A [inicial]"},
         {"#G left open", "#G" + U + "\nA" + U + "\n", 1, "A [FontA22]"},
         {"#R twice", "#G" + U + "\n#R" + U + "\n#R" + U + "\nA" + U + "\n", 1, "A [inicial]"},
