@@ -34,12 +34,13 @@ std::size_t DigitsDesDe(const std::string& s, std::size_t i)
 }
 
 // Every thousands sign stands where grouping puts one: a first group of one to three digits,
-// then groups of exactly three up to the end or the decimal sign.
+// not led by a zero (that is a fraction, "0.125"), then groups of exactly three up to the end
+// or the decimal sign.
 bool GrupsExactes(const std::string& s, ReglaNumero::Signes signes)
 {
     std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
     const std::size_t primer = DigitsDesDe(s, i);
-    if (primer < 1 || primer > 3)
+    if (primer < 1 || primer > 3 || s[i] == '0')
         return false;
     i += primer;
     bool algun = false;
