@@ -107,6 +107,10 @@ TEST(ReglaNumero, SpanishIntegers)
         {"1.2345.567", "12.345.567"},
         {"0.234", "234"},
         {"0.234.567", "234.567"},
+        // Texts no such edit gives: the "." typed on the keypad, its fraction dropped.
+        {"1234.50", "1.234"},
+        {"1234.5678", "1.234"},
+        {"0.50", "0"},
         {"1234567890", nullptr},  // no decimal sign: only the length limits it
         {"123456789", "123.456.789"},
     });
@@ -141,6 +145,7 @@ TEST(ReglaNumero, OtherLanguages)
         {"1,235", "1,235"},
         {"1,23", "123"},
         {"1,2345", "12,345"},
+        {"1234,50", "1,234"},
     });
 }
 
