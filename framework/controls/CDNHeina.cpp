@@ -21,7 +21,7 @@ CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def, HWND) : CDNBase(pare
     Subclass(ctrl_);
     // Without the library a null module would name the system's own bitmaps.
     if (configuracio.recursos)
-        imatge_.Reset(LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
+        imatge_.Posa(LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
     if (imatge_) {
         SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imatge_.Get()));
     } else {

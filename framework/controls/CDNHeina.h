@@ -2,8 +2,8 @@
 #define KORVU_FRAMEWORK_CONTROLS_CDNHEINA_H
 
 #include "framework/MultiController.h"
+#include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNBase.h"
-#include "framework/controls/ObjecteGdi.h"
 
 namespace Win {
 

@@ -3,9 +3,9 @@
 #include "app/Configuracio.h"
 #include "framework/DispError.h"
 #include "framework/MissatgesPrivats.h"
+#include "framework/ObjecteGdi.h"
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/DCMemoria.h"
-#include "framework/controls/ObjecteGdi.h"
 #include "framework/controls/SeleccioGdi.h"
 #include "screens/ControlDef.h"
 

@@ -74,7 +74,7 @@ bool CDNQuadre::CtrlNQuadre::Mostra(HBITMAP bitmap, bool propi)
     if (!bitmap)
         return false;
     bitmap_ = bitmap;
-    propi_.Reset(propi ? bitmap : nullptr);
+    propi_.Posa(propi ? bitmap : nullptr);
     return true;
 }
 
@@ -82,7 +82,7 @@ void CDNQuadre::CtrlNQuadre::Release()
 {
     if (Propi())
         bitmap_ = nullptr;
-    propi_.Reset(nullptr);
+    propi_.Posa(nullptr);
 }
 
 bool CDNQuadre::CtrlNQuadre::OnLButtonDown(int, int y, WPARAM)

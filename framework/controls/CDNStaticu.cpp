@@ -60,7 +60,7 @@ CDNStaticu::CDNStaticu(HWND parent, int index, ControlDef* def) : CDNBase(parent
     LOGFONTA lf = {};
     if (font && GetObjectA(font, sizeof lf, &lf)) {
         lf.lfUnderline = TRUE;
-        subratllada_.Reset(CreateFontIndirectA(&lf));
+        subratllada_.Posa(CreateFontIndirectA(&lf));
     }
     // Without an underlined font the hover keeps the normal one.
     ctrl_.subratllada = subratllada_ ? subratllada_.Get() : font;

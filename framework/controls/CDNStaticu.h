@@ -1,9 +1,9 @@
 #ifndef KORVU_FRAMEWORK_CONTROLS_CDNSTATICU_H
 #define KORVU_FRAMEWORK_CONTROLS_CDNSTATICU_H
 
+#include "framework/ObjecteGdi.h"
 #include "framework/SubController.h"
 #include "framework/controls/CDNBase.h"
-#include "framework/controls/ObjecteGdi.h"
 
 namespace Win {
 

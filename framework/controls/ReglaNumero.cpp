@@ -34,12 +34,13 @@ std::size_t DigitsDesDe(const std::string& s, std::size_t i)
 }
 
 // Every thousands sign stands where grouping puts one: a first group of one to three digits,
-// then groups of exactly three up to the end or the decimal sign.
+// not led by a zero (that is a fraction, "0.125"), then groups of exactly three up to the end
+// or the decimal sign.
 bool GrupsExactes(const std::string& s, ReglaNumero::Signes signes)
 {
     std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
     const std::size_t primer = DigitsDesDe(s, i);
-    if (primer < 1 || primer > 3)
+    if (primer < 1 || primer > 3 || s[i] == '0')
         return false;
     i += primer;
     bool algun = false;
@@ -52,17 +53,22 @@ bool GrupsExactes(const std::string& s, ReglaNumero::Signes signes)
     return algun && (i == s.size() || s[i] == signes.decimal);
 }
 
-// One thousands sign in an integer field that shows grouping, where one edited digit of a
-// shown number leaves it: up to four digits before it and two to four after it, to the end.
+// One thousands sign in an integer field that shows grouping, where one digit changed, taken
+// away or added in a shown number leaves it: three digits after it and up to four before it;
+// or a first group as shown (one to three digits, no leading zero) and two or four after it.
 bool GrupEditat(const std::string& s, ReglaNumero::Signes signes)
 {
-    std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
-    const std::size_t abans = DigitsDesDe(s, i);
-    i += abans;
+    const std::size_t inici = !s.empty() && s[0] == '-' ? 1 : 0;
+    const std::size_t abans = DigitsDesDe(s, inici);
+    const std::size_t i = inici + abans;
     if (abans > 4 || i >= s.size() || s[i] != signes.milers)
         return false;
     const std::size_t despres = DigitsDesDe(s, i + 1);
-    return despres >= 2 && despres <= 4 && i + 1 + despres == s.size();
+    if (i + 1 + despres != s.size())
+        return false;
+    if (despres == 3)
+        return true;
+    return (despres == 2 || despres == 4) && abans >= 1 && abans <= 3 && s[inici] != '0';
 }
 
 // Whether the thousands signs of the text are group marks to drop. Otherwise a thousands sign

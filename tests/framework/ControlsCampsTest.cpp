@@ -3,6 +3,7 @@
 #include "app/Configuracio.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
+#include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNEditData.h"
 #include "framework/controls/CDNEditNum.h"
 #include "framework/controls/CDNEditex.h"
@@ -11,7 +12,6 @@
 #include "framework/controls/CDNPest.h"
 #include "framework/controls/CDNStatic.h"
 #include "framework/controls/CDNStaticu.h"
-#include "framework/controls/ObjecteGdi.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
 #include "tests/framework/TestWindow.h"
@@ -1043,14 +1043,12 @@ TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
         screen.emplace_back(new Win::CDNPest(Parent(), 9, &defs[9]));
         return screen;
     };
-    const long fonts = Win::ObjecteGdi<HFONT>::Vius();
-    const long bitmaps = Win::ObjecteGdi<HBITMAP>::Vius();
+    const int objects = Win::ObjectesGdiVius();
     {
         // While a screen lives its controls hold one font and one bitmap: what a missing
         // release would leave behind.
         auto screen = build();
-        EXPECT_EQ(Win::ObjecteGdi<HFONT>::Vius(), fonts + 1);
-        EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps + 1);
+        EXPECT_EQ(Win::ObjectesGdiVius(), objects + 2);
     }
     std::vector<HWND> windows;
     for (int i = 0; i < 200; ++i) {
@@ -1059,8 +1057,7 @@ TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
             for (const auto& c : screen)
                 windows.push_back(c->Window());
     }
-    EXPECT_EQ(Win::ObjecteGdi<HFONT>::Vius(), fonts);
-    EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objects);
     for (HWND h : windows)
         EXPECT_FALSE(IsWindow(h));
     for (HGDIOBJ shared : {static_cast<HGDIOBJ>(configuracio.bmpFonsText), static_cast<HGDIOBJ>(configuracio.brFonsText),

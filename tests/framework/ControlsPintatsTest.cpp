@@ -2,12 +2,12 @@
 #include "app/Configuracio.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
+#include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNLlistatn.h"
 #include "framework/controls/CDNMenu.h"
 #include "framework/controls/CDNQuadre.h"
 #include "framework/controls/CercaFitxers.h"
 #include "framework/controls/DCMemoria.h"
-#include "framework/controls/ObjecteGdi.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
 #include "tests/framework/TestWindow.h"
@@ -882,8 +882,7 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
     EscriuBmp(dir + "\\x.bmp", 4, 4, [](int, int) { return kBlau; });
     EscriuBmp(CarpetaActual() + "\\fuga.bmp", 4, 4, [](int, int) { return kVermell; });
 
-    const long bitmaps = Win::ObjecteGdi<HBITMAP>::Vius();
-    const long llapis = Win::ObjecteGdi<HPEN>::Vius();
+    const int objectes = Win::ObjectesGdiVius();
     const int dcs = Win::DCMemoria::Vius();
     const int cerques = Win::CercaFitxers::Obertes();
     for (int i = 0; i < 200; ++i) {
@@ -913,13 +912,12 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
         for (const auto& c : screen)
             Pintura p(c->Window());
         if (i == 0) {
-            EXPECT_GT(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps) << "the frames hold their own bitmaps";
+            EXPECT_GT(Win::ObjectesGdiVius(), objectes) << "the frames hold their own bitmaps";
         }
         for (const auto& c : screen)
             c->Release();
     }
-    EXPECT_EQ(Win::ObjecteGdi<HBITMAP>::Vius(), bitmaps);
-    EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), llapis);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objectes);
     EXPECT_EQ(Win::DCMemoria::Vius(), dcs);
     EXPECT_EQ(Win::CercaFitxers::Obertes(), cerques);
 }
@@ -927,13 +925,13 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
 TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)
 {
     // The check above counts through the owners: one that kept its object would show.
-    const long before = Win::ObjecteGdi<HPEN>::Vius();
+    const int before = Win::ObjectesGdiVius();
     HPEN pen = CreatePen(PS_SOLID, 1, 0);
     {
         const Win::ObjecteGdi<HPEN> held(pen);
-        EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), before + 1);
+        EXPECT_EQ(Win::ObjectesGdiVius(), before + 1);
     }
-    EXPECT_EQ(Win::ObjecteGdi<HPEN>::Vius(), before);
+    EXPECT_EQ(Win::ObjectesGdiVius(), before);
     EXPECT_EQ(GetObjectType(pen), 0u) << "and the object is gone";
 
     HDC screen = GetDC(nullptr);

@@ -75,6 +75,10 @@ TEST(ReglaNumero, SpanishWithDecimalsAndGrouping)
         {"1.234", "1.234,00"},
         {"-12.345.678", "-12.345.678,00"},
         {"1.2345", "1,23"},
+        // No grouped number begins with a zero group: a fraction typed with the keypad's ".".
+        {"0.125", "0,12"},
+        {"-0.250", "-0,25"},
+        {"00.125", "0,12"},
         // Ten integer digits are more than 12 - 2; nine fit, but not once grouped into 15.
         {"12345678901", nullptr},
         {"12345678901,5", nullptr},
@@ -101,6 +105,12 @@ TEST(ReglaNumero, SpanishIntegers)
         {"12.234", "12.234"},
         {"1.234.56", "123.456"},
         {"1.2345.567", "12.345.567"},
+        {"0.234", "234"},
+        {"0.234.567", "234.567"},
+        // Texts no such edit gives: the "." typed on the keypad, its fraction dropped.
+        {"1234.50", "1.234"},
+        {"1234.5678", "1.234"},
+        {"0.50", "0"},
         {"1234567890", nullptr},  // no decimal sign: only the length limits it
         {"123456789", "123.456.789"},
     });
@@ -121,6 +131,7 @@ TEST(ReglaNumero, OtherLanguages)
         {"1,234.60", "1,234.60"},
         {"1,234,567.50", "1,234,567.50"},
         {"1,234", "1,234.00"},
+        {"0,125", "0.12"},
         {"-123456", "-123,456.00"},
         {"", "0.00"},
     });
@@ -134,6 +145,7 @@ TEST(ReglaNumero, OtherLanguages)
         {"1,235", "1,235"},
         {"1,23", "123"},
         {"1,2345", "12,345"},
+        {"1234,50", "1,234"},
     });
 }
 
