@@ -1,0 +1,153 @@
+#include "documents/Transferencia.h"
+
+#include "app/Configuracio.h"
+#include "documents/BlocsFitxer.h"
+#include "documents/DialegFitxer.h"
+#include "documents/FitxerNou.h"
+#include "documents/NomSimple.h"
+#include "documents/OrdresDocument.h"
+#include "framework/DispError.h"
+#include "framework/ErrorBox.h"
+#include "link/Camps.h"
+#include "link/Comunicador.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const char kErrorRebent[] = "Error interno:\nVista.RecibirFichero";
+const char kErrorEnviant[] = "Error #ref 027, error enviando datos";
+
+struct SortidaFitxer : BlocsFitxer::Sortida {
+    FitxerNou& fitxer;
+    explicit SortidaFitxer(FitxerNou& f) : fitxer(f) {}
+    bool Escriu(const unsigned char* b, std::size_t n) override
+    {
+        return fitxer.Escriu(b, static_cast<DWORD>(n));
+    }
+};
+
+// Owns the handle of a file being sent.
+struct Lectura {
+    HANDLE h;
+    explicit Lectura(const std::string& ruta)
+        : h(CreateFileA(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr))
+    {
+    }
+    ~Lectura()
+    {
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+    }
+    Lectura(const Lectura&) = delete;
+    Lectura& operator=(const Lectura&) = delete;
+};
+
+// A read that fails ends the file there.
+DWORD Llegeix(HANDLE h, unsigned char* tros)
+{
+    DWORD llegits = 0;
+    if (!ReadFile(h, tros, BlocsFitxer::kMidaTros, &llegits, nullptr))
+        return 0;
+    return llegits;
+}
+
+} // namespace
+
+std::string Transferencia::Camp(const Comunicador& com, int n, std::size_t capacitat)
+{
+    for (int i = 0; i < Trama::kIniciRegistre; ++i) {
+        if (com.trama[i] == '\0')
+            return std::string();
+    }
+    std::vector<char> text(capacitat + 1, '\0');
+    char codi[2];
+    GetCodedField(com.trama + Trama::kIniciRegistre, text.data(), codi, n, capacitat + 1);
+    return text.data();
+}
+
+bool Transferencia::Rep(FitxerNou& fitxer, bool substitueixLectura)
+{
+    try {
+        SortidaFitxer sortida(fitxer);
+        for (;;) {
+            com_.Transmit(2, 0);
+            const std::size_t mida = static_cast<std::size_t>(com_.longitudTrama - Trama::kCapcalera);
+            const BlocsFitxer::Resultat r = BlocsFitxer::DescodificaBloc(
+                reinterpret_cast<const unsigned char*>(com_.trama), mida, sortida);
+            bool be = r == BlocsFitxer::Continua || r == BlocsFitxer::Fi;
+            if (be && r == BlocsFitxer::Fi)
+                be = fitxer.Confirma(substitueixLectura);
+            if (!be) {
+                com_.Transmit(10, 0);
+                Win::ErrorBox::Show(kErrorRebent);
+                return false;
+            }
+            com_.Transmit(3, 0);
+            if (r == BlocsFitxer::Fi)
+                return true;
+        }
+    } catch (...) {
+        Win::ErrorBox::Show(kErrorRebent);
+        return false;
+    }
+}
+
+void Transferencia::Envia()
+{
+    const std::string nom = Camp(com_, 1, 260);
+    std::string ruta;
+    if (nom.find('*') == std::string::npos) {
+        if (!NomSimple::EsNomSimple(nom)) {
+            com_.Transmit(4, 0);
+            return;
+        }
+        ruta = configuracio.DirDocuments() + nom;
+    } else if (!DialegFitxer::Obre(finestra_, nom, configuracio.DirImport(), ruta)) {
+        com_.Transmit(4, 0);
+        return;
+    }
+    if (OrdresDocument::DocumentoEnUso(ruta)) {
+        com_.Transmit(4, 0);
+        return;
+    }
+    Lectura fitxer(ruta);
+    if (fitxer.h == INVALID_HANDLE_VALUE) {
+        com_.Transmit(4, 0);
+        return;
+    }
+
+    // One chunk is read ahead: a block is sent only while the file goes on after it.
+    std::string bloc;
+    bloc.reserve(BlocsFitxer::kMaxBloc);
+    unsigned char trossos[2][BlocsFitxer::kMidaTros];
+    int actual = 0;
+    DWORD llegits = Llegeix(fitxer.h, trossos[actual]);
+    while (llegits > 0) {
+        BlocsFitxer::CodificaTros(trossos[actual], llegits, bloc);
+        actual = 1 - actual;
+        llegits = Llegeix(fitxer.h, trossos[actual]);
+        if (llegits > 0 && bloc.size() > BlocsFitxer::kLlindarBloc) {
+            std::memcpy(com_.trama, bloc.data(), bloc.size());
+            try {
+                com_.Transmit(0, static_cast<int>(bloc.size()));
+            } catch (const DispError&) {
+                return;  // the link has failed: the exchange ends on its next wait
+            }
+            bloc.clear();
+            if (com_.estat == Comunicador::kFallada || com_.trama[0] != '0')
+                return;
+        }
+    }
+    bloc += static_cast<char>(BlocsFitxer::kFi);
+    std::memcpy(com_.trama, bloc.data(), bloc.size());
+    try {
+        com_.Transmit(1, static_cast<int>(bloc.size()));
+    } catch (...) {
+        throw DispError(kErrorEnviant);
+    }
+    if (com_.estat == Comunicador::kFallada)
+        throw DispError(kErrorEnviant);
+}
