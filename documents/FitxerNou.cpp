@@ -18,6 +18,8 @@ bool FitxerNou::Obre()
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
+    pendent_.clear();
+    fallat_ = false;
     h_ = CreateFileA(temporal_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                      FILE_ATTRIBUTE_NORMAL, nullptr);
     return h_ != INVALID_HANDLE_VALUE;
@@ -25,19 +27,39 @@ bool FitxerNou::Obre()
 
 bool FitxerNou::Escriu(const void* bytes, DWORD n)
 {
-    if (h_ == INVALID_HANDLE_VALUE)
+    if (h_ == INVALID_HANDLE_VALUE || fallat_)
         return false;
-    DWORD escrits = 0;
-    return WriteFile(h_, bytes, n, &escrits, nullptr) && escrits == n;
+    // Small pieces gather in the buffer: one system write for many of them.
+    if (pendent_.size() + n > kMidaBuffer && !Buida())
+        return false;
+    if (n >= kMidaBuffer) {
+        DWORD escrits = 0;
+        fallat_ = !WriteFile(h_, bytes, n, &escrits, nullptr) || escrits != n;
+        return !fallat_;
+    }
+    pendent_.append(static_cast<const char*>(bytes), n);
+    return true;
+}
+
+bool FitxerNou::Buida()
+{
+    if (!pendent_.empty()) {
+        DWORD escrits = 0;
+        const DWORD n = static_cast<DWORD>(pendent_.size());
+        fallat_ = !WriteFile(h_, pendent_.data(), n, &escrits, nullptr) || escrits != n;
+        pendent_.clear();
+    }
+    return !fallat_;
 }
 
 bool FitxerNou::Confirma(bool substitueixLectura)
 {
     if (h_ == INVALID_HANDLE_VALUE)
         return false;
+    const bool escrit = Buida();
     const bool tancat = CloseHandle(h_) != 0;
     h_ = INVALID_HANDLE_VALUE;
-    if (!tancat)
+    if (!escrit || !tancat)
         return false;
     const DWORD atributs = GetFileAttributesA(desti_.c_str());
     if (atributs != INVALID_FILE_ATTRIBUTES && (atributs & FILE_ATTRIBUTE_READONLY)) {

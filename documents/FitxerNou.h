@@ -17,7 +17,8 @@ public:
 
     // Creates the new file; false when it cannot be made (the last error says why).
     bool Obre();
-    // Writes every byte or returns false.
+    // Writes every byte or returns false (a failed write may show only at a later call, at the
+    // latest at Confirma).
     bool Escriu(const void* bytes, DWORD n);
     // Closes it and renames it over the target. A read-only target is replaced only with
     // `substitueixLectura`. False when any of it failed; the new file is then deleted.
@@ -27,12 +28,17 @@ public:
     bool Confirmat() const { return confirmat_; }
 
 private:
+    static constexpr std::size_t kMidaBuffer = 64 * 1024;
+
     void Descarta();
+    bool Buida();
 
     std::string desti_;
     std::string temporal_;
     HANDLE h_ = INVALID_HANDLE_VALUE;
     bool confirmat_ = false;
+    bool fallat_ = false;
+    std::string pendent_;
 };
 
 #endif

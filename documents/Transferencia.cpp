@@ -11,7 +11,9 @@
 #include "link/Camps.h"
 #include "link/Comunicador.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -28,9 +30,10 @@ struct SortidaFitxer : BlocsFitxer::Sortida {
     }
 };
 
-// Owns the handle of a file being sent.
-struct Lectura {
-    HANDLE h;
+// A file being sent, read in large pieces and handed out a chunk at a time. A read that
+// fails ends the file there.
+class Lectura {
+public:
     explicit Lectura(const std::string& ruta)
         : h(CreateFileA(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr))
@@ -43,16 +46,35 @@ struct Lectura {
     }
     Lectura(const Lectura&) = delete;
     Lectura& operator=(const Lectura&) = delete;
-};
 
-// A read that fails ends the file there.
-DWORD Llegeix(HANDLE h, unsigned char* tros)
-{
-    DWORD llegits = 0;
-    if (!ReadFile(h, tros, BlocsFitxer::kMidaTros, &llegits, nullptr))
-        return 0;
-    return llegits;
-}
+    // Up to one chunk of the file; 0 at its end.
+    DWORD Tros(unsigned char* tros)
+    {
+        DWORD n = 0;
+        while (n < BlocsFitxer::kMidaTros) {
+            if (pos_ == mida_) {
+                pos_ = mida_ = 0;
+                if (fi_ || !ReadFile(h, buffer_, sizeof buffer_, &mida_, nullptr) || mida_ == 0) {
+                    fi_ = true;
+                    break;
+                }
+            }
+            const DWORD k = std::min<DWORD>(BlocsFitxer::kMidaTros - n, mida_ - pos_);
+            std::memcpy(tros + n, buffer_ + pos_, k);
+            pos_ += k;
+            n += k;
+        }
+        return n;
+    }
+
+    HANDLE h;
+
+private:
+    unsigned char buffer_[64 * 1024];
+    DWORD mida_ = 0;
+    DWORD pos_ = 0;
+    bool fi_ = false;
+};
 
 } // namespace
 
@@ -113,8 +135,8 @@ void Transferencia::Envia()
         com_.Transmit(4, 0);
         return;
     }
-    Lectura fitxer(ruta);
-    if (fitxer.h == INVALID_HANDLE_VALUE) {
+    std::unique_ptr<Lectura> fitxer = std::make_unique<Lectura>(ruta);
+    if (fitxer->h == INVALID_HANDLE_VALUE) {
         com_.Transmit(4, 0);
         return;
     }
@@ -124,11 +146,11 @@ void Transferencia::Envia()
     bloc.reserve(BlocsFitxer::kMaxBloc);
     unsigned char trossos[2][BlocsFitxer::kMidaTros];
     int actual = 0;
-    DWORD llegits = Llegeix(fitxer.h, trossos[actual]);
+    DWORD llegits = fitxer->Tros(trossos[actual]);
     while (llegits > 0) {
         BlocsFitxer::CodificaTros(trossos[actual], llegits, bloc);
         actual = 1 - actual;
-        llegits = Llegeix(fitxer.h, trossos[actual]);
+        llegits = fitxer->Tros(trossos[actual]);
         if (llegits > 0 && bloc.size() > BlocsFitxer::kLlindarBloc) {
             std::memcpy(com_.trama, bloc.data(), bloc.size());
             try {
