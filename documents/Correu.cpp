@@ -11,7 +11,7 @@
 bool Correu::EnviaMail()
 {
     try {
-        const std::string enllac = EnllacCorreu::Enllac(Transferencia::Camp(com_, 1, 2999));
+        const std::string enllac = EnllacCorreu::Enllac(Transferencia::Camp(com_, 1));
         const HINSTANCE r = ShellExecuteA(finestra_, nullptr, enllac.c_str(), nullptr, nullptr,
                                           SW_SHOWMAXIMIZED);
         if (reinterpret_cast<INT_PTR>(r) <= 32)

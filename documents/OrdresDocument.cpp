@@ -85,7 +85,7 @@ void OrdresDocument::Obre(const std::string& ruta, bool visorSvg)
 void OrdresDocument::RecibeDocumento()
 {
     const int m = BlocsFitxer::AccioMode(com_.trama[4]);
-    const std::string nom = Transferencia::Camp(com_, 1, 260);
+    const std::string nom = Transferencia::Camp(com_, 1);
     const std::string ruta = RutaDocument(nom);
     const bool lectura = m == BlocsFitxer::kLectura || m == BlocsFitxer::kLecturaObre;
     const bool substitueix = lectura || m == BlocsFitxer::kSubstitueixObre;
@@ -114,7 +114,7 @@ void OrdresDocument::RecibeDocumento()
 
 void OrdresDocument::AbreDocumento()
 {
-    const std::string ruta = RutaDocument(Transferencia::Camp(com_, 1, 260));
+    const std::string ruta = RutaDocument(Transferencia::Camp(com_, 1));
     const bool existeix = !ruta.empty() && GetFileAttributesA(ruta.c_str()) != INVALID_FILE_ATTRIBUTES;
     if (existeix)
         Obre(ruta, false);
@@ -123,7 +123,7 @@ void OrdresDocument::AbreDocumento()
 
 void OrdresDocument::BorraDocumento()
 {
-    const std::string ruta = RutaDocument(Transferencia::Camp(com_, 1, 260));
+    const std::string ruta = RutaDocument(Transferencia::Camp(com_, 1));
     bool be = false;
     if (!ruta.empty()) {
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -134,8 +134,8 @@ void OrdresDocument::BorraDocumento()
 
 void OrdresDocument::CopiaDocumento()
 {
-    const std::string font = RutaDocument(Transferencia::Camp(com_, 1, 260));
-    const std::string desti = RutaDocument(Transferencia::Camp(com_, 2, 260));
+    const std::string font = RutaDocument(Transferencia::Camp(com_, 1));
+    const std::string desti = RutaDocument(Transferencia::Camp(com_, 2));
     bool be = false;
     if (!font.empty() && !desti.empty() && CopyFileA(font.c_str(), desti.c_str(), FALSE))
         be = SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
@@ -144,7 +144,7 @@ void OrdresDocument::CopiaDocumento()
 
 void OrdresDocument::IncorporaDocumento()
 {
-    const std::string t = Transferencia::Camp(com_, 1, 260);
+    const std::string t = Transferencia::Camp(com_, 1);
     if (!NomSimple::EsNomSimple(t)) {
         com_.Transmit(10, 0);
         return;

@@ -65,7 +65,7 @@ bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string&
 void SortidaFitxer::TrataFicheroRecibido()
 {
     const int m = BlocsFitxer::AccioMode(com_.trama[4]);
-    const std::string nom = Transferencia::Camp(com_, 1, 782);
+    const std::string nom = Transferencia::Camp(com_, 1);
     com_.Transmit(3, 0);
 
     char tmp[MAX_PATH + 1];

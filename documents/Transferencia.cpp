@@ -78,15 +78,16 @@ private:
 
 } // namespace
 
-std::string Transferencia::Camp(const Comunicador& com, int n, std::size_t capacitat)
+std::string Transferencia::Camp(const Comunicador& com, int n)
 {
     for (int i = 0; i < Trama::kIniciRegistre; ++i) {
         if (com.trama[i] == '\0')
             return std::string();
     }
-    std::vector<char> text(capacitat + 1, '\0');
+    // Room for the whole frame: a field is never cut here, its user bounds it.
+    std::vector<char> text(Trama::kMidaText, '\0');
     char codi[2];
-    GetCodedField(com.trama + Trama::kIniciRegistre, text.data(), codi, n, capacitat + 1);
+    GetCodedField(com.trama + Trama::kIniciRegistre, text.data(), codi, n, text.size());
     return text.data();
 }
 
@@ -119,7 +120,7 @@ bool Transferencia::Rep(FitxerNou& fitxer, bool substitueixLectura)
 
 void Transferencia::Envia()
 {
-    const std::string nom = Camp(com_, 1, 260);
+    const std::string nom = Camp(com_, 1);
     std::string ruta;
     if (nom.find('*') == std::string::npos) {
         if (!NomSimple::EsNomSimple(nom)) {
@@ -127,7 +128,8 @@ void Transferencia::Envia()
             return;
         }
         ruta = configuracio.DirDocuments() + nom;
-    } else if (!DialegFitxer::Obre(finestra_, nom, configuracio.DirImport(), ruta)) {
+    } else if (nom.size() >= MAX_PATH ||
+               !DialegFitxer::Obre(finestra_, nom, configuracio.DirImport(), ruta)) {
         com_.Transmit(4, 0);
         return;
     }

@@ -23,8 +23,9 @@ public:
     // picked in the Open dialog when the name is a pattern). Throws DispError "#ref 027".
     void Envia();
 
-    // The text of field 1 of the reply record; empty when the reply has no record.
-    static std::string Camp(const Comunicador& com, int n, std::size_t capacitat);
+    // The whole text of field n of the reply record (after its 2-character code); empty when
+    // the reply has no record. A missing field throws DispError "#ref 018".
+    static std::string Camp(const Comunicador& com, int n);
 
 private:
     Comunicador& com_;

@@ -30,6 +30,8 @@ def app(conn):
         (b"9", b"0", b"carta.txt", b"..\\copia.txt"),
         (b"9", b"0", b"..\\victima.txt", b"robada.txt"),
         (b"8", b"0", b"..\\x.txt", b""),
+        (b"5", b"0", b"a" * 300 + b".pdf", b""),
+        (b"4", b"w", b"a" * 300 + b".pdf", b""),
     ]
     for code, mode, f1, f2 in refused:
         conn.send_text(dc.command(code, mode, f1, f2))
