@@ -1,5 +1,7 @@
 #include "documents/BlocsFitxer.h"
 
+#include <cstring>
+
 namespace BlocsFitxer {
 
 void CodificaTros(const unsigned char* b, std::size_t n, std::string& bloc)
@@ -53,17 +55,16 @@ Resultat DescodificaBloc(const unsigned char* bloc, std::size_t mida, Sortida& s
                 resultat = Malformat;
                 break;
             }
-            for (std::size_t k = 0; k < c; ++k)
-                pendent[n++] = bloc[pos + 1 + k];
+            std::memcpy(pendent + n, bloc + pos + 1, c);
+            n += c;
             pos += 1 + c;
         } else {
             if (mida - pos < 2) {
                 resultat = Malformat;
                 break;
             }
-            const unsigned char byte = bloc[pos + 1];
-            for (int k = c & 0x3F; k > 0; --k)
-                pendent[n++] = byte;
+            std::memset(pendent + n, bloc[pos + 1], c & 0x3F);
+            n += c & 0x3F;
             pos += 2;
         }
         if (n > kPendentMax) {

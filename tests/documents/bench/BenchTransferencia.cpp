@@ -23,7 +23,7 @@
 namespace {
 
 constexpr std::size_t kMida = 20 * 1024 * 1024;
-constexpr int kRepeticions = 5;
+constexpr int kRepeticions = 11;
 
 double Ara()
 {
@@ -225,12 +225,27 @@ double EnviarNu(const std::vector<std::string>& wire, const std::string& zero)
     return t;
 }
 
-void Informa(const char* que, double t, double tNu)
-{
-    const double mb = static_cast<double>(kMida) / (1024.0 * 1024.0);
-    std::printf("%-8s %8.1f MB/s   bare loopback %8.1f MB/s   ratio %.2f\n", que, mb / t, mb / tNu,
-                tNu / t);
-}
+// Each run of the client is paired with a bare run right after it; the machine's other load
+// touches both alike, and the median of the pairs' ratios is reported.
+struct Mesura {
+    std::vector<double> t, tNu;
+    void Afegeix(double a, double b)
+    {
+        t.push_back(a);
+        tNu.push_back(b);
+    }
+    void Informa(const char* que) const
+    {
+        std::vector<double> r;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            r.push_back(t[i] > 0 ? tNu[i] / t[i] : 0.0);
+        std::sort(r.begin(), r.end());
+        const double mb = static_cast<double>(kMida) / (1024.0 * 1024.0);
+        std::printf("%-8s %8.1f MB/s   bare loopback %8.1f MB/s   ratio (median of %zu) %.2f\n", que,
+                    mb / *std::min_element(t.begin(), t.end()),
+                    mb / *std::min_element(tNu.begin(), tNu.end()), r.size(), r[r.size() / 2]);
+    }
+};
 
 } // namespace
 
@@ -256,12 +271,12 @@ int main()
     std::vector<std::string> wire;
     for (const std::string& b : Blocs(mostra, 7700))
         wire.push_back(Xifra(b));
-    double t = 1e9, tNu = 1e9;
+    Mesura rebre;
     for (int i = 0; i < kRepeticions; ++i) {
-        t = std::min(t, Rebre(wire, std::string(carpeta) + "\\bench-rebut.bin"));
-        tNu = std::min(tNu, RebreNu(wire, zero));
+        const double t = Rebre(wire, std::string(carpeta) + "\\bench-rebut.bin");
+        rebre.Afegeix(t, RebreNu(wire, zero));
     }
-    Informa("receive", t, tNu);
+    rebre.Informa("receive");
 
     // Sending: the client's own blocks.
     std::FILE* f = std::fopen("bench.bin", "wb");
@@ -270,13 +285,12 @@ int main()
     wire.clear();
     for (const std::string& b : Blocs(mostra, BlocsFitxer::kLlindarBloc))
         wire.push_back(Xifra(b));
-    t = 1e9;
-    tNu = 1e9;
+    Mesura enviar;
     for (int i = 0; i < kRepeticions; ++i) {
-        t = std::min(t, Enviar(wire.size(), zero));
-        tNu = std::min(tNu, EnviarNu(wire, zero));
+        const double t = Enviar(wire.size(), zero);
+        enviar.Afegeix(t, EnviarNu(wire, zero));
     }
-    Informa("send", t, tNu);
+    enviar.Informa("send");
     DeleteFileA("bench.bin");
     DeleteFileA("bench-rebut.bin");
     DeleteFileA("bench-crpt.cfg");
