@@ -3,13 +3,10 @@
 // runs the server's commands as the exchange loop does; started any other way it is skipped.
 #include "app/Configuracio.h"
 #include "documents/Actualitzacio.h"
-#include "documents/Correu.h"
-#include "documents/OrdresDocument.h"
-#include "documents/SortidaFitxer.h"
-#include "documents/Transferencia.h"
 #include "framework/DispError.h"
 #include "link/Camps.h"
 #include "link/Comunicador.h"
+#include "screens/Vista.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/link/XarxaProva.h"
@@ -93,27 +90,24 @@ protected:
         com->Transmit(0, 0);
     }
 
-    // The commands of the server as the exchange loop carries them out, up to a screen reply;
-    // the text of a DispError that ends them, else empty.
+    // The commands of the server as the exchange loop carries them out, through the view, up
+    // to a screen reply; the text of a DispError that ends them, else empty.
     std::string Ordres()
     {
+        unsigned char filtre[256] = {};
+        Vista vista(nullptr, com.get(), filtre);
         try {
             for (int codi = com->CodigoOrden(); codi >= 3; codi = com->CodigoOrden()) {
                 switch (codi) {
-                case 3: SortidaFitxer(*com, nullptr).TrataFicheroRecibido(); break;
-                case 6: Transferencia(*com, nullptr).Envia(); break;
-                case 11: Correu(*com, nullptr).EnviaMail(); break;
-                default: {
-                    OrdresDocument o(*com, nullptr, Carpeta());
-                    switch (codi) {
-                    case 4: o.RecibeDocumento(); break;
-                    case 5: o.AbreDocumento(); break;
-                    case 7: o.BorraDocumento(); break;
-                    case 8: o.IncorporaDocumento(); break;
-                    case 9: o.CopiaDocumento(); break;
-                    default: ADD_FAILURE() << "code " << codi; return "";
-                    }
-                }
+                case 3: vista.TrataFicheroRecibido(); break;
+                case 4: vista.RecibeDocumento(); break;
+                case 5: vista.AbreDocumento(); break;
+                case 6: vista.EnviaFichero(); break;
+                case 7: vista.BorraDocumento(); break;
+                case 8: vista.IncorporaDocumento(); break;
+                case 9: vista.CopiaDocumento(); break;
+                case 11: vista.EnviaMail(); break;
+                default: ADD_FAILURE() << "code " << codi; return "";
                 }
                 com->Transmit(2, 0);
             }
