@@ -13,6 +13,9 @@ namespace Actualitzacio {
 
 namespace {
 
+static_assert(MB_OKCANCEL + MB_ICONINFORMATION == 0x41 && SW_MINIMIZE == 6 && SW_SHOWNORMAL == 1,
+              "the update's question and windows");
+
 void Falla(const std::string& detall)
 {
     const std::string text = "Error actualizando aplicación. \n" + detall;

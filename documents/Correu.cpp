@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONEXCLAMATION == 0x30, "the mail's window and box");
+
 bool Correu::EnviaMail()
 {
     try {

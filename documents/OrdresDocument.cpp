@@ -18,6 +18,8 @@
 namespace {
 
 const char kVisor[] = "runvexa.exe";
+static_assert(MB_YESNO + MB_ICONINFORMATION == 0x44 && MB_ICONEXCLAMATION == 0x30,
+              "the question and the warnings of the document commands");
 
 // The extension of a file name, dot included; empty without a '.'.
 std::string Extensio(const std::string& nom)

@@ -14,6 +14,8 @@ namespace {
 // Failure boxes were built in buffers of 300 characters: a longer text is cut, not overrun.
 constexpr std::size_t kMaxMissatge = 299;
 
+static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONINFORMATION == 0x40, "the document window and its failure box");
+
 } // namespace
 
 std::string Cita(const std::string& argument)

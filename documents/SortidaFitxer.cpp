@@ -21,6 +21,7 @@ namespace {
 const char kCaption[] = "Korvuc";
 const char kVisor[] = "runvexa.exe";
 const char kJava[] = "javaw.exe";
+static_assert(MB_ICONEXCLAMATION == 0x30 && MB_ICONINFORMATION == 0x40, "the output boxes");
 
 void Avisa(const std::string& text)
 {
