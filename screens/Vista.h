@@ -21,6 +21,7 @@ class ControlBase;
 // the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
 //
 // Each engineer declares inside the section of their own concern only.
+// The link must outlive the view: the view hands it brushes and takes them back when it goes.
 class Vista {
 public:
     // ===================================================================== construction and palette
@@ -131,6 +132,8 @@ public:
     void RellenaInicio();
     // Asks before the main window closes; true when the user confirmed.
     bool ConfirmaSalida();
+    // What the demonstration account is shown when it leaves.
+    static std::string paginaDemostracion;
 
 
 
@@ -168,6 +171,8 @@ public:
     Colores ColoresCampo(HWND ventana) const;
     HBRUSH BrochaCampo(HWND ventana) const;
     bool IdSinPrefijoEs() const;
+    // Paints the busy indicator's dot with palette colour n.
+    void Pilot(int color);
 
 
 
@@ -181,6 +186,23 @@ public:
 
     // ===================================================================== documents
     // The document and file-transfer operations are declared here.
+    // Each handler of a server command answers the server itself before it returns: "0" done,
+    // "9" failed, "1" cancelled, or the refusal frame (command 6).
+    int ModoTransferencia(const char* texto);  // the action code of the mode letter in byte 4
+    // Receives one file block by block into a new file beside its target, which it replaces
+    // only when whole; false after a failure (shown).
+    bool RecibirFichero(class FitxerNou& fitxer, bool substitueixLectura);
+    void TrataFicheroRecibido();  // command 3; throws DispError "#ref 023" to "#ref 026"
+    void RecibeDocumento();       // command 4
+    void AbreDocumento();         // command 5
+    void EnviaFichero();          // command 6; throws DispError "#ref 027"
+    void BorraDocumento();        // command 7
+    void IncorporaDocumento();    // command 8
+    void CopiaDocumento();        // command 9
+    bool EnviaMail();             // command "A"
+    bool DocumentoEnUso(const std::string& ruta);
+    void BorraTemporales();       // at start-up; throws DispError "#ref 029" without TMP
+    std::string DirInicio() const;
 
 
 

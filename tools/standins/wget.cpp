@@ -7,6 +7,8 @@
 //   nothing          writes nothing, exit 0 (also when the control file is missing)
 //   fail             exit 1
 //   hang <seconds>   sleeps that long, then exit 0
+//   copy <from> <to> copies the file <from> to <to> (names without blanks), exit 0
+//   empty <name>     writes an empty file <name>, exit 0
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +60,18 @@ int main()
     }
     if (control == "nothing")
         return 0;
+    if (StartsWith(control, "copy ")) {
+        const std::string noms = control.substr(5);
+        const size_t blanc = noms.find(' ');
+        if (blanc == std::string::npos)
+            return 3;
+        return CopyFileA(noms.substr(0, blanc).c_str(), noms.substr(blanc + 1).c_str(), FALSE)
+                   ? 0 : 2;
+    }
+    if (StartsWith(control, "empty ")) {
+        std::FILE* out = std::fopen(control.substr(6).c_str(), "wb");
+        return out && std::fclose(out) == 0 ? 0 : 2;
+    }
     if (control == "fail")
         return 1;
     if (StartsWith(control, "hang ")) {

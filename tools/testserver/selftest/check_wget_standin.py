@@ -25,6 +25,9 @@ def main(wine_run, exe, workdir):
         (b"write\n", 0, b""),
         (b"fail\n", 1, None),
         (b"hang 1\n", 0, None),
+        (b"empty vintuip\n", 0, b""),
+        (b"copy wget-standin.cfg vintuip\n", 0, b"copy wget-standin.cfg vintuip\n"),
+        (b"copy missing vintuip\n", 2, None),
         (b"explode\n", 3, None),
     ]
     problems = []

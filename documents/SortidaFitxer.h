@@ -1,0 +1,35 @@
+#ifndef KORVU_DOCUMENTS_SORTIDAFITXER_H
+#define KORVU_DOCUMENTS_SORTIDAFITXER_H
+
+#include <windows.h>
+
+#include <string>
+
+class Comunicador;
+
+// Server command 3: a file received into the temporary folder and handed on by its transfer
+// mode (RTF listing, spreadsheet, java report, printing, files folder, print-form test, or
+// saved where the user chooses).
+class SortidaFitxer {
+public:
+    SortidaFitxer(Comunicador& com, HWND finestra) : com_(com), finestra_(finestra) {}
+
+    // Throws DispError "#ref 023" to "#ref 026"; the acknowledgement has been sent by then.
+    void TrataFicheroRecibido();
+
+    // Converts a received report for a spreadsheet; false when a file could not be opened or
+    // written. `convertit` gets the converted path in every case.
+    static bool ConverteixFitxer(const std::string& font, const std::string& extensio,
+                                 std::string& convertit);
+
+private:
+    void Lliura(int accio, const std::string& rebut, const std::string& nom,
+                const std::string& linia);
+    // The outputs of the printing work: the RTF listing and both kinds of printing.
+    void Impressio(int accio, const std::string& rebut);
+
+    Comunicador& com_;
+    HWND finestra_;
+};
+
+#endif

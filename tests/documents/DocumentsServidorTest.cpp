@@ -1,0 +1,304 @@
+// The document commands against the scripted test server, which plays the application server
+// as each scenario of scenarios/ says and checks every answer and block on its side. The test
+// runs the server's commands as the exchange loop does; started any other way it is skipped.
+#include "app/Configuracio.h"
+#include "documents/Actualitzacio.h"
+#include "framework/DispError.h"
+#include "link/Camps.h"
+#include "link/Comunicador.h"
+#include "screens/Vista.h"
+#include "tests/documents/ProvaDocuments.h"
+#include "tests/framework/MsgBoxRecorder.h"
+#include "tests/link/XarxaProva.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using prova::Carpeta;
+using prova::Existeix;
+using prova::Llegeix;
+
+int Port(const char* nom)
+{
+    const char* valor = std::getenv(nom);
+    return valor ? std::atoi(valor) : 0;
+}
+
+void EscriuLogin(char* text)
+{
+    std::memset(text, 0, Trama::kMidaText);
+    std::memcpy(text, "\xFE" "0a00\x80", 6);
+    CopyBytes("               ", text + 6, 15, 0);
+    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
+    CopyBytes("00000000000000", text + 36, 14, 0);
+    char* registre = text + Trama::kIniciRegistre;
+    for (int i = 0; i < 90; ++i)
+        std::memcpy(registre + 3 * i, "00\xFF", 3);
+    const std::string valors[] = {"00ana", "10s3creta", "1001", "10Es", "10WIN1252", "10",
+                                  "102.3.045"};
+    for (int i = 0; i < 7; ++i)
+        ReplaceField(valors[i].c_str(), registre, 1, 51 + i,
+                     Trama::kMidaText - Trama::kIniciRegistre);
+}
+
+bool Conte(const std::vector<std::string>& linies, const std::string& text)
+{
+    return std::any_of(linies.begin(), linies.end(),
+                       [&](const std::string& l) { return l.find(text) != std::string::npos; });
+}
+
+std::vector<std::string> Textos(const MsgBoxRecorder& r)
+{
+    std::vector<std::string> out;
+    for (const auto& b : r.Boxes())
+        out.push_back(b.text);
+    return out;
+}
+
+class Documents : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (Port("KORVU_DISPATCHER_PORT") == 0)
+            GTEST_SKIP() << "started only by the test server's harness";
+        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
+        configuracio.acceso_remoto = 0;
+        configuracio.servidor_int = "127.0.0.1";
+        configuracio.servidor_ext = "";
+        configuracio.ipdin = "";
+        configuracio.port = Port("KORVU_DISPATCHER_PORT");
+        configuracio.tracaTrames = 0;
+        prova::PreparaCarpetes();
+        prova::RegistraAbre();
+        com = std::make_unique<Comunicador>();
+        EscriuLogin(com->trama);
+    }
+
+    // The login, and the first reply of the application server.
+    void Entra()
+    {
+        ASSERT_TRUE(com->Conecta(1));
+        prova::LimitaEspera(com->sock, 60000);
+        com->Transmit(0, 0);
+    }
+
+    // The commands of the server as the exchange loop carries them out, through the view, up
+    // to a screen reply; the text of a DispError that ends them, else empty.
+    std::string Ordres()
+    {
+        unsigned char filtre[256] = {};
+        Vista vista(nullptr, com.get(), filtre);
+        try {
+            for (int codi = com->CodigoOrden(); codi >= 3; codi = com->CodigoOrden()) {
+                switch (codi) {
+                case 3: vista.TrataFicheroRecibido(); break;
+                case 4: vista.RecibeDocumento(); break;
+                case 5: vista.AbreDocumento(); break;
+                case 6: vista.EnviaFichero(); break;
+                case 7: vista.BorraDocumento(); break;
+                case 8: vista.IncorporaDocumento(); break;
+                case 9: vista.CopiaDocumento(); break;
+                case 11: vista.EnviaMail(); break;
+                default: ADD_FAILURE() << "code " << codi; return "";
+                }
+                com->Transmit(2, 0);
+            }
+        } catch (const DispError& e) {
+            return e.Texto();
+        }
+        return "";
+    }
+
+    std::string Docs() const { return configuracio.dirdocs; }
+
+    std::unique_ptr<Comunicador> com;
+};
+
+} // namespace
+
+TEST_F(Documents, ReceivesDocumentsByteForByte)
+{
+    ASSERT_TRUE(SetFileAttributesA((Docs() + "informe.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesA((Docs() + "bloqueado.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "");
+    EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
+    // The system may add the archive mark of its own.
+    EXPECT_TRUE(GetFileAttributesA((Docs() + "informe.pdf").c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(GetFileAttributesA((Docs() + "bloqueado.pdf").c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(Conte(prova::Registre("abre"), "grande.bin"));
+    EXPECT_TRUE(cajas.Boxes().empty());
+    com->Cierra();
+    // The scenario compares the files once the client has ended; let it change them.
+    SetFileAttributesA((Docs() + "informe.pdf").c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA((Docs() + "bloqueado.pdf").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(Documents, CutOrBadTransferLeavesTheEarlierFile)
+{
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "Error #ref 015, error en la respuesta del servidor");
+    EXPECT_EQ(Textos(cajas), std::vector<std::string>(2, "Error interno:\nVista.RecibirFichero"));
+}
+
+TEST_F(Documents, NamesOutsideTheFolderAreRefused)
+{
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "Error #ref 025, error creando temporal");
+    EXPECT_EQ(Textos(cajas),
+              std::vector<std::string>{"Error #ref 046, no se ha podido guardar el fichero"});
+    com->Cierra();
+}
+
+TEST_F(Documents, SendsFilesInBlocks)
+{
+    const std::string elegit = Carpeta() + "\\import\\elegido.pdf";
+    prova::Dialegs dialegs({elegit, ""});
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "");
+    ASSERT_EQ(dialegs.Crides().size(), 2u);
+    EXPECT_EQ(dialegs.Crides()[0].tipus, DialegFitxer::Obrir);
+    EXPECT_EQ(dialegs.Crides()[0].nom, "*.pdf");
+    EXPECT_EQ(dialegs.Crides()[0].carpeta, configuracio.dirimport);
+    EXPECT_EQ(dialegs.Crides()[1].nom, "*.txt");
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text.rfind("El documento està en uso o no se encuentra: \n" + Docs() +
+                                              "noexiste.bin\nError: ", 0),
+              0u) << cajas.Boxes()[0].text;
+    com->Cierra();
+}
+
+TEST_F(Documents, DocumentCommandsAndMail)
+{
+    const std::string c = Carpeta();
+    configuracio.visorSvg = c + "\\svgviewer.exe";
+    prova::Dialegs dialegs({c + "\\import\\origen.csv", c + "\\fuera\\datos.dat", "",
+                            c + "\\import.d\\sinext"});
+    MsgBoxRecorder cajas(IDNO);
+    Entra();
+    EXPECT_EQ(Ordres(), "");
+    EXPECT_EQ(Textos(cajas),
+              (std::vector<std::string>{"Desea borrar el fichero origen: " + c + "\\fuera\\datos.dat",
+                                        "El documento debe tener extensión"}));
+    EXPECT_TRUE(Existeix(c + "\\fuera\\datos.dat"));
+    ASSERT_EQ(dialegs.Crides().size(), 4u);
+    EXPECT_EQ(dialegs.Crides()[0].nom, "*.txt");
+    EXPECT_EQ(dialegs.Crides()[1].nom, "*.dat");
+
+    const std::vector<std::string> visor = prova::Registre("svgviewer");
+    ASSERT_EQ(visor.size(), 1u);
+    EXPECT_EQ(visor[0], "1 \"" + Docs() + "plano.svg\"\t" + c);
+    const std::vector<std::string> abre = prova::Registre("abre", 3);
+    EXPECT_TRUE(Conte(abre, Docs() + "carta.pdf")) << abre.size();
+    EXPECT_TRUE(Conte(abre, Docs() + "plano.Svg"));
+    EXPECT_TRUE(Conte(abre, "mailto:ana@ex.com?subject=Pedido%20%26%205%3F&body=Hola%20100%25%0D%0Afin"));
+    com->Cierra();
+}
+
+TEST_F(Documents, ReceivedFilesAreHandedOn)
+{
+    const std::string c = Carpeta();
+    prova::Dialegs dialegs({c + "\\salida.bin"});
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "");
+    ASSERT_EQ(dialegs.Crides().size(), 1u);
+    EXPECT_EQ(dialegs.Crides()[0].tipus, DialegFitxer::Desar);
+    EXPECT_EQ(dialegs.Crides()[0].nom, "datos.bin");
+    EXPECT_EQ(dialegs.Crides()[0].carpeta, configuracio.dirficheros);
+    EXPECT_EQ(Textos(cajas),
+              (std::vector<std::string>{"No se ha completado la impresión:\nVista.ImpresionDirecta",
+                                        "No se encuentra ningún impreso para probar"}));
+
+    const std::vector<std::string> java = prova::Registre("javaw");
+    ASSERT_EQ(java.size(), 1u);
+    EXPECT_EQ(java[0], "javaw.exe -cp \"" + c + "\\jfree\\\\\" -jar \"" + c +
+                           "\\jfree\\reports.jar\" \"" + c + "\\tmp\\report.xml\"\t" + c);
+
+    // The report converted for the spreadsheet is opened; the received temporary files are gone.
+    const std::vector<std::string> abre = prova::Registre("abre", 2);
+    EXPECT_TRUE(Conte(abre, configuracio.dirficheros + "foto.pdf"));
+    std::string convertit;
+    WIN32_FIND_DATAA dades;
+    HANDLE h = FindFirstFileA((c + "\\tmp\\{tm*").c_str(), &dades);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    std::vector<std::string> temporals;
+    do
+        temporals.push_back(dades.cFileName);
+    while (FindNextFileA(h, &dades));
+    FindClose(h);
+    ASSERT_EQ(temporals.size(), 1u);
+    EXPECT_EQ(temporals[0].substr(temporals[0].size() - 4), ".prn");
+    EXPECT_TRUE(Conte(abre, temporals[0]));
+    EXPECT_EQ(Llegeix(c + "\\tmp\\" + temporals[0]), "AB**\r\nCD\x1A\r\n");
+    com->Cierra();
+}
+
+TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
+{
+    if (Port("KORVU_CLOSED_PORT") == 0)
+        GTEST_SKIP() << "started only by the test server's harness";
+    const std::string c = Carpeta();
+    const std::string missatge = "Version antigua # ref 912:http://srv/dist/korvuc_9install.exe";
+    const std::string instalador = c + "\\korvuc_9install.exe";
+    const std::string fallada = "Error actualizando aplicación. \nhttp://srv/dist/korvuc_9install.exe\n";
+    struct Cas {
+        const char* control;
+        bool resultat;
+        std::string caixa;
+    };
+    const std::vector<Cas> casos = {
+        {"fail", false, fallada + "wget: código de salida 1"},
+        {"nothing", false, fallada + "No se ha recibido el fichero korvuc_9install.exe"},
+        {"empty korvuc_9install.exe", false,
+         fallada + "No se ha recibido el fichero korvuc_9install.exe"},
+        {"copy instalador.exe korvuc_9install.exe", true, ""},
+    };
+    for (const Cas& cas : casos) {
+        // An installer left by an earlier update is never the one started.
+        prova::Escriu(instalador, "stale");
+        prova::Escriu("wget-standin.cfg", cas.control);
+        MsgBoxRecorder cajas;
+        EXPECT_EQ(Actualitzacio::Actualiza(missatge), cas.resultat) << cas.control;
+        std::vector<std::string> textos = Textos(cajas);
+        ASSERT_GE(textos.size(), 1u);
+        EXPECT_EQ(textos[0], "Se necesita una versión superior de la aplicación cliente y se va a "
+                             "proceder a su actualización");
+        EXPECT_EQ(textos.size() > 1 ? textos[1] : std::string(), cas.caixa) << cas.control;
+        EXPECT_NE(Llegeix(instalador), "stale") << cas.control;
+    }
+    const std::vector<std::string> wget = prova::Registre("wget", 4);
+    ASSERT_EQ(wget.size(), 4u);
+    for (const std::string& l : wget)
+        EXPECT_EQ(l, "wget \"http://srv/dist/korvuc_9install.exe\"");
+    const std::vector<std::string> iniciat = prova::Registre("korvuc_9install");
+    ASSERT_EQ(iniciat.size(), 1u);
+    EXPECT_EQ(iniciat[0].substr(iniciat[0].find('\t')), "\t" + c);
+    EXPECT_NE(iniciat[0].find(instalador), std::string::npos) << iniciat[0];
+
+    // A path is copied; Cancel touches nothing.
+    {
+        MsgBoxRecorder cajas;
+        EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + c + "\\fuente\\korvuc_8install.exe"));
+        EXPECT_EQ(cajas.Boxes().size(), 1u);
+        EXPECT_EQ(prova::Registre("korvuc_8install").size(), 1u);
+    }
+    {
+        prova::Escriu(instalador, "stale");
+        MsgBoxRecorder cajas(IDCANCEL);
+        EXPECT_FALSE(Actualitzacio::Actualiza(missatge));
+        EXPECT_EQ(Llegeix(instalador), "stale");
+    }
+}

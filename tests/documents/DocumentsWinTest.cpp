@@ -1,0 +1,207 @@
+// The Win32 side of documents without a server: the new file that replaces its target only
+// when whole, command-line quoting, the converter on disk, the in-use test and the purge of
+// temporary files.
+#include "documents/FitxerNou.h"
+#include "documents/OrdresDocument.h"
+#include "documents/Programes.h"
+#include "documents/SortidaFitxer.h"
+#include "framework/DispError.h"
+#include "tests/documents/ProvaDocuments.h"
+#include "tests/framework/MsgBoxRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using prova::Carpeta;
+using prova::Escriu;
+using prova::Existeix;
+using prova::Llegeix;
+
+class FitxerNouTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        desti = Carpeta() + "\\desti.pdf";
+        SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL);
+        Escriu(desti, "earlier");
+    }
+    void TearDown() override { SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL); }
+
+    std::string desti;
+};
+
+TEST_F(FitxerNouTest, ReplacesTheTargetOnlyWhenConfirmed)
+{
+    {
+        FitxerNou f(desti);
+        ASSERT_TRUE(f.Obre());
+        ASSERT_TRUE(f.Escriu("new\x1A\0bytes", 10));
+        EXPECT_EQ(Llegeix(desti), "earlier");
+        ASSERT_TRUE(f.Confirma(false));
+    }
+    EXPECT_EQ(Llegeix(desti), std::string("new\x1A\0bytes", 10));
+    EXPECT_FALSE(Existeix(desti + ".~kv"));
+
+    {
+        FitxerNou f(desti);
+        ASSERT_TRUE(f.Obre());
+        ASSERT_TRUE(f.Escriu("partial", 7));
+    }
+    EXPECT_EQ(Llegeix(desti), std::string("new\x1A\0bytes", 10));
+    EXPECT_FALSE(Existeix(desti + ".~kv"));
+}
+
+TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
+{
+    ASSERT_TRUE(SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        FitxerNou f(desti);
+        ASSERT_TRUE(f.Obre());
+        ASSERT_TRUE(f.Escriu("x", 1));
+        EXPECT_FALSE(f.Confirma(false));
+    }
+    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_TRUE(GetFileAttributesA(desti.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Existeix(desti + ".~kv"));
+
+    FitxerNou f(desti);
+    ASSERT_TRUE(f.Obre());
+    ASSERT_TRUE(f.Escriu("x", 1));
+    EXPECT_TRUE(f.Confirma(true));
+    EXPECT_EQ(Llegeix(desti), "x");
+}
+
+TEST_F(FitxerNouTest, APathTooLongIsRefusedNotCut)
+{
+    FitxerNou f(Carpeta() + "\\" + std::string(MAX_PATH, 'n'));
+    EXPECT_FALSE(f.Obre());
+    EXPECT_FALSE(f.Confirma(true));
+}
+
+TEST(Programes, EachArgumentIsOneQuotedArgument)
+{
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"", "\"\""},
+        {"C:\\Mis documentos\\x.pdf", "\"C:\\Mis documentos\\x.pdf\""},
+        {"C:\\jfree\\", "\"C:\\jfree\\\\\""},
+        {"a\"b", "\"a\\\"b\""},
+        {"a\\\"b", "\"a\\\\\\\"b\""},
+        {"x\" -Dy=z", "\"x\\\" -Dy=z\""},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(Programes::Cita(c.first), c.second) << c.first;
+}
+
+TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)
+{
+    const std::string carpeta = Carpeta() + "\\informes.d";
+    CreateDirectoryA(carpeta.c_str(), nullptr);
+    Escriu(carpeta + "\\{tmA1.tmp", std::string("XAB\x1A" "C\x01\nDE\r\n\x01", 13));
+    std::string convertit;
+    ASSERT_TRUE(SortidaFitxer::ConverteixFitxer(carpeta + "\\{tmA1.tmp", "prn", convertit));
+    EXPECT_EQ(convertit, carpeta + "\\{tmA1.prn");
+    EXPECT_EQ(Llegeix(convertit), "AB\x1A" "C\r\nDE**\r\n");
+
+    EXPECT_FALSE(SortidaFitxer::ConverteixFitxer(carpeta + "\\falta.tmp", "xls", convertit));
+    EXPECT_EQ(convertit, carpeta + "\\falta.xls");
+    EXPECT_FALSE(Existeix(convertit));
+}
+
+// A top-level window with a given title, for the in-use test to find.
+struct FinestraAmbTitol {
+    HWND h;
+    explicit FinestraAmbTitol(const char* titol)
+    {
+        static const bool registrada = [] {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "KorvuProvaTitol";
+            return RegisterClassA(&wc) != 0;
+        }();
+        (void)registrada;
+        h = CreateWindowExA(0, "KorvuProvaTitol", titol, WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    ~FinestraAmbTitol() { DestroyWindow(h); }
+};
+
+TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
+{
+    const std::string c = Carpeta();
+    Escriu(c + "\\lliure.odt", "x");
+    Escriu(c + "\\obert.odt", "x");
+    {
+        FinestraAmbTitol editor("obert.odt - Editor");
+        ASSERT_NE(editor.h, nullptr);
+        MsgBoxRecorder cajas;
+        EXPECT_TRUE(OrdresDocument::DocumentoEnUso(c + "\\obert.odt"));
+        ASSERT_EQ(cajas.Boxes().size(), 1u);
+        EXPECT_EQ(cajas.Boxes()[0].text, "El documento está en uso: \nobert.odt - Editor");
+        EXPECT_EQ(cajas.Boxes()[0].caption, "Error");
+    }
+    {
+        MsgBoxRecorder cajas;
+        EXPECT_FALSE(OrdresDocument::DocumentoEnUso(c + "\\lliure.odt"));
+        EXPECT_TRUE(cajas.Boxes().empty());
+    }
+    {
+        const HANDLE bloqueig = CreateFileA((c + "\\lliure.odt").c_str(), GENERIC_READ, 0, nullptr,
+                                            OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(bloqueig, INVALID_HANDLE_VALUE);
+        MsgBoxRecorder cajas;
+        EXPECT_TRUE(OrdresDocument::DocumentoEnUso(c + "\\lliure.odt"));
+        CloseHandle(bloqueig);
+        ASSERT_EQ(cajas.Boxes().size(), 1u);
+        EXPECT_EQ(cajas.Boxes()[0].text.rfind("El documento està en uso o no se encuentra: \n" + c +
+                                                  "\\lliure.odt\nError: ", 0), 0u);
+    }
+    {
+        MsgBoxRecorder cajas;
+        EXPECT_TRUE(OrdresDocument::DocumentoEnUso(c + "\\falta.odt"));
+        EXPECT_EQ(cajas.Boxes().size(), 1u);
+    }
+    // A path past 128 characters is tested like any other.
+    const std::string llarga = c + "\\" + std::string(140 - c.size() % 10, 'l') + ".odt";
+    Escriu(llarga, "x");
+    MsgBoxRecorder cajas;
+    EXPECT_FALSE(OrdresDocument::DocumentoEnUso(llarga));
+}
+
+TEST(BorraTemporales, DeletesOnlyTheClientsLeftovers)
+{
+    const std::string c = Carpeta();
+    const std::string tmp = c + "\\tmpbt";
+    CreateDirectoryA(tmp.c_str(), nullptr);
+    const std::vector<std::string> esborrats = {tmp + "\\{a.rtf", tmp + "\\{tmB12.tmp",
+                                                tmp + "\\{tmC3.prn", c + "\\korvuc_12install.exe"};
+    const std::vector<std::string> queden = {tmp + "\\keep.txt", tmp + "\\{x.txt",
+                                             c + "\\korvuc.cfg.sav", tmp + "\\a{tm.tmp"};
+    for (const auto& f : esborrats)
+        Escriu(f, "x");
+    for (const auto& f : queden)
+        Escriu(f, "x");
+    char previ[MAX_PATH] = {};
+    GetEnvironmentVariableA("TMP", previ, sizeof previ);
+    SetEnvironmentVariableA("TMP", tmp.c_str());
+    OrdresDocument::BorraTemporales();
+    for (const auto& f : esborrats)
+        EXPECT_FALSE(Existeix(f)) << f;
+    for (const auto& f : queden)
+        EXPECT_TRUE(Existeix(f)) << f;
+
+    SetEnvironmentVariableA("TMP", nullptr);
+    try {
+        OrdresDocument::BorraTemporales();
+        ADD_FAILURE() << "no error without TMP";
+    } catch (const DispError& e) {
+        EXPECT_EQ(e.Texto(), "Error #ref 029, error borrando temporales");
+    }
+    SetEnvironmentVariableA("TMP", previ);
+}
+
+} // namespace
