@@ -4,7 +4,7 @@
 #include "framework/DispError.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -51,9 +51,11 @@ std::string TreuRetorns(std::string text)
 }
 
 // Listing text as RTF text: markup characters escaped, bytes outside ASCII as \'hh.
-void AfegeixText(std::string& document, std::string_view text)
+std::string Escapa(std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
+    std::string document;
+    document.reserve(text.size());
     for (const char c : text) {
         const unsigned char b = static_cast<unsigned char>(c);
         if (c == '\\' || c == '{' || c == '}') {
@@ -67,6 +69,7 @@ void AfegeixText(std::string& document, std::string_view text)
             document += c;
         }
     }
+    return document;
 }
 
 // A column width as the listing control reads it: a decimal integer with leading blanks and a
@@ -141,10 +144,8 @@ std::string FormataFilaRtf(std::string_view fila)
     return linia;
 }
 
-bool EscriuRtf(std::string_view llistat, std::string& document)
+bool EscriuRtf(std::string_view llistat, std::ostream& sortida)
 {
-    document.clear();
-
     std::size_t llarg = 0;
     FluxRegistres primera(llistat);
     while (!primera.Fi()) {
@@ -154,27 +155,27 @@ bool EscriuRtf(std::string_view llistat, std::string& document)
     const std::string mida = MidaLletra(llarg);
 
     int grups = 1;
-    document = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082"
+    sortida << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082"
                "{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset0 Courier New;}}";
     if (llarg >= 109)
-        document += "\\paperw15840\\paperh12240\\landscape ";
-    document += "\\margl800\\margr474 ";
+        sortida << "\\paperw15840\\paperh12240\\landscape ";
+    sortida << "\\margl800\\margr474 ";
 
+    // Written a record at a time: a row of wide columns alone can take hundreds of kilobytes.
     bool correcte = true;
     FluxRegistres f(llistat);
     int tipus = f.Byte();
     bool capcaleraOberta = false;
-    while (!f.Fi()) {
+    while (!f.Fi() && sortida) {
         if (tipus == 'A' || tipus == 'B' || tipus == 'D') {
             if (!capcaleraOberta) {
-                document += "{\\header " + mida;
+                sortida << "{\\header " << mida;
                 ++grups;
                 capcaleraOberta = true;
             }
         } else if (tipus == 'E') {
             if (capcaleraOberta) {
-                document.append(llarg, '-');
-                document += "\\par }{" + mida;
+                sortida << std::string(llarg, '-') << "\\par }{" << mida;
                 capcaleraOberta = false;
             }
         } else {
@@ -184,28 +185,18 @@ bool EscriuRtf(std::string_view llistat, std::string& document)
         std::string text(f.Fins(kFinal, kMaxRegistre));
         if (tipus == 'D')
             text = FormataFilaRtf(text);
-        AfegeixText(document, TreuRetorns(std::move(text)));
-        document += "\\par ";
+        sortida << Escapa(TreuRetorns(std::move(text))) << "\\par ";
         f.Salta();
         tipus = f.Byte();
     }
-    document.append(static_cast<std::size_t>(grups), '}');
+    sortida << std::string(static_cast<std::size_t>(grups), '}');
     return correcte;
 }
 
-bool ExportaRtf(const std::string& cami, std::string& camiRtf)
+bool EscriuRtf(std::string_view llistat, std::string& document)
 {
-    camiRtf = NomDocumentRtf(cami);
-    std::string llistat;
-    if (!FluxRegistres::LlegeixFitxer(cami, llistat))
-        return false;
-
-    std::string document;
-    const bool correcte = EscriuRtf(llistat, document);
-    std::ofstream sortida(camiRtf, std::ios::binary | std::ios::trunc);
-    if (!sortida)
-        return false;
-    sortida.write(document.data(), static_cast<std::streamsize>(document.size()));
-    sortida.close();
-    return correcte && !sortida.fail();
+    std::ostringstream sortida;
+    const bool correcte = EscriuRtf(llistat, sortida);
+    document = sortida.str();
+    return correcte;
 }

@@ -1,6 +1,7 @@
 // The Win32 side of documents without a server: the new file that replaces its target only
 // when whole, command-line quoting, the converter on disk, the in-use test and the purge of
-// temporary files.
+// temporary files, and the RTF export on disk.
+#include "documents/ExportaRtf.h"
 #include "documents/FitxerNou.h"
 #include "documents/OrdresDocument.h"
 #include "documents/Programes.h"
@@ -109,6 +110,52 @@ TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)
     EXPECT_FALSE(SortidaFitxer::ConverteixFitxer(carpeta + "\\falta.tmp", "xls", convertit));
     EXPECT_EQ(convertit, carpeta + "\\falta.xls");
     EXPECT_FALSE(Existeix(convertit));
+}
+
+// The RTF document goes to a new file that replaces the target only when whole: a failed export
+// (missing listing, unknown kind, a row that throws "#ref 052") leaves an earlier document of
+// that name as it was and no new file behind.
+TEST(ExportaRtf, WritesTheDocumentBesideTheListingOnlyWhenWhole)
+{
+    const std::string carpeta = Carpeta() + "\\rtf.d";
+    CreateDirectoryA(carpeta.c_str(), nullptr);
+    const std::string llistat = carpeta + "\\{tmB2.tmp";
+    const std::string rtf = carpeta + "\\{tmB2.rtf";
+    Escriu(rtf, "earlier");
+
+    const std::string titol = std::string("ATitulo\xE9") + '\x01';
+    Escriu(llistat, titol);
+    std::string cami;
+    ASSERT_TRUE(ExportaRtf(llistat, cami));
+    EXPECT_EQ(cami, rtf);
+    std::string esperat;
+    ASSERT_TRUE(EscriuRtf(titol, esperat));
+    EXPECT_EQ(Llegeix(rtf), esperat);
+
+    const struct Cas {
+        const char* nom;
+        std::string bytes;  // empty: no listing at all
+        bool llenca;
+    } casos[] = {{"unknown kind", std::string("Auno\x01" "Cdos\x01"), false},
+                 {"definitions never end", std::string("Atitulo\x01" "D00000X0010"), true},
+                 {"no listing", "", false}};
+    for (const Cas& c : casos) {
+        Escriu(rtf, "earlier");
+        DeleteFileA(llistat.c_str());
+        if (!c.bytes.empty())
+            Escriu(llistat, c.bytes);
+        bool llencat = false;
+        try {
+            EXPECT_FALSE(ExportaRtf(llistat, cami)) << c.nom;
+        } catch (const DispError& e) {
+            llencat = true;
+            EXPECT_EQ(e.Texto(), "Error\tinterno\t#ref 052") << c.nom;
+        }
+        EXPECT_EQ(llencat, c.llenca) << c.nom;
+        EXPECT_EQ(cami, rtf) << c.nom;
+        EXPECT_EQ(Llegeix(rtf), "earlier") << c.nom;
+        EXPECT_FALSE(Existeix(rtf + ".~kv")) << c.nom;
+    }
 }
 
 // A top-level window with a given title, for the in-use test to find.

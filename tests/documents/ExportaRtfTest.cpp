@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -163,7 +160,7 @@ TEST(EscriuRtf, UnknownKindFailsButTheDocumentStaysWhole)
     }
 }
 
-TEST(ExportaRtf, WritesTheDocumentBesideTheListing)
+TEST(NomDocumentRtf, BesideTheListingWithItsExtensionReplaced)
 {
     const struct Cas {
         const char* cami;
@@ -176,19 +173,4 @@ TEST(ExportaRtf, WritesTheDocumentBesideTheListing)
                  {"C:x.tmp", "C:x.rtf"}};
     for (const Cas& c : casos)
         EXPECT_EQ(NomDocumentRtf(c.cami), c.rtf);
-
-    {
-        std::ofstream f("llistat.tmp", std::ios::binary);
-        f << "ATitulo\xE9" << U;
-    }
-    std::string cami;
-    ASSERT_TRUE(ExportaRtf("llistat.tmp", cami));
-    EXPECT_EQ(cami, "llistat.rtf");
-    std::ifstream f("llistat.rtf", std::ios::binary);
-    const std::string d((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(d, Rtf("ATitulo\xE9" + U));
-
-    std::remove("falta.rtf");
-    EXPECT_FALSE(ExportaRtf("falta.tmp", cami));
-    EXPECT_EQ(cami, "falta.rtf");
 }
