@@ -4,12 +4,14 @@
 #include "documents/BlocsFitxer.h"
 #include "documents/ConversorInforme.h"
 #include "documents/DialegFitxer.h"
+#include "documents/ExportaRtf.h"
 #include "documents/FitxerNou.h"
+#include "documents/ImpresioDirecta.h"
+#include "documents/ImpresioRaw.h"
 #include "documents/NomSimple.h"
 #include "documents/Programes.h"
 #include "documents/Transferencia.h"
 #include "framework/DispError.h"
-#include "framework/ErrorBox.h"
 #include "framework/MsgBox.h"
 #include "link/Comunicador.h"
 
@@ -180,18 +182,28 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
     }
 }
 
-void SortidaFitxer::Impressio(int m, const std::string& /*rebut*/)
+void SortidaFitxer::Impressio(int m, const std::string& rebut)
 {
-    // Until the printing work joins, these outputs end as their own failures do.
+    // Each printing shows its own box on failure; the exchange goes on either way.
     switch (m) {
-    case BlocsFitxer::kRtf:
-        Avisa("No se ha podido lanzar la aplicación con extensión rtf");
-        break;
+    case BlocsFitxer::kRtf: {
+        // A row whose column definitions never end throws DispError to the exchange.
+        std::string rtf;
+        const bool ok = ExportaRtf(rebut, rtf);
+        const std::string document = ok ? rtf : std::string();
+        if (configuracio.so == 2) {
+            Programes::IniciaVisor(kVisor, document);
+            return;
+        }
+        if (document.empty() || !Programes::ObreAmbFinestra(finestra_, document))
+            Avisa("No se ha podido lanzar la aplicación con extensión rtf");
+        return;
+    }
     case BlocsFitxer::kImpressioDirecta:
-        Win::ErrorBox::Show("No se ha completado la impresión:\nVista.ImpresionDirecta");
-        break;
+        ImpresioDirecta::Imprimeix(rebut);
+        return;
     default:
-        Win::ErrorBox::Show("No se ha completado la impresión, #ref 086, lin.:0");
-        break;
+        ImpresioRaw::Imprimeix(rebut);
+        return;
     }
 }

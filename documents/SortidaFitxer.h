@@ -25,7 +25,7 @@ public:
 private:
     void Lliura(int accio, const std::string& rebut, const std::string& nom,
                 const std::string& linia);
-    // The outputs of the printing work: the RTF listing and both kinds of printing.
+    // The RTF listing and both kinds of printing.
     void Impressio(int accio, const std::string& rebut);
 
     Comunicador& com_;
