@@ -7,6 +7,7 @@
 #include "link/Camps.h"
 #include "link/Comunicador.h"
 #include "screens/Vista.h"
+#include "tests/documents/ImpressoraProva.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/link/XarxaProva.h"
@@ -244,6 +245,82 @@ TEST_F(Documents, ReceivedFilesAreHandedOn)
     EXPECT_TRUE(Conte(abre, temporals[0]));
     EXPECT_EQ(Llegeix(c + "\\tmp\\" + temporals[0]), "AB**\r\nCD\x1A\r\n");
     com->Cierra();
+}
+
+// The printing modes end to end: what each test printer received, the RTF document that the
+// ".rtf" association was asked to open, and the failures in the order they came.
+TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
+{
+    const struct {
+        const char* impressora;
+        const char* port;
+    } impressores[] = {{"KorvuSortidaRaw", "port_sortida_raw.bin"},
+                       {"KorvuSortidaTicket", "port_sortida_ticket.ps"},
+                       {"KorvuSortidaCajon", "port_sortida_cajon.ps"}};
+    ImpressoraProva::Torn torn;
+    for (const auto& i : impressores) {
+        ASSERT_TRUE(ImpressoraProva::Instala(i.impressora, i.port)) << i.impressora;
+        ImpressoraProva::Buida(i.port);
+    }
+    MsgBoxRecorder cajas;
+    Entra();
+    EXPECT_EQ(Ordres(), "Error\tinterno\t#ref 052");
+    com->Cierra();
+    EXPECT_EQ(Textos(cajas),
+              (std::vector<std::string>{"No se ha completado la impresión, #ref 086, lin.:1",
+                                        "No se ha completado la impresión:\nVista.ImpresionDirecta",
+                                        "No se ha podido lanzar la aplicación con extensión rtf"}));
+    EXPECT_EQ(cajas.Boxes().back().caption, "Korvuc");
+
+    EXPECT_EQ(ImpressoraProva::Rebut("port_sortida_raw.bin"),
+              std::string("\x1B@\nLinea \xE9\x1A\xFF\r\n"));
+    const std::string ticket = ImpressoraProva::Rebut("port_sortida_ticket.ps");
+    EXPECT_NE(ticket.find("%%Title: Ticket"), std::string::npos) << ticket.substr(0, 400);
+    EXPECT_NE(ticket.find("%%Page: 1 1"), std::string::npos);
+    const std::string cajon = ImpressoraProva::Rebut("port_sortida_cajon.ps");
+    const std::string marca = "%%BeginDocument: Wine passthrough\n";
+    const std::size_t p = cajon.find(marca);
+    ASSERT_NE(p, std::string::npos) << cajon.substr(0, 400);
+    EXPECT_EQ(cajon.substr(p + marca.size(), 5), std::string("\x1B\x70\x00\x0A\x64", 5));
+
+    // Only the listing that was exported whole is opened, from its document beside it.
+    const std::vector<std::string> abre = prova::Registre("abre");
+    ASSERT_EQ(abre.size(), 1u);
+    const std::size_t ini = abre[0].find("{tm"), fi = abre[0].find(".rtf");
+    ASSERT_TRUE(ini != std::string::npos && fi != std::string::npos) << abre[0];
+    const std::string rtf = Carpeta() + "\\tmp\\" + abre[0].substr(ini, fi + 4 - ini);
+    EXPECT_NE(abre[0].find(rtf), std::string::npos) << abre[0];
+    const std::string d = Llegeix(rtf);
+    EXPECT_EQ(d.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082{\\fonttbl", 0), 0u) << d;
+    int obertes = 0;
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        if (d[i] == '\\')
+            ++i;
+        else if (d[i] == '{')
+            ++obertes;
+        else if (d[i] == '}')
+            EXPECT_TRUE(--obertes > 0 || (obertes == 0 && i + 1 == d.size())) << i << ": " << d;
+    }
+    EXPECT_EQ(obertes, 0) << d;
+    // The longest record, a row, is 26 bytes: portrait, the largest size, a rule of 26 dashes.
+    for (const std::string& tros :
+         {std::string("{\\header \\fs24 Listado \\{1\\} \\\\ \\'e9\\par "),
+          "Nombre     Importe\\par " + std::string(26, '-') + "\\par }{\\fs24 \\par ",
+          "{\\header \\fs24 Nombre" + std::string(9, ' ') + "12 \\par Otro" + std::string(12, ' ') +
+              "7 \\par }}"})
+        EXPECT_NE(d.find(tros), std::string::npos) << tros << "\n" << d;
+
+    // The received files are gone; only the documents stay, for the purge at the next start.
+    std::vector<std::string> temporals;
+    WIN32_FIND_DATAA dades;
+    HANDLE h = FindFirstFileA((Carpeta() + "\\tmp\\*").c_str(), &dades);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    do {
+        if (std::strcmp(dades.cFileName, ".") != 0 && std::strcmp(dades.cFileName, "..") != 0)
+            temporals.push_back(dades.cFileName);
+    } while (FindNextFileA(h, &dades));
+    FindClose(h);
+    EXPECT_EQ(temporals, std::vector<std::string>{rtf.substr(rtf.rfind('\\') + 1)});
 }
 
 TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
