@@ -104,12 +104,25 @@ TEST_F(FitxerNouTest, ACopyReplacesTheTargetWholeOrNotAtAll)
 
 // Run by the test DocsDiscPle under a file-size limit, which plays a disk that fills up: the
 // copy of the large file it names fails half-way.
-TEST_F(FitxerNouTest, ACopyCutShortByAFullDiskLeavesTheEarlierFile)
+TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
 {
     const char* gran = std::getenv("KORVU_DISC_PLE");
     if (!gran)
         GTEST_SKIP() << "run under a file-size limit by DocsDiscPle";
     EXPECT_FALSE(FitxerNou::Copia(gran, desti));
+    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_FALSE(Existeix(desti + ".~kv"));
+
+    // A received file that outgrows the disk is a failure too, seen at the latest on Confirma.
+    {
+        FitxerNou f(desti);
+        ASSERT_TRUE(f.Obre());
+        const std::string tros(300, 'r');
+        bool escrit = true;
+        for (int i = 0; i < 40000 && escrit; ++i)
+            escrit = f.Escriu(tros.data(), static_cast<DWORD>(tros.size()));
+        EXPECT_FALSE(escrit && f.Confirma(false));
+    }
     EXPECT_EQ(Llegeix(desti), "earlier");
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
