@@ -127,6 +127,46 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
 
+// Presses the default button of the first common dialog that this process shows (within 10 s).
+DWORD WINAPI AcceptaDialeg(LPVOID)
+{
+    for (int i = 0; i < 200; ++i) {
+        for (HWND h = FindWindowA("#32770", nullptr); h; h = FindWindowExA(nullptr, h, "#32770", nullptr)) {
+            DWORD proces = 0;
+            GetWindowThreadProcessId(h, &proces);
+            if (proces == GetCurrentProcessId() && IsWindowVisible(h)) {
+                PostMessageA(h, WM_COMMAND, IDOK, 0);
+                return 1;
+            }
+        }
+        Sleep(50);
+    }
+    return 0;
+}
+
+TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
+{
+    // The client finds its configuration, its programs and the installers of an update in its
+    // current folder: saving a file elsewhere must not move it there.
+    const std::string c = Carpeta();
+    const std::string desti = c + "\\desats";
+    CreateDirectoryA(desti.c_str(), nullptr);
+    DeleteFileA((desti + "\\informe.txt").c_str());
+    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, nullptr, 0, nullptr);
+    ASSERT_NE(fil, nullptr);
+    std::string triat;
+    const bool desat = DialegFitxer::Desa(nullptr, "informe.txt", desti, triat);
+    WaitForSingleObject(fil, 15000);
+    DWORD premut = 0;
+    GetExitCodeThread(fil, &premut);
+    CloseHandle(fil);
+    ASSERT_EQ(premut, 1u) << "no dialog was shown";
+    EXPECT_TRUE(desat);
+    EXPECT_EQ(triat, desti + "\\informe.txt");
+    EXPECT_EQ(Carpeta(), c);
+    SetCurrentDirectoryA(c.c_str());
+}
+
 TEST(Programes, EachArgumentIsOneQuotedArgument)
 {
     const std::vector<std::pair<std::string, std::string>> casos = {
