@@ -49,7 +49,9 @@ bool DialegFitxer::Mostra(Tipus tipus, HWND owner, const std::string& nom,
         if (!GetOpenFileNameA(&ofn))
             return false;
     } else {
-        ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT;
+        // Left to itself the dialog would move the current folder, where the client keeps its
+        // configuration and finds its programs, to wherever the user saved.
+        ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
         if (!GetSaveFileNameA(&ofn))
             return false;
     }

@@ -17,7 +17,8 @@ public:
     // Open dialog: filters "All" (*.*) and "Text" (*.TXT); the file and path must exist.
     static bool Obre(HWND owner, const std::string& nom, const std::string& carpeta,
                      std::string& triat);
-    // Save dialog: filters "All" (*.*) and "Text" (*.txt); asks before overwriting.
+    // Save dialog: filters "All" (*.*) and "Text" (*.txt); asks before overwriting. Neither
+    // dialog changes the current folder.
     static bool Desa(HWND owner, const std::string& nom, const std::string& carpeta,
                      std::string& triat);
 

@@ -2,7 +2,60 @@
 
 #include <utility>
 
+namespace {
+
+const char kSufix[] = ".~kv";
+
+// Whether two paths name one file (by its volume and index, so that case, short names and
+// links do not hide it).
+bool MateixFitxer(const std::string& a, const std::string& b)
+{
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const std::string* rutes[] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        const HANDLE h = CreateFileA(rutes[i]->c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return false;
+        const BOOL be = GetFileInformationByHandle(h, &info[i]);
+        CloseHandle(h);
+        if (!be)
+            return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
+           info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
+} // namespace
+
 FitxerNou::FitxerNou(std::string desti) : desti_(std::move(desti)) {}
+
+bool FitxerNou::Copia(const std::string& font, const std::string& desti)
+{
+    const std::string temporal = desti + kSufix;
+    if (temporal.size() >= MAX_PATH) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    const DWORD atributs = GetFileAttributesA(desti.c_str());
+    if ((atributs != INVALID_FILE_ATTRIBUTES &&
+         (atributs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) ||
+        MateixFitxer(font, desti)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    if (CopyFileA(font.c_str(), temporal.c_str(), FALSE) &&
+        MoveFileExA(temporal.c_str(), desti.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    const DWORD error = GetLastError();
+    // The copy takes the source's attributes: a read-only one must be cleared to go.
+    SetFileAttributesA(temporal.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(temporal.c_str());
+    SetLastError(error);
+    return false;
+}
 
 FitxerNou::~FitxerNou()
 {
@@ -13,7 +66,7 @@ bool FitxerNou::Obre()
 {
     Descarta();
     // Beside the target, so that the rename stays on its volume.
-    temporal_ = desti_ + ".~kv";
+    temporal_ = desti_ + kSufix;
     if (temporal_.size() >= MAX_PATH) {
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;

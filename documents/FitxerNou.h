@@ -24,6 +24,12 @@ public:
     // `substitueixLectura`. False when any of it failed; the new file is then deleted.
     bool Confirma(bool substitueixLectura);
 
+    // Copies font over desti the same way, through a new file beside desti: a copy cut short
+    // (a full disk) leaves any earlier desti whole. A read-only desti, or desti being font
+    // itself, is refused as the system's own copy refuses it. False when any of it failed;
+    // nothing new is then left behind.
+    static bool Copia(const std::string& font, const std::string& desti);
+
     const std::string& Desti() const { return desti_; }
     bool Confirmat() const { return confirmat_; }
 

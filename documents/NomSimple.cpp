@@ -34,8 +34,11 @@ bool EsDispositiu(const std::string& nom)
             return true;
     }
     if (base.size() == 4 && (IgualSenseMajuscules(base.substr(0, 3), "COM") ||
-                             IgualSenseMajuscules(base.substr(0, 3), "LPT")))
-        return base[3] >= '0' && base[3] <= '9';
+                             IgualSenseMajuscules(base.substr(0, 3), "LPT"))) {
+        // The superscript digits of code page 1252 name the ports as well.
+        const unsigned char d = static_cast<unsigned char>(base[3]);
+        return (d >= '0' && d <= '9') || d == 0xB9 || d == 0xB2 || d == 0xB3;
+    }
     return false;
 }
 

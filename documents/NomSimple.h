@@ -11,7 +11,8 @@ constexpr std::size_t kMaxNom = 255;
 
 // False for an empty or overlong name, a name with '\', '/', ':', "..", a wildcard, a quote,
 // '<', '>', '|' or a control character, a name ending in '.' or a blank, and a device name
-// (CON, PRN, AUX, NUL, COM1-9, LPT1-9, CONIN$, CONOUT$, with or without an extension).
+// (CON, PRN, AUX, NUL, COM0-9, LPT0-9 and their superscript 1-3, CONIN$, CONOUT$, with or
+// without an extension).
 bool EsNomSimple(const std::string& nom);
 
 // The part of a path after its last '\' or '/' (the whole path when there is none).

@@ -139,7 +139,7 @@ void OrdresDocument::CopiaDocumento()
     const std::string font = RutaDocument(Transferencia::Camp(com_, 1));
     const std::string desti = RutaDocument(Transferencia::Camp(com_, 2));
     bool be = false;
-    if (!font.empty() && !desti.empty() && CopyFileA(font.c_str(), desti.c_str(), FALSE))
+    if (!font.empty() && !desti.empty() && FitxerNou::Copia(font, desti))
         be = SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
     com_.Transmit(be ? 3 : 10, 0);
 }
@@ -172,7 +172,7 @@ void OrdresDocument::IncorporaDocumento()
     }
     const std::string desti = arrel + ext;
     if (!NomSimple::EsNomSimple(NomSimple::NomDeRuta(desti)) || desti.size() >= MAX_PATH ||
-        !CopyFileA(triat.c_str(), desti.c_str(), FALSE)) {
+        !FitxerNou::Copia(triat, desti)) {
         com_.Transmit(10, 0);
         return;
     }

@@ -124,7 +124,7 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         Avisa("No se ha podido lanzar la aplicación con extensión rtf");
         std::string desti;
         if (DialegFitxer::Desa(finestra_, "informe.txt", configuracio.DirDocuments(), desti) &&
-            (convertit.empty() || !CopyFileA(convertit.c_str(), desti.c_str(), FALSE)))
+            (convertit.empty() || !FitxerNou::Copia(convertit, desti)))
             Avisa("Error #ref 037, no se ha podido guardar el informe");
         return;
     }
@@ -139,7 +139,7 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         if (NomSimple::EsNomSimple(nom))
             copia = configuracio.DirFitxers() + nom;
         if (copia.empty() || copia.size() >= MAX_PATH ||
-            !CopyFileA(rebut.c_str(), copia.c_str(), FALSE)) {
+            !FitxerNou::Copia(rebut, copia)) {
             Avisa("Error #ref 046, no se ha podido guardar el fichero");
             return;
         }
@@ -175,7 +175,7 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         const std::string suggerit = NomSimple::EsNomSimple(nom) ? nom : std::string();
         std::string desti;
         if (DialegFitxer::Desa(finestra_, suggerit, configuracio.DirFitxers(), desti) &&
-            !CopyFileA(rebut.c_str(), desti.c_str(), FALSE))
+            !FitxerNou::Copia(rebut, desti))
             Avisa("Error #ref 047, no se ha podido guardar el fichero");
         return;
     }

@@ -18,7 +18,8 @@ TEST(NomSimple, PlainNamesOnly)
     for (const char* dolent : {"", "..\\x.pdf", "../x.pdf", "a\\b", "a/b", "C:x", "c:\\w.ini",
                                "..", ".", "a..b", "x.pdf.", "x.pdf ", "a*b", "a?b", "a\"b",
                                "a<b", "a>b", "a|b", "a\tb", "a\x01", "CON", "con", "nul.txt",
-                               "Com1", "LPT9.log", "AUX .x", "PRN", "CONOUT$"})
+                               "Com1", "LPT9.log", "AUX .x", "PRN", "CONOUT$",
+                               "COM\xB9", "lpt\xB2.txt", "Com\xB3 .log"})
         EXPECT_FALSE(EsNomSimple(dolent)) << dolent;
     EXPECT_TRUE(EsNomSimple(std::string(255, 'n')));
     EXPECT_FALSE(EsNomSimple(std::string(256, 'n')));
