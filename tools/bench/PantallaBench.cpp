@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int kCampos = 300;
-constexpr int kRondas = 15;
+constexpr int kRondas = 30;
 
 double Ahora()
 {
