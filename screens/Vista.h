@@ -97,6 +97,9 @@ public:
     int desplX = 0;
     int desplY = 0;
 
+    // How many records the table scans look at: all of them, up to kMaxCamps.
+    int NumCampos() const { return campos.size() < kMaxCamps ? static_cast<int>(campos.size()) : kMaxCamps; }
+
     // Brush of palette colour n; null for colours 2 and 11 and outside the palette.
     HBRUSH Brocha(int n) const;
 
