@@ -103,9 +103,9 @@ public:
     // Brush of palette colour n; null for colours 2 and 11 and outside the palette.
     HBRUSH Brocha(int n) const;
 
-    // Destroys the controls of every record and empties the table. A control whose own handler
-    // is still running (the exchange was started from inside it) is hidden now and deleted
-    // once that handler has returned.
+    // Destroys the controls of every record, with the tooltip window that served them, and
+    // empties the table. A control whose own handler is still running (the exchange was
+    // started from inside it) is hidden now and deleted once that handler has returned.
     void BorraCampos();
 
 

@@ -688,8 +688,11 @@ TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
     vista->campos = {Campo(0, 1, 1)};
     vista->CreaPantalla();
     const HWND w = Ventana(0);
+    const HWND tooltips = vista->hwndToolTips;
     vista->BorraCampos();
     EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(IsWindow(tooltips));  // it served only the controls that went
+    EXPECT_EQ(vista->hwndToolTips, nullptr);
 }
 
 TEST_F(VistaProva, LoginScreenFromTheCommandLine)
