@@ -71,22 +71,22 @@ Vista::Vista(HWND finestra, Comunicador* link, unsigned char* filtre)
 
 Vista::~Vista()
 {
+    // The link is not touched: its owner may have destroyed it already.
     BorraCampos();
-    if (comunicador && comunicador->hwndIndicador == hwnd) {
-        // The link outlives the view: it must not paint with brushes that are gone.
-        comunicador->brIndicadorActiu = nullptr;
-        comunicador->brIndicadorInactiu = nullptr;
-    }
     if (recursos)
         FreeLibrary(recursos);
-    if (hwndToolTips)
-        DestroyWindow(hwndToolTips);
     // Registered by this view for its own life, so that a later view can register it again.
     UnregisterClassA(kClaseFondo, GetModuleHandleA(nullptr));
 }
 
 void Vista::BorraCampos()
 {
+    // The tooltips go with the screen's controls: while their windows still exist the tooltip
+    // window lets go of them at once, and they point at no window afterwards.
+    if (hwndToolTips) {
+        DestroyWindow(hwndToolTips);
+        hwndToolTips = nullptr;
+    }
     auto retirada = std::make_shared<PantallaRetirada>();
     // Swapping keeps the records where they are: the controls still point to them.
     retirada->campos.swap(campos);
