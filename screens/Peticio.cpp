@@ -94,7 +94,7 @@ std::string Peticio::Prefix(const ControlDef& camp)
 }
 
 std::string Peticio::EscriuValors(char* text, std::vector<ControlDef>& camps, int disparador,
-                                  int actual, int columna, LectorValor& lector)
+                                  int actual, LectorValor& lector)
 {
     // Written on a copy and put in place only whole.
     std::vector<char> nou(text, text + Trama::kMidaText);
@@ -135,7 +135,7 @@ std::string Peticio::EscriuValors(char* text, std::vector<ControlDef>& camps, in
         }
         progres = 9;
         if (dispara && dispara->tipo == 11)
-            Tres(t + 47, columna);
+            Tres(t + 47, lector.Columna());
     } catch (...) {
         char b[96];
         std::snprintf(b, sizeof b, "Error #ref 043, Vista.PreparaMisOut: %ictrl: %i", progres, codi);

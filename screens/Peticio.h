@@ -34,17 +34,20 @@ public:
     public:
         virtual ~LectorValor() = default;
         virtual std::string Valor(int index, const ControlDef& camp) = 0;
+        // The listing column chosen by the last click, asked after every value was read
+        // (reading a listing's value sets it).
+        virtual int Columna() { return 10; }
     };
 
     // The longest text (without its NUL) that one frame can carry.
     static constexpr std::size_t kMaxText = 8196;
 
     // Writes the values request for the triggering and current fields (indexes into camps; -1
-    // none) and the chosen listing column. Returns an empty text when the request is whole;
+    // none). Returns an empty text when the request is whole;
     // otherwise the message to show, and then neither the text nor the records have changed,
     // so nothing half-written can be sent.
     static std::string EscriuValors(char* text, std::vector<ControlDef>& camps, int disparador,
-                                    int actual, int columna, LectorValor& lector);
+                                    int actual, LectorValor& lector);
 
     // The two characters that lead a sent field's value: state (with its mark) and style.
     static std::string Prefix(const ControlDef& camp);

@@ -172,10 +172,24 @@ public:
 
 
     // ===================================================================== requests and replies
-    // The exchange's operations on the view (values request, login request, applying a reply,
-    // sounds, keyboard commands, refresh timer, listing paging) are declared here.
-    // Declared now because TipoAccionCampo pages the listing:
-    void PaginaListado(int codigo);
+    // The login request from the login screen's controls; also stores the login in the
+    // configuration and its file. Throws what the calls it makes throw.
+    void EnviaInicio();
+    // The values request over the last reply; false when it could not be written whole (the
+    // message has been shown and nothing must be sent).
+    bool PreparaMisOut();
+    // Applies the screen reply to the fields; throws DispError "#ref 018" on a missing field.
+    void CargaDatos();
+    // Plays the pending sound; brings the window forward after a new screen (true when it did).
+    bool AvisoSonoro();
+    // Keyboard command 1 to 17: the field to focus and activate, kMaxCamps for none.
+    int TrataComando(int comanda);
+    // Makes the screen's code-24 field the triggering field; false when it has none.
+    bool DisparaCampoCodigo24();
+    void IniciaTemporizador();
+    // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
+    bool PaginaListado(int codigo);
+    static constexpr UINT_PTR kTemporizador = 1;
 
 
 

@@ -45,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const DispError&) {
     }
     Lector lector;
-    Peticio::EscriuValors(text.data(), camps, 0, 1, 7, lector);
+    Peticio::EscriuValors(text.data(), camps, 0, 1, lector);
     return 0;
 }

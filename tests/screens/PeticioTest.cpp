@@ -41,11 +41,15 @@ class Lector : public Peticio::LectorValor {
 public:
     std::map<int, std::string> valors;
     int llegits = 0;
+    int columna = 10;
+    int columnaLlegida = 10;  // what reading the values sets
     std::string Valor(int index, const ControlDef&) override
     {
         ++llegits;
+        columna = columnaLlegida;
         return valors[index];
     }
+    int Columna() override { return columna; }
 };
 
 ControlDef Camp(int codigo, int tipo = 0, int subtipo = 1)
@@ -113,7 +117,7 @@ TEST(PeticioValors, EditsTheReplyInPlace)
     camps[0].estilo = 'A';
     Lector l;
     l.valors = {{0, "nuevo"}, {1, "ro"}, {3, "Etiqueta"}};
-    EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 2, 0, 0, l), "");
+    EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 2, 0, l), "");
     const std::string esperat = Capcalera("EsCLIENTES01001", "012010") +
                                 Record({{7, "ab0"}, {10, "0Anuevo"}, {11, "q2ro"}, {12, "00btn"},
                                         {13, "00Etiqueta"}}, 20);
@@ -131,7 +135,7 @@ TEST(PeticioValors, HeaderCodesTable)
     } casos[] = {
         {0, 1, 2, 7, "010011"},     // trigger and current field codes
         {0, -1, 2, 7, "010000"},    // no current field
-        {0, 1, 11, 7, "010007"},    // a listing variant sends its chosen column
+        {0, 1, 11, 7, "010007"},    // a listing variant sends the column its value read set
         {0, -1, 11, 10, "010010"},
         {1, 0, 0, 1234, "011010"},  // the column only for a kind-11 trigger
     };
@@ -139,7 +143,9 @@ TEST(PeticioValors, HeaderCodesTable)
         Buffer b(Capcalera("EsCLIENTES01001") + Record({}, 20));
         std::vector<ControlDef> camps = {Camp(10, c.tipoDisparador), Camp(11)};
         Lector l;
-        ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, c.disparador, c.actual, c.columna, l), "");
+        l.columna = 999;
+        l.columnaLlegida = c.columna;
+        ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, c.disparador, c.actual, l), "");
         EXPECT_EQ(b.Text().substr(44, 6), c.esperat) << c.disparador << " " << c.actual;
     }
 }
@@ -150,7 +156,7 @@ TEST(PeticioValors, FieldWithCode7ReplacesTheZero)
     std::vector<ControlDef> camps = {Camp(7)};
     Lector l;
     l.valors = {{0, "x"}};
-    ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, 0, l), "");
+    ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, l), "");
     EXPECT_NE(b.Text().find(F + "00x" + F), std::string::npos);
 }
 
@@ -175,7 +181,7 @@ TEST(PeticioValors, IncompleteRequestLeavesEverythingAsItWas)
         camps[0].valor = "vell";
         Lector l;
         l.valors = {{0, "nou"}, {1, c.valor}};
-        EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, 0, l), c.missatge);
+        EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, l), c.missatge);
         EXPECT_EQ(b.b, abans);
         EXPECT_EQ(camps[0].valor, "vell");
     }
@@ -188,7 +194,7 @@ TEST(PeticioValors, ReaderFailureIsReportedWithTheFieldCode)
     } l;
     Buffer b(Capcalera("EsCLIENTES01001") + Record({}, 20));
     std::vector<ControlDef> camps = {Camp(15)};
-    EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, 0, l),
+    EXPECT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, l),
               "Error #ref 043, Vista.PreparaMisOut: 8ctrl: 15");
 }
 
@@ -200,8 +206,8 @@ TEST(PeticioValors, LongestRequestThatFitsIsWritten)
     std::vector<ControlDef> camps = {Camp(12)};
     Lector l;
     l.valors = {{0, std::string(Peticio::kMaxText - base, 'v')}};
-    ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, 0, l), "");
+    ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, 0, 0, l), "");
     EXPECT_EQ(b.Text().size(), Peticio::kMaxText);
     l.valors = {{0, std::string(Peticio::kMaxText - base + 1, 'v')}};
-    EXPECT_NE(Peticio::EscriuValors(b.data(), camps, 0, 0, 0, l), "");
+    EXPECT_NE(Peticio::EscriuValors(b.data(), camps, 0, 0, l), "");
 }
