@@ -1,0 +1,192 @@
+#ifndef KORVU_SCREENS_VISTA_H
+#define KORVU_SCREENS_VISTA_H
+
+#include "framework/ObjecteGdi.h"
+#include "screens/ControlDef.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class Comunicador;
+
+namespace Win {
+class ControlBase;
+}
+
+// The client's view of the one screen on display: its field table with the control built for
+// every record, and what the dialogue with the server needs around it (focus, colours, flags).
+// The main window's controller owns it. It stays a thin facade: the rules it applies live in
+// the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
+//
+// Each engineer declares inside the section of their own concern only.
+class Vista {
+public:
+    // ===================================================================== construction and palette
+    // Throws DispError "Error #ref 020" when the background class cannot be registered.
+    Vista(HWND finestra, Comunicador* comunicador, unsigned char* filtreCaracters);
+    ~Vista();
+    Vista(const Vista&) = delete;
+    Vista& operator=(const Vista&) = delete;
+
+    // What activating field i means: 0 nothing, 1 exchange, 2 help link, 3 new instance,
+    // 4 virtual keyboard, 9 close the window. 1000 is no field.
+    int TipoAccionCampo(int i);
+
+    static constexpr int kMaxCamps = 1000;    // table scans stop here; also "no field"
+    static constexpr int kColors = 17;
+    static constexpr const char* kIdInicio = "KRVINI  01001";
+
+    // One column of the listings' shared column table.
+    struct Columna {
+        int tipo = 1;         // 1 text, 0 numeric
+        int ancho = 0;        // characters (numeric: declared + 1)
+        int inicio = 0;       // offset in a line of text
+        std::string titulo;
+        int inicioPixel = 0;  // left edge where last painted
+    };
+
+    // Listing state shared by every listing of the screen.
+    std::vector<Columna> columnas;
+    int columnaElegida = 0;
+    int anchoVisible = 0;
+    int ultimaPrimeraColumna = 0;
+    int clicX = 0;
+    int primeraColumnaVisible = 0;
+    int longCabecera = 0;
+
+    // The screen's records, in definition order; a record's index is its control's index. It
+    // is never appended to while controls exist (they keep pointers to their records).
+    std::vector<ControlDef> campos;
+    std::string fichPantallas;      // working directory + "\PANT1.DAT"
+    std::string dirTrabajo;
+    HWND hwnd = nullptr;            // the main window, not owned
+    Comunicador* comunicador = nullptr;  // not owned
+    std::string idPantalla;
+    int campoDisparo = 0;
+    int campoRefresco = 0;
+    int campoListado = 0;
+    HMODULE recursos = nullptr;     // korvui01, owned
+    COLORREF paleta[kColors] = {};
+    Win::ObjecteGdi<HBRUSH> brochas[kColors];  // none for colours 2 and 11
+    unsigned char* filtreCaracters = nullptr;
+    Win::ObjecteGdi<HBITMAP> fondo;
+    HWND hwndPestanya = nullptr;    // the tab strip's window, owned by its control
+    HWND hwndToolTips = nullptr;    // owned
+    std::string enlaceAyuda;
+    int campoActual = -1;
+    int campoAnterior = -1;
+    int campoDefecto = -1;
+    int campoAFoco = -1;
+    int pestanya = 0;
+    double escalaX = 1.0;
+    double escalaY = 1.0;
+    int ocupada = 1;
+    unsigned char repinta = 1;
+    unsigned char alFrente = 0;
+    unsigned char salidaPendiente = 0;
+    unsigned char sonidoPendiente = 0;
+    int recursoSonido = 0;
+    unsigned char primeraVez = 1;
+    int sumaDefinicion = 0;
+    int posicionSuma = 0;
+    int progresoCarga = 0;
+    int desplX = 0;
+    int desplY = 0;
+
+    // Brush of palette colour n; null for colours 2 and 11 and outside the palette.
+    HBRUSH Brocha(int n) const;
+
+    // Destroys the controls of every record and empties the table. A control whose own handler
+    // is still running (the exchange was started from inside it) is hidden now and deleted
+    // once that handler has returned.
+    void BorraCampos();
+
+
+
+    // ===================================================================== screen definitions file
+    // Loads screen `id` from the definitions file into the field table; false when it is not
+    // there or its lines do not add up to `numero` (0: no test). Throws DispError.
+    bool LeePantalla(std::string id, int numero);
+    void SumaLinea(const char* texto);
+    // Replaces the definitions file with the one the server sends (mode 1 or 2). Throws DispError.
+    bool ActualizaPantallas(std::string id, int modo);
+    bool FormataLiniaPantalla(char* linea);
+
+
+
+    // ===================================================================== building
+    // Builds the control of every record; throws DispError "Error #ref 041, ...".
+    void CreaPantalla();
+    // Shifts the records by the screen offset of reply field 12; reports its own failures.
+    void AjustaDesplazamiento();
+    // Hands a listing drag to every control; moves nothing.
+    void AjustaDesplazamiento(int dx, int dy);
+    // Gives every control its tooltip text (developer or user text); returns the record count.
+    int SetToolTips();
+
+    // The built-in login screen: its records, then (after CreaPantalla) their values.
+    bool CreaPantallaInicio();
+    void RellenaInicio();
+    // Asks before the main window closes; true when the user confirmed.
+    bool ConfirmaSalida();
+
+
+
+    // ===================================================================== focus and tabs
+    int IndiceCampo(HWND ventana) const;
+    bool GuardaFocoActual(HWND ventana);
+    bool Focus(int i);
+    bool FocusActual();
+    bool FocusIni();
+    bool FocusNou();
+    bool FocusSeguent();
+    bool FocusAnterior();
+    int ValidaCampo(HWND ventana);
+    bool ControlSortir();
+    bool DisparaCampoCodigo42();
+    int PrimerCampoPestanya(int indicePestanya);
+    void MuestraPestanya(int indicePestanya);
+
+
+
+    // ===================================================================== window and colours
+    bool CentraVentana();
+    void CanviaTitFinrestra();
+    void GuardaFondo();
+    bool PintaFondo(HDC dc);
+    void SetEstatVista(int estat);
+    int GetEstatVista() const { return ocupada; }
+    bool RepintaControl(HWND ventana);
+
+    struct Colores {
+        COLORREF fondo;
+        COLORREF texto;
+        HBRUSH brocha;  // null: leave the message to the default procedure
+    };
+    Colores ColoresCampo(HWND ventana) const;
+    HBRUSH BrochaCampo(HWND ventana) const;
+    bool IdSinPrefijoEs() const;
+
+
+
+    // ===================================================================== requests and replies
+    // The exchange's operations on the view (values request, login request, applying a reply,
+    // sounds, keyboard commands, refresh timer, listing paging) are declared here.
+    // Declared now because TipoAccionCampo pages the listing:
+    void PaginaListado(int codigo);
+
+
+
+    // ===================================================================== documents
+    // The document and file-transfer operations are declared here.
+
+
+
+    // ===================================================================== printing
+    // The printing, raw printing, RTF export and mail operations are declared here.
+
+};
+
+#endif
