@@ -107,12 +107,19 @@ public:
 
     // ===================================================================== screen definitions file
     // Loads screen `id` from the definitions file into the field table; false when it is not
-    // there or its lines do not add up to `numero` (0: no test). Throws DispError.
+    // there, when there is no definitions file yet, or when its lines do not add up to
+    // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
     bool LeePantalla(std::string id, int numero);
+    // Adds the characters of one column to the running check sum of the screen being loaded.
     void SumaLinea(const char* texto);
-    // Replaces the definitions file with the one the server sends (mode 1 or 2). Throws DispError.
+    // Replaces the definitions file with the one the server sends: mode 1 the series of `id`,
+    // mode 2 every screen of the configured language. The old file stays in place until the
+    // new one is whole. Throws DispError.
     bool ActualizaPantallas(std::string id, int modo);
-    bool FormataLiniaPantalla(char* linea);
+    // The line (131 characters and LF) of the definition record in the link's text buffer.
+    bool FormataLiniaPantalla(std::string& linea);
+    // How long the loader waits, five times, for a definitions file that another holds (ms).
+    DWORD esperaPantallas = 6000;
 
 
 
