@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build python3 g++ clang libclang-rt-14-dev googletest
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev mingw-w64-tools
-          wine wine32:i386 xvfb xauth x11-utils imagemagick)
+          wine wine32:i386 xvfb xauth x11-utils imagemagick xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,121 @@
+// Looks at the client's windows for the end-to-end driver (which types with real keys):
+//   sonda window TITLE          a shown top-level window with this caption appears
+//   sonda text TEXT             a shown control of the main window shows this text
+//   sonda notext TEXT           no shown control of the main window shows it any more
+//   sonda box CAPTION           a message box with this caption appears; prints its text
+//   sonda focus                 prints the class and text of the control that has the focus
+//   sonda gone                  the main window is gone
+// Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kClasse = "Korvuc";
+
+struct Cerca {
+    const char* text;
+    HWND trobat;
+};
+
+BOOL CALLBACK PerText(HWND w, LPARAM p)
+{
+    auto* c = reinterpret_cast<Cerca*>(p);
+    char text[512] = {};
+    GetWindowTextA(w, text, sizeof text);
+    if (IsWindowVisible(w) && std::strcmp(text, c->text) == 0) {
+        c->trobat = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Principal()
+{
+    return FindWindowA(kClasse, nullptr);
+}
+
+HWND AmbText(const char* text)
+{
+    HWND p = Principal();
+    if (!p)
+        return nullptr;
+    Cerca c = {text, nullptr};
+    EnumChildWindows(p, PerText, reinterpret_cast<LPARAM>(&c));
+    return c.trobat;
+}
+
+BOOL CALLBACK TextCaixa(HWND w, LPARAM p)
+{
+    char classe[32] = {}, text[1024] = {};
+    GetClassNameA(w, classe, sizeof classe);
+    GetWindowTextA(w, text, sizeof text);
+    if (lstrcmpiA(classe, "Static") == 0 && text[0])
+        *reinterpret_cast<std::string*>(p) = text;
+    return TRUE;
+}
+
+template <class F>
+bool Espera(F trobat)
+{
+    const char* s = std::getenv("KORVU_SONDA_SECONDS");
+    const int limit = (s ? std::atoi(s) : 20) * 20;
+    for (int i = 0; i < limit; ++i) {
+        if (trobat())
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return 2;
+    const std::string ordre = argv[1];
+    const char* arg = argc > 2 ? argv[2] : "";
+    if (ordre == "window")
+        return Espera([&] {
+                   HWND w = FindWindowA(nullptr, arg);
+                   return w && IsWindowVisible(w);
+               }) ? 0 : 1;
+    if (ordre == "text")
+        return Espera([&] { return AmbText(arg) != nullptr; }) ? 0 : 1;
+    if (ordre == "notext")
+        return Espera([&] { return Principal() && AmbText(arg) == nullptr; }) ? 0 : 1;
+    if (ordre == "gone")
+        return Espera([] { return Principal() == nullptr; }) ? 0 : 1;
+    if (ordre == "box") {
+        HWND caixa = nullptr;
+        if (!Espera([&] {
+                caixa = FindWindowA("#32770", arg);
+                return caixa && IsWindowVisible(caixa);
+            }))
+            return 1;
+        std::string text;
+        EnumChildWindows(caixa, TextCaixa, reinterpret_cast<LPARAM>(&text));
+        std::printf("%s\n", text.c_str());
+        return 0;
+    }
+    if (ordre == "focus") {
+        HWND p = Principal();
+        if (!p)
+            return 1;
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(p, nullptr), &info) || !info.hwndFocus)
+            return 1;
+        char classe[64] = {}, text[512] = {};
+        GetClassNameA(info.hwndFocus, classe, sizeof classe);
+        GetWindowTextA(info.hwndFocus, text, sizeof text);
+        std::printf("%s|%s\n", classe, text);
+        return 0;
+    }
+    return 2;
+}
