@@ -75,6 +75,16 @@ class Driver:
             time.sleep(0.2)
         raise StepFailed("focus on %r, expected a control showing %r" % (last, text))
 
+    def move_focus_to(self, text, key="Tab", most=12):
+        """Presses the key until the control with the focus shows this text."""
+        for _ in range(most):
+            got = self.focus()
+            if got is not None and got.split("|", 1)[-1] == text:
+                return
+            self.key(key)
+            time.sleep(0.2)
+        raise StepFailed("the focus never reached a control showing %r (last %r)" % (text, got))
+
     def box(self, caption="Korvuc Error", seconds=20, answer="Return"):
         """Waits for a message box, returns its text and answers it with a key."""
         ok, text = self.sonda("box", caption, seconds=seconds)
@@ -100,13 +110,24 @@ class Driver:
         subprocess.run(["xdotool"] + list(args), check=False, timeout=30,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def activate(self, title=TITLE):
+    def window_id(self, title=TITLE):
         r = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], timeout=30,
                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         ids = r.stdout.split()
-        if ids:
-            self.xdotool("windowfocus", ids[-1].decode())
-        time.sleep(0.1)
+        return ids[-1].decode() if ids else None
+
+    def activate(self, title=TITLE, x=4, y=4):
+        """Brings a window forward as a user does, with a click (here on its edge, away from
+        every control): without a window manager that is what makes wine take the keys."""
+        wid = self.window_id(title)
+        if wid:
+            self.xdotool("mousemove", "--window", wid, str(x), str(y), "click", "1")
+        time.sleep(0.2)
+
+    def click(self, x, y, title=TITLE):
+        """A click at window coordinates."""
+        self.log("click %d,%d" % (x, y))
+        self.activate(title, x, y)
 
     def type(self, text):
         self.log("type %r" % text)
@@ -177,6 +198,9 @@ def main():
             scenario.drive(d)
     except (StepFailed, subprocess.TimeoutExpired) as e:
         failed = str(e)
+    if failed:
+        print("driver: FAILED: %s" % failed, flush=True)
+        d.screenshot("failed.png")
     status = d.wait_exit(getattr(scenario, "EXIT_SECONDS", 30))
     if status is None:
         d.kill()
@@ -184,10 +208,7 @@ def main():
         return 1
     want = getattr(scenario, "EXIT", 0) & 0xFF
     print("driver: client exit status %d" % status, flush=True)
-    if failed:
-        print("driver: FAILED: %s" % failed, flush=True)
-        return 1
-    return 0 if status == want else 1
+    return 1 if failed or status != want else 0
 
 
 if __name__ == "__main__":

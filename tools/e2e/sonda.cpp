@@ -17,6 +17,18 @@ namespace {
 
 const char* const kClasse = "Korvuc";
 
+// The text a window holds: asked of the window itself, since a control of another process
+// keeps its own text (an edit's contents) apart from its caption.
+std::string Text(HWND w)
+{
+    char text[1024] = {};
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             1000, &n))
+        return std::string();
+    return text;
+}
+
 struct Cerca {
     const char* text;
     HWND trobat;
@@ -25,9 +37,7 @@ struct Cerca {
 BOOL CALLBACK PerText(HWND w, LPARAM p)
 {
     auto* c = reinterpret_cast<Cerca*>(p);
-    char text[512] = {};
-    GetWindowTextA(w, text, sizeof text);
-    if (IsWindowVisible(w) && std::strcmp(text, c->text) == 0) {
+    if (IsWindowVisible(w) && Text(w) == c->text) {
         c->trobat = w;
         return FALSE;
     }
@@ -111,10 +121,9 @@ int main(int argc, char** argv)
         info.cbSize = sizeof info;
         if (!GetGUIThreadInfo(GetWindowThreadProcessId(p, nullptr), &info) || !info.hwndFocus)
             return 1;
-        char classe[64] = {}, text[512] = {};
+        char classe[64] = {};
         GetClassNameA(info.hwndFocus, classe, sizeof classe);
-        GetWindowTextA(info.hwndFocus, text, sizeof text);
-        std::printf("%s|%s\n", classe, text);
+        std::printf("%s|%s\n", classe, Text(info.hwndFocus).c_str());
         return 0;
     }
     return 2;

@@ -3,7 +3,8 @@ application server that answers them with plausible data and keeps what the user
 
 Screens (one series, "EsDEMO    01"):
   EsDEMO    01001  customer search: a name filter, "Buscar" (F5), a listing whose rows open
-                   the customer, "Salir" (F12) and a line the refresh timer updates
+                   the customer, "Ficha" (F6) for the first one listed, "Salir" (F12) and a
+                   line the refresh timer updates
   EsDEMO    01002  customer form: tab "General" (name, tax number, city, date of joining) and
                    tab "Comercial" (credit limit, active), "Guardar" (F2) and "Volver" (F3)
 """
@@ -17,10 +18,10 @@ from .screens import Field, Screen
 SEARCH = b"EsDEMO    01001"
 FORM = b"EsDEMO    01002"
 ROWS = 8
-ROW_CODES = list(range(21, 21 + ROWS))
+ROW_CODES = list(range(61, 61 + ROWS))
 
 # Search screen codes.
-TITLE, FILTER, FIND, LEAVE, HEADER, TIMER = 10, 11, 12, 14, 20, 24
+TITLE, FILTER, FIND, OPEN, LEAVE, HEADER, TIMER = 10, 11, 12, 13, 14, 20, 24
 # Form codes.
 F_TITLE, TABS, NAME, NIF, DATE, CREDIT, ACTIVE, CITY, SAVE, BACK, NOTE = (
     30, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49)
@@ -47,14 +48,15 @@ def search_screen():
     fields = [
         Field(TITLE, " ", "Búsqueda de clientes", x1=20, y1=10, x2=300, option="G", maxlen=40),
         Field(FILTER, "C", "Nombre contiene", x1=20, y1=50, maxlen=30, order=1),
-        Field(FIND, "B", "Buscar", x1=260, y1=62, key=5, action=1, order=2),
+        Field(FIND, "B", "Buscar", x1=260, y1=62, key=5, action=1, order=2, maxlen=10),
+        Field(OPEN, "B", "Ficha", x1=350, y1=62, key=6, action=1, order=21, maxlen=10),
         Field(HEADER, "S", "", x1=20, y1=100, x2=600, maxlen=64),
     ]
     for i, code in enumerate(ROW_CODES):
         fields.append(Field(code, "I", "", x1=20, y1=118 + 16 * i, x2=600, maxlen=64, action=1,
                             order=3 + i))
     fields += [
-        Field(LEAVE, "B", "Salir", x1=520, y1=270, key=12, action=9, order=20),
+        Field(LEAVE, "B", "Salir", x1=520, y1=270, key=12, action=9, order=22, maxlen=10),
         Field(TIMER, " ", "", x1=20, y1=275, x2=300, maxlen=40),
     ]
     return Screen(SEARCH, fields)
@@ -69,8 +71,8 @@ def form_screen():
         Field(DATE, "C", "Fecha de alta", x1=300, y1=110, data="F", maxlen=10, order=4, page=1),
         Field(CREDIT, "C", "Límite de crédito", x1=30, y1=70, data="2", maxlen=9, order=5, page=2),
         Field(ACTIVE, "K", "Activo", x1=30, y1=110, order=6, page=2),
-        Field(SAVE, "B", "Guardar", x1=380, y1=230, key=2, action=1, order=7),
-        Field(BACK, "B", "Volver", x1=470, y1=230, key=3, action=1, order=8),
+        Field(SAVE, "B", "Guardar", x1=380, y1=230, key=2, action=1, order=7, maxlen=10),
+        Field(BACK, "B", "Volver", x1=470, y1=230, key=3, action=1, order=8, maxlen=10),
         Field(NOTE, " ", "", x1=20, y1=270, x2=400, maxlen=60),
         Field(TABS, "N", "General", x1=20, y1=40, x2=560, y2=170, page=1),
         Field(TABS, "N", "Comercial", x1=20, y1=40, x2=560, y2=170, page=2),
@@ -139,8 +141,9 @@ def serve(conn, company=None, known=(), on_request=None):
                 on_request(d, sent)
             trigger = d.trigger
             if d.screen.id == SEARCH:
-                if trigger in ROW_CODES and ROW_CODES.index(trigger) < len(company.shown):
-                    index = company.shown[ROW_CODES.index(trigger)]
+                row = ROW_CODES.index(trigger) if trigger in ROW_CODES else 0
+                if (trigger in ROW_CODES or trigger == OPEN) and row < len(company.shown):
+                    index = company.shown[row]
                     d.send_screen(FORM, company.form_values(index), focus=NAME)
                 else:
                     text = sent.get(FILTER, b"").decode("cp1252")
