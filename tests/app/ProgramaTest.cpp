@@ -72,10 +72,9 @@ protected:
     void Tanca(HWND principal)
     {
         PostMessageA(principal, WM_CLOSE, 0, 0);
-        if (HWND pregunta = Espera("#32770", "KORVU", 60))
-            PostMessageA(pregunta, WM_COMMAND, IDYES, 0);
-        else
-            PostMessageA(principal, WM_DESTROY, 0, 0);  // no question asked yet
+        HWND pregunta = Espera("#32770", "KORVU");
+        ASSERT_NE(pregunta, nullptr);
+        PostMessageA(pregunta, WM_COMMAND, IDYES, 0);
     }
 
     static BOOL CALLBACK TextFill(HWND fill, LPARAM p)

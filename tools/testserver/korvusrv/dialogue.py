@@ -47,6 +47,7 @@ class Dialogue:
         self.last = None            # the last reply text sent
         self.screen = None          # the screen of that reply
         self.values = {}            # code -> value of the last values request
+        self.requests = 0           # values requests taken; each leaves "values-<n>"
 
     # ---- replies
     def reply_text(self, screen, values=None, focus=0, focus2=0, command=b"0", count=None,
@@ -162,6 +163,8 @@ class Dialogue:
         if problems:
             self.conn.fail("values request: " + "; ".join(problems[:8]))
         self.values = sent
+        self.requests += 1
+        self.conn.ctx.write_file("values-%d" % self.requests, b"")
         return sent
 
     # ---- definitions
