@@ -10,7 +10,6 @@ every step of drive held.
 import argparse
 import importlib.util
 import os
-import signal
 import subprocess
 import sys
 import time
@@ -30,6 +29,9 @@ class Driver:
         self.wine = os.path.join(build, "wine-run.sh")
         self.sonda_exe = os.path.join(build, "e2e", "sonda.exe")
         self.proc = None
+
+    def failure(self, text):
+        return StepFailed(text)
 
     # ---- looking
     def sonda(self, *args, seconds=20):
@@ -85,15 +87,18 @@ class Driver:
             time.sleep(0.2)
         raise StepFailed("the focus never reached a control showing %r (last %r)" % (text, got))
 
-    def box(self, caption="Korvuc Error", seconds=20, answer="Return"):
-        """Waits for a message box, returns its text and answers it with a key."""
+    def box(self, caption="Korvuc Error", seconds=20, answer=1):
+        """Waits for a message box, returns its text and presses its button `answer` (IDOK 1,
+        IDCANCEL 2, IDYES 6, IDNO 7)."""
         ok, text = self.sonda("box", caption, seconds=seconds)
         if not ok:
             raise StepFailed("no message box %r" % caption)
         self.log("box %r: %r" % (caption, text))
         if answer:
-            self.activate(caption)
-            self.key(answer)
+            self.sonda("answer", caption, str(answer), seconds=5)
+            ok, _ = self.sonda("nobox", caption, seconds=10)
+            if not ok:
+                raise StepFailed("the message box %r stayed after %s" % (caption, answer))
         return text
 
     def wait_mark(self, name, seconds=20):
@@ -152,8 +157,8 @@ class Driver:
     # ---- the client
     def start(self, arguments):
         exe = os.path.join(self.build, "bin", "korvuc.exe")
-        self.proc = subprocess.Popen([self.wine, exe] + list(arguments), cwd=self.workdir,
-                                     start_new_session=True)
+        # In the driver's own process group, which the test server ends on a failure.
+        self.proc = subprocess.Popen([self.wine, exe] + list(arguments), cwd=self.workdir)
 
     def wait_exit(self, seconds=30):
         try:
@@ -163,10 +168,7 @@ class Driver:
 
     def kill(self):
         if self.proc and self.proc.poll() is None:
-            try:
-                os.killpg(self.proc.pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
+            self.proc.kill()
             self.proc.wait()
 
 

@@ -3,6 +3,8 @@
 //   sonda text TEXT             a shown control of the main window shows this text
 //   sonda notext TEXT           no shown control of the main window shows it any more
 //   sonda box CAPTION           a message box with this caption appears; prints its text
+//   sonda nobox CAPTION         no message box with this caption is shown any more
+//   sonda answer CAPTION [ID]   presses the box's button ID (IDOK when left out)
 //   sonda focus                 prints the class and text of the control that has the focus
 //   sonda gone                  the main window is gone
 // Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
@@ -69,6 +71,37 @@ BOOL CALLBACK TextCaixa(HWND w, LPARAM p)
     return TRUE;
 }
 
+// A shown message box with this caption; a caption ending in "*" matches by what precedes it
+// (the command line may not carry every character of the system's code page).
+struct CercaCaixa {
+    std::string titol;
+    HWND trobat;
+};
+
+BOOL CALLBACK PerCaixa(HWND w, LPARAM p)
+{
+    auto* c = reinterpret_cast<CercaCaixa*>(p);
+    char classe[16] = {}, titol[256] = {};
+    GetClassNameA(w, classe, sizeof classe);
+    GetWindowTextA(w, titol, sizeof titol);
+    const std::string t = titol;
+    const bool prefix = !c->titol.empty() && c->titol.back() == '*';
+    const bool igual = prefix ? t.compare(0, c->titol.size() - 1, c->titol, 0, c->titol.size() - 1) == 0
+                              : t == c->titol;
+    if (std::strcmp(classe, "#32770") == 0 && IsWindowVisible(w) && igual) {
+        c->trobat = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Caixa(const char* titol)
+{
+    CercaCaixa c = {titol, nullptr};
+    EnumWindows(PerCaixa, reinterpret_cast<LPARAM>(&c));
+    return c.trobat;
+}
+
 template <class F>
 bool Espera(F trobat)
 {
@@ -104,13 +137,28 @@ int main(int argc, char** argv)
     if (ordre == "box") {
         HWND caixa = nullptr;
         if (!Espera([&] {
-                caixa = FindWindowA("#32770", arg);
-                return caixa && IsWindowVisible(caixa);
+                caixa = Caixa(arg);
+                return caixa != nullptr;
             }))
             return 1;
         std::string text;
         EnumChildWindows(caixa, TextCaixa, reinterpret_cast<LPARAM>(&text));
         std::printf("%s\n", text.c_str());
+        return 0;
+    }
+    if (ordre == "nobox")
+        return Espera([&] {
+                   return Caixa(arg) == nullptr;
+               }) ? 0 : 1;
+    if (ordre == "answer") {
+        // Answers a message box as its button would (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7).
+        HWND caixa = nullptr;
+        if (!Espera([&] {
+                caixa = Caixa(arg);
+                return caixa != nullptr;
+            }))
+            return 1;
+        PostMessageA(caixa, WM_COMMAND, argc > 3 ? std::atoi(argv[3]) : IDOK, 0);
         return 0;
     }
     if (ordre == "focus") {

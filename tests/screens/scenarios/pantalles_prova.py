@@ -12,9 +12,9 @@ CODE, NAME, SEND, OTHER, CLOSE, ACTIVE, TIMER = 10, 11, 12, 13, 14, 15, 24
 DATA, BACK = 20, 21
 
 
-def screen_a(code_label="Código"):
+def screen_a(code_label="Código", code_len=8):
     return Screen(A, [
-        Field(CODE, "C", code_label, x1=20, y1=20, maxlen=8, order=1, action=1),
+        Field(CODE, "C", code_label, x1=20, y1=20, maxlen=code_len, order=1, action=1),
         Field(NAME, "C", "Nombre", x1=20, y1=60, maxlen=20, order=2),
         Field(ACTIVE, "K", "Activo", x1=20, y1=100, order=3),
         Field(SEND, "B", "Enviar", x1=20, y1=140, key=5, action=1, order=4, maxlen=10),
@@ -55,3 +55,18 @@ def login_typed(d, password):
     d.type(password)
     d.move_focus_to("Aceptar")
     d.key("Return")
+
+
+AUTOLOGIN = ["/i", "ana,01,Es,secreto,"]
+
+
+def one_error_box(d, starts="Error #ref ", text=None):
+    """Exactly one error box with this text, answered; no second one follows."""
+    got = d.box("Korvuc Error")
+    if text is not None and got != text:
+        raise d.failure("error box %r, expected %r" % (got, text))
+    if text is None and not got.startswith(starts):
+        raise d.failure("error box %r, expected one beginning %r" % (got, starts))
+    ok, more = d.sonda("box", "Korvuc Error", seconds=2)
+    if ok:
+        raise d.failure("a second error box: %r" % more)

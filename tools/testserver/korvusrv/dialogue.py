@@ -69,11 +69,11 @@ class Dialogue:
         return frames.reply(screen.id, fields, count=count, command=command, number=number,
                             focus=focus, focus2=focus2)
 
-    def send_screen(self, screen, values=None, **kw):
+    def send_screen(self, screen, values=None, chunks=None, delay=None, **kw):
         if isinstance(screen, (bytes, str)):
             screen = self.screens[_b(screen)]
         text = self.reply_text(screen, values, **kw)
-        self.conn.send_text(text)
+        self.conn.send_text(text, chunks=chunks, delay=delay)
         self.last, self.screen = text, screen
         mark = "shown-" + screen.id.decode("cp1252").replace(" ", "_")
         self.conn.ctx.write_file(mark, b"")
@@ -166,6 +166,19 @@ class Dialogue:
         self.requests += 1
         self.conn.ctx.write_file("values-%d" % self.requests, b"")
         return sent
+
+    def expect_closed(self):
+        """Serves a definitions request if the client still makes one, then waits for the
+        client to close the connection."""
+        from .harness import ConnectionClosed
+        try:
+            text = self.conn.expect_frame()
+        except ConnectionClosed:
+            return
+        if text[2:3] not in (b"b", b"c"):
+            self.conn.fail("a request instead of the end: %s" % records.show(text, 120))
+        self.serve_definitions(text)
+        self.conn.expect_closed()
 
     # ---- definitions
     def definition_frame(self, screen, field, lead=b"\xfe0b"):

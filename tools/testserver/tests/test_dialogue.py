@@ -23,7 +23,7 @@ class FakeConn:
         self.sent = []
         self.ctx = FakeCtx()
 
-    def send_text(self, text):
+    def send_text(self, text, chunks=None, delay=None):
         self.sent.append(bytes(text))
 
     def expect_frame(self):
