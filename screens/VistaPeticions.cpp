@@ -63,15 +63,16 @@ bool Vista::PreparaMisOut()
         {
             if (!camp.control)
                 return camp.valor;
-            std::vector<char> b(8196, '\0');
-            camp.control->GetValue(b.data(), static_cast<int>(b.size()));
-            b.back() = '\0';
-            return b.data();
+            buffer_[0] = '\0';
+            camp.control->GetValue(buffer_.data(), static_cast<int>(buffer_.size()));
+            buffer_.back() = '\0';
+            return buffer_.data();
         }
         int Columna() override { return v_.columnas.empty() ? 10 : v_.columnaElegida; }
 
     private:
         Vista& v_;
+        std::vector<char> buffer_ = std::vector<char>(8196);  // one for every field
     } lector(*this);
     const std::string error =
         Peticio::EscriuValors(comunicador->trama, campos, campoDisparo, campoActual, lector);

@@ -9,6 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVU_BUILD_DIR:-$root/build}"
 runs="${KORVU_BENCH_EXCHANGES:-1000}"
+# KORVU_BENCH_PARTS=1 also times each step of an exchange on its own.
 
 "$root/tools/deps.sh"
 "$root/tools/build.sh" windows
@@ -23,7 +24,7 @@ mkdir -p "$out"
 python3 -B "$root/tools/testserver/run.py" --scenario "$root/tools/bench/dialeg.py" \
     --workdir "$out/dialeg" --timeout 900 -- \
     "$w/wine-run.sh" "$w/bench/banc_dialeg.exe" "$runs" 12 /i ana,01,Es,demo, \
-    | grep -E "^(exchanges|bench)" | tee "$out/exchange.txt"
+    | grep -E "^(exchanges|bench|part)" | tee "$out/exchange.txt"
 
 # Start-up: the client in a folder with its configuration (no server is needed to show the
 # login screen), against the bare program.

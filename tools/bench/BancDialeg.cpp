@@ -7,6 +7,8 @@
 #include "link/Comunicador.h"
 #include "link/Xifrat.h"
 #include "screens/TopController.h"
+#include "screens/Peticio.h"
+#include "framework/controls/ControlBase.h"
 #include "screens/Vista.h"
 
 #include <cstdio>
@@ -71,6 +73,29 @@ int main(int argc, char** argv)
             return 1;
         }
 
+        // With KORVU_BENCH_PARTS set, the cost of each step of an exchange on its own first.
+        if (std::getenv("KORVU_BENCH_PARTS")) {
+            auto mesura = [&](const char* nom, auto f) {
+                const double a = Ara();
+                for (int i = 0; i < n; ++i)
+                    f();
+                std::printf("part %s %.1f ms\n", nom, Ara() - a);
+            };
+            std::vector<char> copia(t.comunicador.trama, t.comunicador.trama + sizeof t.comunicador.trama);
+            mesura("semafor", [&] { configuracio.EstatTransmissio(1); configuracio.EstatTransmissio(0); });
+            mesura("ocupat", [&] { t.vista->SetEstatVista(1); t.vista->SetEstatVista(0); });
+            mesura("centra", [&] { t.vista->CentraVentana(); });
+            mesura("so", [&] { t.vista->AvisoSonoro(); });
+            mesura("focus", [&] { t.vista->FocusNou(); InvalidateRect(w, nullptr, TRUE); });
+            mesura("carrega", [&] { std::memcpy(t.comunicador.trama, copia.data(), copia.size()); t.vista->CargaDatos(); });
+            mesura("prepara", [&] { std::memcpy(t.comunicador.trama, copia.data(), copia.size()); t.vista->campoDisparo = disparador; t.vista->PreparaMisOut(); });
+            struct L : Peticio::LectorValor {
+                std::string Valor(int, const ControlDef& c) override { return c.valor; }
+            } l;
+            mesura("nucli", [&] { std::memcpy(t.comunicador.trama, copia.data(), copia.size()); Peticio::EscriuValors(t.comunicador.trama, t.vista->campos, disparador, 1, l); });
+            mesura("getvalue", [&] { for (auto& c : t.vista->campos) if (c.control && c.subtipo != 4) { std::vector<char> b(8196); c.control->GetValue(b.data(), 8196); } });
+            std::memcpy(t.comunicador.trama, copia.data(), copia.size());
+        }
         const double t0 = Ara();
         for (int i = 0; i < n; ++i) {
             t.vista->campoDisparo = disparador;
