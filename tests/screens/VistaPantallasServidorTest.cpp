@@ -114,6 +114,22 @@ TEST_F(Actualiza, TransferCutInTheMiddleLeavesTheFileAsItWas)
     EXPECT_FALSE(prova::Existeix("PANT1.NEW"));
 }
 
+TEST_F(Actualiza, NewFileThatCannotTakeTheOldOnesPlace)
+{
+    HANDLE obert = CreateFileA("PANT1.DAT", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(obert, INVALID_HANDLE_VALUE);
+    std::string error = "(no error)";
+    try {
+        vista->ActualizaPantallas(com->IdPantalla(), 1);
+    } catch (const DispError& e) {
+        error = e.Texto();
+    }
+    CloseHandle(obert);
+    EXPECT_EQ(error, "Error #ref 055, actualizando pantallas");
+    EXPECT_EQ(prova::LlegeixFitxer("PANT1.DAT"), abans);
+    EXPECT_FALSE(prova::Existeix("PANT1.NEW"));
+}
+
 TEST_F(Actualiza, FirstRunWithoutTheFile)
 {
     EXPECT_FALSE(vista->LeePantalla(kMenu, 0));
