@@ -1,6 +1,7 @@
 #include "framework/WndProc.h"
 
 #include "framework/DispError.h"
+#include "framework/EliminacioDiferida.h"
 #include "framework/ErrorBox.h"
 #include "framework/Exception.h"
 #include "framework/PendingException.h"
@@ -158,6 +159,8 @@ LRESULT CALLBACK SubProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     auto* c = reinterpret_cast<SubController*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!c)
         return DefWindowProcA(hwnd, msg, wp, lp);
+    // Whatever a handler retires (its own control included) is freed after it has returned.
+    const EliminacioDiferida::Manejador manejador;
     // Taken before any handler runs: a handler may destroy the control and its controller.
     const WNDPROC prevProc = c->PrevProc();
     const HWND own = c->Window();

@@ -21,6 +21,7 @@ class ControlBase;
 // the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
 //
 // Each engineer declares inside the section of their own concern only.
+// The link must outlive the view: the view hands it brushes and takes them back when it goes.
 class Vista {
 public:
     // ===================================================================== construction and palette
@@ -138,6 +139,8 @@ public:
     void RellenaInicio();
     // Asks before the main window closes; true when the user confirmed.
     bool ConfirmaSalida();
+    // What the demonstration account is shown when it leaves.
+    static std::string paginaDemostracion;
 
 
 
@@ -175,6 +178,8 @@ public:
     Colores ColoresCampo(HWND ventana) const;
     HBRUSH BrochaCampo(HWND ventana) const;
     bool IdSinPrefijoEs() const;
+    // Paints the busy indicator's dot with palette colour n.
+    void Pilot(int color);
 
 
 

@@ -1,41 +1,144 @@
 #include "screens/Vista.h"
 
+#include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
+#include "framework/DcMemoria.h"
+#include "framework/ErrorBox.h"
+#include "framework/MsgBox.h"
+#include "framework/controls/ControlBase.h"
+#include "link/Comunicador.h"
+#include "screens/ColorsCamp.h"
+#include "screens/MidaFinestra.h"
+
+#include <string>
+
+#ifndef CAPTUREBLT
+#define CAPTUREBLT 0x40000000
+#endif
+static_assert((SRCCOPY | CAPTUREBLT) == 0x40CC0020, "background copy operation");
+
 bool Vista::CentraVentana()
 {
+    if (!primeraVez)
+        return true;
+    const MidaFinestra m = MidaFinestra::Calcula(GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED));
+    MoveWindow(hwnd, m.x, m.y, m.ancho, m.alto, TRUE);
+    ShowWindow(hwnd, SW_SHOWDEFAULT);
+    primeraVez = 0;
     return true;
 }
 
 void Vista::CanviaTitFinrestra()
 {
+    try {
+        const std::string titulo = configuracio.empresa + " - " + configuracio.usuario + " - ver. " + configuracio.versio;
+        SetWindowTextA(hwnd, titulo.c_str());
+    } catch (...) {
+        Win::ErrorBox::Show("Error intern:\nVista.CanviaTitFinrestra");
+    }
 }
 
 void Vista::GuardaFondo()
 {
+    if (!comunicador || comunicador->trama[1] != '1') {
+        fondo.Allibera();
+        return;
+    }
+    if (!IsZoomed(hwnd))
+        ShowWindow(hwnd, SW_SHOWDEFAULT);
+    RECT r = {};
+    GetClientRect(hwnd, &r);
+    const int ancho = r.right - r.left;
+    const int alto = r.bottom - r.top;
+    if (ancho <= 0 || alto <= 0)
+        return;
+    const Win::DcFinestra pantalla(hwnd);
+    if (!pantalla)
+        return;
+    Win::DcMemoria memoria(pantalla.Get());
+    Win::ObjecteGdi<HBITMAP> nuevo(CreateCompatibleBitmap(pantalla.Get(), ancho, alto));
+    if (!nuevo || !memoria)
+        return;
+    memoria.Selecciona(nuevo.Get());
+    const BOOL copiado = BitBlt(memoria.Get(), 0, 0, ancho, alto, pantalla.Get(), 0, 0, SRCCOPY | CAPTUREBLT);
+    memoria.Restaura();
+    if (copiado) {
+        fondo = std::move(nuevo);
+        return;
+    }
+    // The old background stays; the half-made one goes with its owner.
+    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Configuracio::TextErrorSistema(GetLastError());
+    if (texto.size() > 299)
+        texto.resize(299);
+    Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);
 }
 
-bool Vista::PintaFondo(HDC)
+bool Vista::PintaFondo(HDC dc)
 {
-    return false;
+    if (!fondo)
+        return false;
+    RECT r = {};
+    GetClientRect(hwnd, &r);
+    Win::DcMemoria memoria(dc);
+    memoria.Selecciona(fondo.Get());
+    BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, memoria.Get(), 0, 0, SRCCOPY);
+    return true;
 }
 
 void Vista::SetEstatVista(int estat)
 {
     ocupada = estat;
+    const bool delante = GetForegroundWindow() == hwnd && hwnd;
+    if (estat == 1) {
+        if (!delante)
+            return;
+        Pilot(9);
+        LockWindowUpdate(hwnd);
+        return;
+    }
+    if (repinta) {
+        RECT r = {};
+        GetClientRect(hwnd, &r);
+        InvalidateRect(hwnd, &r, FALSE);
+    }
+    LockWindowUpdate(nullptr);
+    if (delante)
+        Pilot(4);
 }
 
-bool Vista::RepintaControl(HWND)
+void Vista::Pilot(int color)
 {
-    return false;
+    const Win::ObjecteGdi<HRGN> region(CreateEllipticRgn(5, 540, 15, 550));
+    const Win::DcFinestra dc(hwnd);
+    if (region && dc)
+        FillRgn(dc.Get(), region.Get(), Brocha(color));
 }
 
-Vista::Colores Vista::ColoresCampo(HWND) const
+bool Vista::RepintaControl(HWND ventana)
 {
-    return {paleta[10], paleta[11], Brocha(10)};
+    if (ocupada)
+        return false;
+    const int i = IndiceCampo(ventana);
+    if (i == kMaxCamps || campos[i].tipo != 15)
+        return false;
+    InvalidateRect(ventana, nullptr, FALSE);
+    return true;
 }
 
-HBRUSH Vista::BrochaCampo(HWND) const
+Vista::Colores Vista::ColoresCampo(HWND ventana) const
 {
-    return nullptr;
+    const int i = IndiceCampo(ventana);
+    const ColorsCamp c = i == kMaxCamps ? ColorsCamp::PorDefecto()
+                                         : ColorsCamp::De(campos[i].estilo, campos[i].estado, campos[i].tipo);
+    return {paleta[c.fondo], paleta[c.texto], c.brocha < 0 ? nullptr : Brocha(c.brocha)};
+}
+
+HBRUSH Vista::BrochaCampo(HWND ventana) const
+{
+    const int i = IndiceCampo(ventana);
+    if (i == kMaxCamps || campos[i].tipo != 15)
+        return nullptr;
+    return campos[i].control->GetBackBrush();
 }
 
 bool Vista::IdSinPrefijoEs() const

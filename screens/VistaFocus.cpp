@@ -1,65 +1,172 @@
 #include "screens/Vista.h"
 
-int Vista::IndiceCampo(HWND) const
+#include "framework/controls/ControlBase.h"
+#include "screens/OrdreTabulacio.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+static_assert(TCM_SETCURSEL == 0x130C, "tab selection message");
+
+namespace {
+
+int Limite(const std::vector<ControlDef>& campos)
 {
+    return static_cast<int>(std::min<std::size_t>(campos.size(), Vista::kMaxCamps));
+}
+
+} // namespace
+
+int Vista::IndiceCampo(HWND ventana) const
+{
+    if (!ventana)
+        return kMaxCamps;
+    for (int i = 0; i < Limite(campos); ++i)
+        if (campos[i].control && campos[i].control->Window() == ventana)
+            return i;
     return kMaxCamps;
 }
 
-bool Vista::GuardaFocoActual(HWND)
+bool Vista::GuardaFocoActual(HWND ventana)
 {
-    return false;
+    const int i = IndiceCampo(ventana);
+    if (i == kMaxCamps)
+        return false;
+    if (i != campoActual) {
+        campoAnterior = campoActual;
+        campoActual = i;
+    }
+    return true;
 }
 
-bool Vista::Focus(int)
+bool Vista::Focus(int i)
 {
-    return false;
+    if (i < 0 || i >= Limite(campos) || !campos[i].control || !campos[i].control->Window())
+        return false;
+    SetFocus(campos[i].control->Window());
+    // SetFocus ran the focus report, which may have run a whole exchange: read everything anew.
+    if (!hwndPestanya || campoActual < 0 || campoActual >= Limite(campos))
+        return true;
+    const int p = campos[campoActual].pagina;
+    if (p != 0) {
+        const int tira = IndiceCampo(hwndPestanya);
+        int indice = 0;
+        if (tira != kMaxCamps && OrdreTabulacio::TabDePagina(campos[tira], p, indice))
+            MuestraPestanya(indice);
+    } else if (pestanya == -1 || repinta) {
+        MuestraPestanya(0);
+    }
+    return true;
 }
 
 bool Vista::FocusActual()
 {
-    return false;
+    campoAnterior = -1;
+    if (campoActual == -1)
+        return false;
+    Focus(campoActual);
+    return true;
 }
 
 bool Vista::FocusIni()
 {
-    return false;
+    if (campoAFoco != -1)
+        return false;
+    Focus(campoDefecto);
+    return true;
 }
 
 bool Vista::FocusNou()
 {
-    return false;
+    campoAnterior = -1;
+    if (campoAFoco == -1)
+        return false;
+    Focus(campoAFoco);
+    return true;
 }
 
 bool Vista::FocusSeguent()
 {
+    if (campoActual < 0 || campoActual >= Limite(campos))
+        return false;
+    const int destino = OrdreTabulacio::Siguiente(campos, campoActual);
+    Focus(destino >= 0 ? destino : campoActual);
     return false;
 }
 
 bool Vista::FocusAnterior()
 {
+    if (campoActual < 0 || campoActual >= Limite(campos))
+        return false;
+    const int destino = OrdreTabulacio::Anterior(campos, campoActual);
+    Focus(destino >= 0 ? destino : campoActual);
     return false;
 }
 
-int Vista::ValidaCampo(HWND)
+int Vista::ValidaCampo(HWND ventana)
 {
-    return 0;
+    const int i = IndiceCampo(ventana);
+    if (i == kMaxCamps)
+        return 0;
+    return campos[i].control->Validate();
 }
 
 bool Vista::ControlSortir()
 {
-    return false;
+    if (campoAnterior == -1 || campos.empty())
+        return false;
+    switch (OrdreTabulacio::AlSalir(campos, campoAnterior, campoActual)) {
+    case OrdreTabulacio::kAhora:
+        campoDisparo = campoAnterior;
+        return true;
+    case OrdreTabulacio::kPendiente:
+        campoDisparo = campoAnterior;
+        salidaPendiente = 1;
+        return false;
+    default:
+        return false;
+    }
 }
 
 bool Vista::DisparaCampoCodigo42()
 {
-    return false;
+    if (campoListado == 0)
+        return false;
+    campoDisparo = campoListado;
+    return true;
 }
 
-int Vista::PrimerCampoPestanya(int)
+int Vista::PrimerCampoPestanya(int indicePestanya)
 {
-    return -1;
+    return OrdreTabulacio::PrimerCampoPagina(campos, campoActual, IndiceCampo(hwndPestanya), indicePestanya);
 }
 
-void Vista::MuestraPestanya(int)
+void Vista::MuestraPestanya(int indicePestanya)
 {
+    if (!hwndPestanya)
+        return;
+    const int tira = IndiceCampo(hwndPestanya);
+    int p = 0;
+    if (tira == kMaxCamps || !OrdreTabulacio::PaginaDeTab(campos[tira], indicePestanya, p))
+        return;
+    if (p == pestanya && !repinta)
+        return;
+    pestanya = p;
+    // The tab shown is the one whose stored index was asked for, not a position from its page.
+    SendMessageA(hwndPestanya, TCM_SETCURSEL, static_cast<WPARAM>(indicePestanya), 0);
+    SetEstatVista(1);
+    for (int i = 0; i < Limite(campos); ++i) {
+        const ControlDef& d = campos[i];
+        if (!d.control)
+            continue;
+        const int visible = OrdreTabulacio::Visibilidad(d, p);
+        if (visible < 0)
+            continue;
+        const int mostrar = visible ? SW_SHOW : SW_HIDE;
+        ShowWindow(d.control->Window(), mostrar);
+        if (d.control->LabelWindow())
+            ShowWindow(d.control->LabelWindow(), mostrar);
+    }
+    SetEstatVista(0);
 }

@@ -1,0 +1,694 @@
+#include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
+#include "framework/DcMemoria.h"
+#include "framework/DispError.h"
+#include "framework/EliminacioDiferida.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/ObjecteGdi.h"
+#include "framework/controls/ControlBase.h"
+#include "framework/controls/GeometriaCDN.h"
+#include "link/Comunicador.h"
+#include "screens/FabricaControl.h"
+#include "screens/Vista.h"
+#include "tests/framework/MsgBoxRecorder.h"
+#include "tests/framework/TestWindow.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const double kGran = 31.0 / 24.0;
+
+ControlDef Campo(int tipo, int subtipo, int orden, int x1 = 10, int y1 = 10)
+{
+    ControlDef d;
+    d.tipo = tipo;
+    d.subtipo = subtipo;
+    d.orden = orden;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.longMax = d.longVisible = 8;
+    d.etiqueta = "Campo";
+    d.posEtiqueta = 1;
+    return d;
+}
+
+// Puts a reply record whose field 12 holds `campo12` (fields 1 to 11 are filler).
+void Respuesta(Comunicador& com, const std::string& campo12, int campos = 12)
+{
+    std::string r;
+    for (int i = 1; i < campos; ++i)
+        r += "xx\xFF";
+    if (campos >= 12)
+        r += campo12;
+    std::memset(com.trama, 0, sizeof com.trama);
+    std::memcpy(com.trama + 50, r.data(), r.size());
+}
+
+std::string Texto(HWND w)
+{
+    char t[256] = {};
+    GetWindowTextA(w, t, sizeof t);
+    return t;
+}
+
+RECT EnPadre(HWND w)
+{
+    RECT r = {};
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Herramientas(HWND tooltips)
+{
+    return static_cast<int>(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0));
+}
+
+std::string TextoHerramienta(HWND tooltips, HWND owner, HWND tool)
+{
+    char buffer[200] = {};
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = owner;
+    ti.uId = reinterpret_cast<UINT_PTR>(tool);
+    ti.lpszText = buffer;
+    SendMessageA(tooltips, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
+    return buffer;
+}
+
+// A tab strip for the page tests while the screen's own tab-strip control is not built here:
+// a plain "SysTabControl32" owned the way every control is.
+class TiraProva : public Win::ControlBase {
+public:
+    TiraProva(HWND padre, int tabs)
+    {
+        hwnd_ = CreateWindowExA(0, WC_TABCONTROLA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 30, padre, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        for (int i = 0; i < tabs; ++i) {
+            char texto[] = "Tab";
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = texto;
+            SendMessageA(hwnd_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+};
+
+class VistaProva : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        configuracio.escalaX = configuracio.escalaY = 1.0;
+        configuracio.modeDesenvolupament = 0;
+        configuracio.usuario.clear();
+        configuracio.empresa.clear();
+        configuracio.idioma.clear();
+        configuracio.password.clear();
+        configuracio.acceso_remoto = 1;
+        ventana = std::make_unique<TestWindow>(true);
+        SetForegroundWindow(ventana->hwnd);
+        vista = std::make_unique<Vista>(ventana->hwnd, &com, &filtro);
+        vista->idPantalla = "EsPRUEBA       ";
+        // As the main window does: a field that gains the focus becomes the current one.
+        ventana->ctrl.before = [this](const std::string& nombre) {
+            if (nombre != "OnUserMessage")
+                return;
+            std::istringstream in(ventana->ctrl.calls.back());
+            std::string n;
+            long long msg = 0, wp = 0, lp = 0;
+            in >> n >> msg >> wp >> lp;
+            if (msg == Win::WM_CAMP_FOCUS)
+                vista->GuardaFocoActual(reinterpret_cast<HWND>(static_cast<INT_PTR>(lp)));
+        };
+    }
+    void TearDown() override
+    {
+        vista.reset();
+        ventana.reset();
+        configuracio.escalaX = configuracio.escalaY = 1.0;
+    }
+
+    HWND Ventana(int i) const { return vista->campos[i].control ? vista->campos[i].control->Window() : nullptr; }
+
+    // The focus report that the main window's controller passes on.
+    void Enfoca(int i)
+    {
+        vista->Focus(i);
+        vista->GuardaFocoActual(GetFocus());
+    }
+
+    Comunicador com;
+    unsigned char filtro = 0;
+    std::unique_ptr<TestWindow> ventana;
+    std::unique_ptr<Vista> vista;
+};
+
+} // namespace
+
+TEST_F(VistaProva, ConstructionState)
+{
+    EXPECT_EQ(vista->GetEstatVista(), 1);
+    EXPECT_EQ(vista->repinta, 1);
+    EXPECT_EQ(vista->primeraVez, 1);
+    EXPECT_EQ(vista->campoActual, -1);
+    EXPECT_EQ(vista->campoAnterior, -1);
+    EXPECT_EQ(vista->alFrente, 0);
+    char dir[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(sizeof dir, dir);
+    EXPECT_EQ(vista->fichPantallas, std::string(dir) + "\\PANT1.DAT");
+    EXPECT_EQ(vista->paleta[9], 0x0033FAu);
+    for (int i = 0; i < Vista::kColors; ++i)
+        EXPECT_EQ(vista->Brocha(i) == nullptr, i == 2 || i == 11) << i;
+    LOGBRUSH lb = {};
+    GetObjectA(vista->Brocha(16), sizeof lb, &lb);
+    EXPECT_EQ(lb.lbColor, 0xF78C99u);
+    EXPECT_EQ(com.hwndIndicador, ventana->hwnd);
+    EXPECT_EQ(com.brIndicadorActiu, vista->Brocha(9));
+    EXPECT_EQ(com.brIndicadorInactiu, vista->Brocha(4));
+    WNDCLASSA clase = {};
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "fons", &clase));
+}
+
+TEST_F(VistaProva, OneViewAtATimeAndEverythingReleased)
+{
+    EXPECT_THROW(Vista(ventana->hwnd, &com, &filtro), DispError);
+    HBRUSH brocha = vista->Brocha(0);
+    vista.reset();
+    EXPECT_EQ(GetObjectType(brocha), 0u);
+    EXPECT_EQ(Win::ObjectesGdiVius(), 0);
+    EXPECT_EQ(com.brIndicadorActiu, nullptr);
+    // The class goes with its view, so the next view registers it again.
+    vista = std::make_unique<Vista>(ventana->hwnd, &com, &filtro);
+    EXPECT_EQ(Win::ObjectesGdiVius(), 15);
+}
+
+TEST_F(VistaProva, ActionOfAField)
+{
+    struct Caso {
+        int tipo, subtipo, accion;
+        int resultado;
+    };
+    const Caso casos[] = {
+        {2, 4, 9, 9}, {2, 4, 1, 1}, {2, 4, 0, 0}, {7, 1, 9, 9}, {0, 1, 9, 0},
+        {4, 11, 1, 1}, {4, 4, 1, 0}, {0, 1, 1, 0}, {14, 1, 1, 1}, {9, 1, 1, 1},
+        {0, 5, 0, 2}, {2, 5, 1, 2}, {7, 8, 1, 3}, {7, 12, 1, 4}, {12, 4, 0, 0},
+    };
+    for (const Caso& c : casos) {
+        vista->campos.assign(2, ControlDef());
+        ControlDef& d = vista->campos[1];
+        d.tipo = c.tipo;
+        d.subtipo = c.subtipo;
+        d.accion = c.accion;
+        d.valor = "http://ayuda";
+        vista->campoDisparo = 0;
+        vista->enlaceAyuda.clear();
+        EXPECT_EQ(vista->TipoAccionCampo(1), c.resultado) << c.tipo << "/" << c.subtipo << "/" << c.accion;
+        EXPECT_EQ(vista->campoDisparo, c.resultado == 1 || c.resultado == 9 ? 1 : 0) << c.tipo;
+        EXPECT_EQ(vista->enlaceAyuda, c.resultado == 2 ? "http://ayuda" : "") << c.tipo;
+    }
+    EXPECT_EQ(vista->TipoAccionCampo(Vista::kMaxCamps), 0);
+}
+
+namespace {
+
+// One record of every kind, with the roles and texts a screen gives them.
+std::vector<ControlDef> TodasLasClases()
+{
+    const int clases[][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 6}, {2, 4}, {3, 1}, {4, 4}, {5, 4},
+                             {6, 1}, {7, 1}, {8, 1}, {9, 1}, {10, 1}, {11, 1}, {12, 4}, {13, 7}, {14, 1},
+                             {15, 1}};
+    std::vector<ControlDef> campos;
+    int n = 0;
+    for (const auto& c : clases) {
+        ControlDef d = Campo(c[0], c[1], 10 + n, 20 + 5 * n, 15 + 20 * n);
+        d.codigo = 60 + n;
+        d.ayuda1 = "d" + std::to_string(n);
+        d.ayuda2 = "u" + std::to_string(n);
+        campos.push_back(d);
+        ++n;
+    }
+    campos[1].x2 = 150;  // a right edge given by the screen
+    campos[3].codigo = 24;
+    campos[4].codigo = 42;
+    campos[8].marcaPanel = true;
+    return campos;
+}
+
+} // namespace
+
+TEST_F(VistaProva, EveryKindBuiltWithLabelsTooltipsAndOffset)
+{
+    for (double escala : {1.0, kGran}) {
+        configuracio.escalaX = configuracio.escalaY = escala;
+        configuracio.modeDesenvolupament = 1;
+        vista->BorraCampos();
+        vista->campos = TodasLasClases();
+        const std::vector<ControlDef> antes = vista->campos;
+        Respuesta(com, "0012-30");
+        vista->CreaPantalla();
+
+        EXPECT_EQ(vista->desplX, 12);
+        EXPECT_EQ(vista->desplY, 30);
+        EXPECT_EQ(vista->campoRefresco, 3);
+        EXPECT_EQ(vista->campoListado, 4);
+        EXPECT_EQ(vista->alFrente, 1);
+        EXPECT_EQ(vista->campos[1].x2, 162);
+        EXPECT_EQ(vista->campos[0].x2, 0);
+        int controles = 0;
+        for (std::size_t i = 0; i < vista->campos.size(); ++i) {
+            const ControlDef& d = vista->campos[i];
+            EXPECT_EQ(d.x1, antes[i].x1 + 12);
+            EXPECT_EQ(d.y1, antes[i].y1 + 30);
+            const bool hay = FabricaControl::Disponible(d.tipo, d.subtipo);
+            ASSERT_EQ(d.control != nullptr, hay) << i;
+            if (!hay)
+                continue;
+            ++controles;
+            EXPECT_EQ(d.control->Index(), static_cast<int>(i));
+            const Win::GeometriaCDN::Rect g = Win::GeometriaCDN::Base(d, escala, escala);
+            const RECT r = EnPadre(d.control->Window());
+            EXPECT_EQ(r.left, g.x) << i;
+            EXPECT_EQ(r.top, g.y) << i;
+            if (d.tipo == 0) {  // buttons and check boxes show theirs as the caption
+                EXPECT_NE(d.control->LabelWindow(), nullptr) << i;
+            }
+            EXPECT_EQ(TextoHerramienta(vista->hwndToolTips, ventana->hwnd, d.control->Window()), d.ayuda1) << i;
+        }
+        EXPECT_GT(controles, 0);
+        EXPECT_EQ(Herramientas(vista->hwndToolTips), controles);
+        EXPECT_EQ(vista->campoDefecto, 1);  // the lowest order with a control
+
+        // The developer switch re-registers the same tools with the other text.
+        configuracio.modeDesenvolupament = 0;
+        EXPECT_EQ(vista->SetToolTips(), static_cast<int>(vista->campos.size()));
+        EXPECT_EQ(Herramientas(vista->hwndToolTips), controles);
+        EXPECT_EQ(TextoHerramienta(vista->hwndToolTips, ventana->hwnd, Ventana(1)), "u1");
+        vista->alFrente = 0;
+    }
+}
+
+TEST_F(VistaProva, ScreenOffsetReadings)
+{
+    struct Caso {
+        const char* campo;
+        int x, y;
+    };
+    const Caso casos[] = {{"00", 0, 0}, {"0012-30", 12, 30}, {"00-30", 0, 30}, {"0012345678-9", 0, 0}, {"001230", 0, 0}};
+    for (const Caso& c : casos) {
+        vista->campos.assign(1, Campo(3, 1, 0, 100, 100));
+        Respuesta(com, c.campo);
+        vista->AjustaDesplazamiento();
+        EXPECT_EQ(vista->campos[0].x1, 100 + c.x) << c.campo;
+        EXPECT_EQ(vista->campos[0].y1, 100 + c.y) << c.campo;
+    }
+    // The login screen has no reply to read.
+    vista->idPantalla = Vista::kIdInicio;
+    vista->campos.assign(1, Campo(3, 1, 0, 100, 100));
+    Respuesta(com, "0012-30");
+    vista->AjustaDesplazamiento();
+    EXPECT_EQ(vista->campos[0].x1, 100);
+    // A reply too short for field 12 is reported and builds without offset.
+    vista->idPantalla = "EsPRUEBA       ";
+    Respuesta(com, "", 5);
+    MsgBoxRecorder cajas;
+    vista->AjustaDesplazamiento();
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text, "Ha habido un error procesando desplazamiento pantalla:\nVista.AjustaDesplazamiento");
+    EXPECT_EQ(vista->campos[0].x1, 100);
+}
+
+TEST_F(VistaProva, BuildFailuresNameHowFarTheyCame)
+{
+    // A second tab strip right after the first.
+    vista->campos = {Campo(0, 1, 1), Campo(10, 1, 0), Campo(10, 1, 0)};
+    Respuesta(com, "00");
+    try {
+        vista->CreaPantalla();
+        ADD_FAILURE() << "no failure";
+    } catch (const DispError& e) {
+        const char* punto = FabricaControl::Disponible(10, 1) ? "10" : "1";
+        EXPECT_EQ(e.Texto(), std::string("Error #ref 041, error creando pantalla, punto:") + punto);
+    }
+    EXPECT_NE(vista->campos[0].control, nullptr);  // what was built stays
+
+    // A first control whose window cannot be made (its parent is gone).
+    vista.reset();
+    TestWindow muerta;
+    const HWND h = muerta.hwnd;
+    DestroyWindow(h);
+    Vista otra(h, &com, &filtro);
+    otra.campos = {Campo(0, 1, 1)};
+    try {
+        otra.CreaPantalla();
+        ADD_FAILURE() << "no failure";
+    } catch (const DispError& e) {
+        EXPECT_EQ(e.Texto(), "Error #ref 041, error creando pantalla, punto:0");
+    }
+}
+
+TEST_F(VistaProva, LoginScreenFilledFromTheConfiguration)
+{
+    struct Caso {
+        const char* usuario;
+        const char* empresa;
+        const char* clave;
+        unsigned char acceso;
+        const char* textoClave;
+    };
+    const Caso casos[] = {
+        {"", "", "", 0, ""},
+        {"ana", "ACME", "secreta", 1, "secreta"},
+        {"tavu", "k417", "", 1, "tavu"},
+        {"tavu", "k418", "", 0, ""},
+    };
+    for (const Caso& c : casos) {
+        configuracio.usuario = c.usuario;
+        configuracio.empresa = c.empresa;
+        configuracio.idioma = "Es";
+        configuracio.password = c.clave;
+        configuracio.acceso_remoto = c.acceso;
+        ASSERT_TRUE(vista->CreaPantallaInicio());
+        EXPECT_EQ(vista->idPantalla, "KRVINI  01001");
+        ASSERT_EQ(vista->campos.size(), 7u);
+        vista->CreaPantalla();
+        vista->RellenaInicio();
+        EXPECT_EQ(Texto(Ventana(1)), c.usuario);
+        EXPECT_EQ(Texto(Ventana(2)), c.textoClave);
+        EXPECT_EQ(Texto(Ventana(3)), c.empresa);
+        EXPECT_EQ(Texto(Ventana(4)), "Es");
+        EXPECT_EQ(Texto(vista->campos[6].control->LabelWindow() ? vista->campos[6].control->LabelWindow() : Ventana(6)),
+                  "Aceptar");
+        // Remote access is never offered, yet its value is there for the login request.
+        EXPECT_FALSE(IsWindowVisible(Ventana(5)));
+        if (vista->campos[5].control->LabelWindow()) {
+            EXPECT_FALSE(IsWindowVisible(vista->campos[5].control->LabelWindow()));
+        }
+        char valor[8] = {};
+        vista->campos[5].control->GetValue(valor, sizeof valor);
+        EXPECT_STREQ(valor, c.acceso ? "S" : "N");
+        EXPECT_EQ(vista->campoDefecto, 2);
+        EXPECT_EQ(vista->desplX, 0);
+    }
+}
+
+TEST_F(VistaProva, ExitQuestion)
+{
+    {
+        MsgBoxRecorder no(IDNO);
+        configuracio.usuario = "tavu";
+        configuracio.empresa = "k417";
+        EXPECT_FALSE(vista->ConfirmaSalida());
+        ASSERT_EQ(no.Boxes().size(), 1u);  // no page either
+        EXPECT_EQ(no.Boxes()[0].text, "Esta seguro que desea salir de KORVU?");
+        EXPECT_EQ(no.Boxes()[0].caption, "KORVU");
+        EXPECT_EQ(no.Boxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+        EXPECT_EQ(no.Boxes()[0].owner, ventana->hwnd);
+    }
+    const std::string pagina = Vista::paginaDemostracion;
+    Vista::paginaDemostracion = "C:\\no-existe\\pagina";
+    {
+        // The demonstration account is sent to its page: here one that cannot be opened.
+        MsgBoxRecorder si(IDYES);
+        EXPECT_TRUE(vista->ConfirmaSalida());
+        ASSERT_EQ(si.Boxes().size(), 2u);
+        EXPECT_EQ(si.Boxes()[1].text.rfind("No se ha podido completar la acci\xF3n: \n\nError: ", 0), 0u);
+        EXPECT_EQ(si.Boxes()[1].caption, "Error");
+    }
+    {
+        MsgBoxRecorder si(IDYES);
+        configuracio.empresa = "k4170";
+        EXPECT_TRUE(vista->ConfirmaSalida());
+        EXPECT_EQ(si.Boxes().size(), 1u);
+    }
+    Vista::paginaDemostracion = pagina;
+}
+
+TEST_F(VistaProva, FocusFollowsTabOrder)
+{
+    vista->campos = {Campo(0, 1, 5), Campo(0, 1, 10), Campo(0, 1, 10), Campo(0, 1, 20), Campo(0, 1, 999)};
+    vista->campos[2].estado = '1';
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    EXPECT_TRUE(vista->FocusIni());
+    vista->GuardaFocoActual(GetFocus());
+    EXPECT_EQ(vista->campoActual, 0);
+    EXPECT_EQ(GetFocus(), Ventana(0));
+    struct Paso {
+        bool adelante;
+        int destino;
+    };
+    // Forward skips the read-only 10 and never reaches 999; backward wraps to 999.
+    const Paso pasos[] = {{true, 1}, {true, 3}, {true, 0}, {false, 4}, {false, 3}, {false, 1}};
+    for (const Paso& p : pasos) {
+        if (p.adelante)
+            EXPECT_FALSE(vista->FocusSeguent());
+        else
+            EXPECT_FALSE(vista->FocusAnterior());
+        vista->GuardaFocoActual(GetFocus());
+        EXPECT_EQ(vista->campoActual, p.destino);
+        EXPECT_EQ(GetFocus(), Ventana(p.destino));
+    }
+    EXPECT_EQ(vista->campoAnterior, 3);
+    EXPECT_TRUE(vista->FocusActual());
+    EXPECT_EQ(vista->campoAnterior, -1);
+    EXPECT_FALSE(vista->GuardaFocoActual(ventana->hwnd));
+    EXPECT_EQ(vista->IndiceCampo(nullptr), Vista::kMaxCamps);
+
+    // A stored field wins over the default one.
+    vista->campoAFoco = 3;
+    EXPECT_FALSE(vista->FocusIni());
+    EXPECT_TRUE(vista->FocusNou());
+    EXPECT_EQ(GetFocus(), Ventana(3));
+}
+
+TEST_F(VistaProva, LeavingAFieldAndTheListingField)
+{
+    vista->campos = {Campo(0, 1, 1), Campo(2, 4, 2), Campo(0, 1, 3)};
+    vista->campos[0].accion = 1;
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    Enfoca(0);
+    Enfoca(2);  // a text field: the exchange runs now
+    EXPECT_TRUE(vista->ControlSortir());
+    EXPECT_EQ(vista->campoDisparo, 0);
+    Enfoca(0);
+    vista->campoDisparo = -1;
+    Enfoca(1);  // a button: later, when it is pressed
+    EXPECT_FALSE(vista->ControlSortir());
+    EXPECT_EQ(vista->salidaPendiente, 1);
+    EXPECT_EQ(vista->campoDisparo, 0);
+    EXPECT_FALSE(vista->DisparaCampoCodigo42());
+    vista->campoListado = 2;
+    EXPECT_TRUE(vista->DisparaCampoCodigo42());
+    EXPECT_EQ(vista->campoDisparo, 2);
+}
+
+TEST_F(VistaProva, TabPagesFollowTheFocus)
+{
+    // Fields on pages 1 and 3, one on every page, and a page 2 with nothing to focus. The tabs
+    // are stored out of page order, so a tab's place is not its page number less one.
+    vista->campos = {Campo(0, 1, 1), Campo(0, 1, 2), Campo(0, 1, 3), Campo(0, 1, 4), Campo(3, 1, 0)};
+    vista->campos[0].pagina = 1;
+    vista->campos[1].pagina = 3;
+    vista->campos[2].pagina = 0;
+    vista->campos[3].pagina = 2;
+    vista->campos[3].estado = '2';
+    vista->campos[4].tipo = 10;
+    vista->campos[4].elementos = {{1, "Uno", 0}, {3, "Tres", 1}, {2, "Dos", 2}};
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    vista->campos[4].control = new TiraProva(ventana->hwnd, 3);
+    vista->hwndPestanya = vista->campos[4].control->Window();
+    vista->pestanya = -1;
+    vista->SetEstatVista(0);
+
+    Enfoca(0);
+    EXPECT_EQ(vista->pestanya, 1);
+    EXPECT_EQ(SendMessageA(vista->hwndPestanya, TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(IsWindowVisible(Ventana(0)));
+    EXPECT_FALSE(IsWindowVisible(Ventana(1)));
+    EXPECT_TRUE(IsWindowVisible(Ventana(2)));
+    EXPECT_FALSE(IsWindowVisible(Ventana(3)));
+
+    vista->FocusSeguent();  // to page 3, whose tab sits at index 1
+    vista->GuardaFocoActual(GetFocus());
+    EXPECT_EQ(vista->campoActual, 1);
+    EXPECT_EQ(vista->pestanya, 3);
+    EXPECT_EQ(SendMessageA(vista->hwndPestanya, TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(Ventana(1)));
+    EXPECT_FALSE(IsWindowVisible(Ventana(0)));
+    EXPECT_TRUE(IsWindowVisible(Ventana(2)));
+    EXPECT_TRUE(IsWindowVisible(vista->hwndPestanya));
+
+    vista->FocusAnterior();  // and back to page 1
+    vista->GuardaFocoActual(GetFocus());
+    EXPECT_EQ(vista->campoActual, 0);
+    EXPECT_EQ(SendMessageA(vista->hwndPestanya, TCM_GETCURSEL, 0, 0), 0);
+
+    // Picking tabs: its own page, another page, a page with nothing to focus.
+    EXPECT_EQ(vista->PrimerCampoPestanya(0), -1);
+    EXPECT_EQ(vista->PrimerCampoPestanya(1), 1);
+    EXPECT_EQ(vista->PrimerCampoPestanya(2), -1);
+    vista->MuestraPestanya(2);
+    EXPECT_EQ(vista->pestanya, 2);
+    EXPECT_EQ(SendMessageA(vista->hwndPestanya, TCM_GETCURSEL, 0, 0), 2);
+    EXPECT_FALSE(IsWindowVisible(Ventana(0)));
+    EXPECT_FALSE(IsWindowVisible(Ventana(3)));  // hidden fields stay hidden
+    EXPECT_EQ(vista->campoActual, 0);           // the focus did not move
+    EXPECT_EQ(vista->GetEstatVista(), 0);
+}
+
+TEST_F(VistaProva, FieldColoursByStyle)
+{
+    vista->campos = {Campo(0, 1, 1), Campo(0, 1, 2), Campo(1, 6, 3), Campo(0, 1, 4)};
+    vista->campos[0].estilo = '2';
+    vista->campos[1].estilo = '0';
+    vista->campos[1].estado = '1';
+    vista->campos[2].estilo = '5';
+    vista->campos[3].estilo = 'I';
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    struct Caso {
+        HWND ventana;
+        COLORREF fondo, texto;
+        int brocha;
+    };
+    const Caso casos[] = {
+        {Ventana(0), 0xB9E1FA, 0x000000, 5},
+        {Ventana(1), 0xDCDCDF, 0x000000, 4},
+        {Ventana(2), 0xF4F4F4, 0xD77A2C, 10},
+        {Ventana(3), 0xF78C99, 0x0033FA, 16},
+        {ventana->hwnd, 0xF4F4F4, 0xD77A2C, 10},
+        {nullptr, 0xF4F4F4, 0xD77A2C, 10},
+    };
+    for (const Caso& c : casos) {
+        const Vista::Colores col = vista->ColoresCampo(c.ventana);
+        EXPECT_EQ(col.fondo, c.fondo);
+        EXPECT_EQ(col.texto, c.texto);
+        EXPECT_EQ(col.brocha, vista->Brocha(c.brocha));
+    }
+    EXPECT_EQ(vista->BrochaCampo(Ventana(0)), nullptr);
+    EXPECT_FALSE(vista->RepintaControl(Ventana(0)));
+}
+
+TEST_F(VistaProva, WindowTitleSizeAndLanguagePrefix)
+{
+    configuracio.empresa = "ACME";
+    configuracio.usuario = "ana";
+    configuracio.versio = "2.3.045";
+    vista->CanviaTitFinrestra();
+    EXPECT_EQ(Texto(ventana->hwnd), "ACME - ana - ver. 2.3.045");
+
+    EXPECT_TRUE(vista->CentraVentana());
+    EXPECT_EQ(vista->primeraVez, 0);
+    MoveWindow(ventana->hwnd, 3, 4, 200, 100, FALSE);
+    vista->CentraVentana();  // only once
+    RECT r = {};
+    GetWindowRect(ventana->hwnd, &r);
+    EXPECT_EQ(r.right - r.left, 200);
+
+    for (const auto& [id, sin] : {std::pair<const char*, bool>{"EsFAC", false}, {"CaFAC", true}, {"E", true}, {"", true}}) {
+        vista->idPantalla = id;
+        EXPECT_EQ(vista->IdSinPrefijoEs(), sin) << id;
+    }
+}
+
+TEST_F(VistaProva, BusyIndicatorHoldsNothingAfterwards)
+{
+    MoveWindow(ventana->hwnd, 0, 0, 500, 640, TRUE);  // room for the dot at the bottom left
+    ASSERT_EQ(GetForegroundWindow(), ventana->hwnd);
+    const int objetos = Win::ObjectesGdiVius();
+    const int dcs = Win::DcsVius();
+    for (int i = 0; i < 200; ++i) {
+        vista->SetEstatVista(1);
+        EXPECT_EQ(vista->GetEstatVista(), 1);
+        vista->SetEstatVista(0);
+    }
+    EXPECT_EQ(vista->GetEstatVista(), 0);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos);
+    EXPECT_EQ(Win::DcsVius(), dcs);
+    // The dot is drawn with the idle colour.
+    const Win::DcFinestra dc(ventana->hwnd);
+    EXPECT_EQ(GetPixel(dc.Get(), 10, 545), 0xDCDCDFu);
+}
+
+TEST(ComptadorsGdi, ASkippedReleaseShows)
+{
+    TestWindow w(true);
+    const int dcs = Win::DcsVius();
+    const int objetos = Win::ObjectesGdiVius();
+    // An owner that is never destroyed: its release never runs, and the count says so.
+    auto* dcPerdut = new Win::DcFinestra(w.hwnd);
+    auto* brochaPerduda = new Win::ObjecteGdi<HBRUSH>(CreateSolidBrush(0x123456));
+    EXPECT_EQ(Win::DcsVius(), dcs + 1);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos + 1);
+    const HBRUSH h = brochaPerduda->Get();
+    delete dcPerdut;
+    delete brochaPerduda;
+    EXPECT_EQ(Win::DcsVius(), dcs);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos);
+    EXPECT_EQ(GetObjectType(h), 0u);  // really deleted, not only counted
+    {
+        Win::DcMemoria memoria(nullptr);
+        EXPECT_EQ(Win::DcsVius(), dcs + 1);
+    }
+    EXPECT_EQ(Win::DcsVius(), dcs);
+}
+
+TEST_F(VistaProva, BackgroundSnapshot)
+{
+    const int objetos = Win::ObjectesGdiVius();
+    const int dcs = Win::DcsVius();
+    com.trama[1] = '1';
+    vista->GuardaFondo();
+    ASSERT_TRUE(vista->fondo);
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos + 1);
+    vista->GuardaFondo();  // a new one replaces the old
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos + 1);
+    const Win::DcFinestra dc(ventana->hwnd);
+    EXPECT_TRUE(vista->PintaFondo(dc.Get()));
+    com.trama[1] = '0';
+    vista->GuardaFondo();
+    EXPECT_FALSE(vista->fondo);
+    EXPECT_FALSE(vista->PintaFondo(dc.Get()));
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos);
+    EXPECT_EQ(Win::DcsVius(), dcs + 1);  // only the test's own
+}
+
+TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
+{
+    vista->campos = {Campo(0, 1, 1), Campo(0, 1, 2)};
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    const HWND propia = Ventana(0);
+    const HWND otra = Ventana(1);
+    bool vivaDurante = false;
+    ventana->ctrl.before = [&](const std::string& nombre) {
+        if (nombre != "OnUserMessage" || ventana->ctrl.calls.back().find(std::to_string(Win::WM_CAMP_SEGUENT)) == std::string::npos)
+            return;
+        // The exchange the field started replaces the screen while the field's handler runs.
+        vista->BorraCampos();
+        vivaDurante = IsWindow(propia) && !IsWindowVisible(propia);
+    };
+    SendMessageA(propia, WM_KEYDOWN, VK_TAB, 0);
+    ventana->ctrl.before = nullptr;
+    EXPECT_TRUE(vivaDurante);
+    EXPECT_FALSE(IsWindow(propia));
+    EXPECT_FALSE(IsWindow(otra));
+    EXPECT_EQ(Win::EliminacioDiferida::Pendents(), 0);
+    EXPECT_TRUE(vista->campos.empty());
+
+    // Outside any handler the controls go at once.
+    vista->campos = {Campo(0, 1, 1)};
+    vista->CreaPantalla();
+    const HWND w = Ventana(0);
+    vista->BorraCampos();
+    EXPECT_FALSE(IsWindow(w));
+}
