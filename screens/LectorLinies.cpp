@@ -11,7 +11,8 @@
 namespace {
 
 // The search for a screen looks at every byte of the file ahead of it, so finding the line
-// ends is the loader's main cost: 16 bytes at a time where the processor can, else 4.
+// ends is the loader's main cost: lines of the usual width are taken whole in runs (below),
+// others searched 16 bytes at a time where the processor can, else 4.
 
 const char* CercaLfParaules(const char* p, const char* fi)
 {
@@ -32,15 +33,6 @@ const char* CercaLfParaules(const char* p, const char* fi)
 __attribute__((target("sse2"))) const char* CercaLfSse2(const char* p, const char* fi)
 {
     const __m128i lf = _mm_set1_epi8('\n');
-    // A line of the usual width: its end where expected and no other before it.
-    constexpr std::ptrdiff_t kHabitual = 132;
-    if (fi - p > kHabitual && p[kHabitual] == '\n') {
-        __m128i algun = _mm_setzero_si128();
-        for (int i = 0; i < 128; i += 16)
-            algun = _mm_or_si128(algun, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), lf));
-        if (_mm_movemask_epi8(algun) == 0 && p[128] != '\n' && p[129] != '\n' && p[130] != '\n' && p[131] != '\n')
-            return p + kHabitual;
-    }
     while (fi - p >= 16) {
         const int m = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf));
         if (m != 0)
@@ -50,13 +42,13 @@ __attribute__((target("sse2"))) const char* CercaLfSse2(const char* p, const cha
     return CercaLfParaules(p, fi);
 }
 
-// LFs in [p, p + n): byte lanes count up to 255 each (four sets of them, 64 bytes a step),
-// then the lanes are summed.
 __attribute__((target("sse2"))) inline __m128i SonLf(const char* p, __m128i lf)
 {
     return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), lf);
 }
 
+// LFs in [p, p + n): byte lanes count up to 255 each (four sets of them, 64 bytes a step),
+// then the lanes are summed.
 __attribute__((target("sse2"))) std::size_t CompteLfSse2(const char* p, std::size_t n)
 {
     const __m128i lf = _mm_set1_epi8('\n');
