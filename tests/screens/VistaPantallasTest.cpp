@@ -182,7 +182,7 @@ TEST_F(LeePantalla, FileHeldByAnotherIsWaitedForThenReported)
     EsPantallaAnterior();
 
     // Let go during the waits: the load goes on.
-    vista().esperaPantallas = 300;
+    vista().esperaPantallas = 1000;
     HANDLE fil = CreateThread(nullptr, 0, AlliberaDespres, h, 0, nullptr);
     ASSERT_NE(fil, nullptr);
     EXPECT_TRUE(vista().LeePantalla(kMenu, 0));
