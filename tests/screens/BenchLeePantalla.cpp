@@ -121,9 +121,8 @@ int main()
             return 1;
         }
     }
-    std::printf("(a) loading the last screen of a %d-line PANT1.DAT / one ReadFile of it: %.2f"
-                " (%.2f ms / %.2f ms)\n",
-                kLinies, Mediana(carrega) / Mediana(lectura), Mediana(carrega) * 1000, Mediana(lectura) * 1000);
+    std::printf("screen load: last screen of a %d-line PANT1.DAT %.2f ms, one ReadFile %.2f ms, ratio %.3f\n",
+                kLinies, Mediana(carrega) * 1000, Mediana(lectura) * 1000, Mediana(carrega) / Mediana(lectura));
     DeleteFileA(fitxer.c_str());
     RemoveDirectoryA(dir.c_str());
     DestroyWindow(finestra);
