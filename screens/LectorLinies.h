@@ -12,7 +12,7 @@
 // The bytes come in blocks, so a large file is never held whole.
 class LectorLinies {
 public:
-    explicit LectorLinies(FontBytes& font, std::size_t bloc = 128 * 1024);
+    explicit LectorLinies(FontBytes& font, std::size_t bloc = 256 * 1024);
 
     // The next line without its line end; false once the input is used up. The view stays
     // valid until the next call.
@@ -27,6 +27,8 @@ private:
     std::size_t fi_ = 0;       // end of the bytes read
     std::size_t mirat_ = 0;    // bytes after inici_ already known to hold no LF
     bool esgotada_ = false;
+    std::size_t regulars_ = 0;    // lines of the usual width known to follow from inici_
+    std::size_t senseProva_ = 0;  // lines to read one by one before the next proof
 };
 
 #endif

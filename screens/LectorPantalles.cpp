@@ -2,7 +2,23 @@
 
 #include "screens/LiniaPantalla.h"
 
+#include <cstdint>
+#include <cstring>
 #include <utility>
+
+namespace {
+
+// The 15 bytes of an identifier compared in words: every line of the file ahead of the screen
+// is compared, and the library's comparison is a call per line.
+bool MateixId(const char* a, const char* b)
+{
+    std::uint32_t x[3], y[3];
+    std::memcpy(x, a, 12);
+    std::memcpy(y, b, 12);
+    return x[0] == y[0] && x[1] == y[1] && x[2] == y[2] && a[12] == b[12] && a[13] == b[13] && a[14] == b[14];
+}
+
+} // namespace
 
 LectorPantalles::LectorPantalles(FontBytes& font) : linies_(font)
 {
@@ -10,8 +26,7 @@ LectorPantalles::LectorPantalles(FontBytes& font) : linies_(font)
 
 bool LectorPantalles::EsDeLaPantalla() const
 {
-    return teLinia_ && linia_.size() >= LiniaPantalla::kLongitudId
-           && linia_.compare(0, LiniaPantalla::kLongitudId, id_) == 0;
+    return teLinia_ && linia_.size() >= LiniaPantalla::kLongitudId && MateixId(linia_.data(), id_.data());
 }
 
 bool LectorPantalles::Cerca(std::string_view id)

@@ -27,7 +27,7 @@ ControlDef Llegeix(std::string_view linia, std::string_view id, double escalaX, 
 void Suma(std::string_view linia, SumaPantalla& suma);
 
 // The line (131 characters, no line end) of the definition record that the server sends:
-// fields 1 to 18 of a 0xFF-separated record ending at its NUL. Each piece is cut to its
+// fields 1 to 18 of a 0xFF-separated record ending at its NUL. Each value is cut to its
 // column, so the line has its width whatever the record holds; a line end inside a field
 // becomes a blank. A missing field throws DispError "Error #ref 019".
 std::string Formata(const char* registre);

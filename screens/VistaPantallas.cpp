@@ -14,8 +14,10 @@
 #include "screens/LiniaPantalla.h"
 #include "screens/SumaPantalla.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -111,26 +113,14 @@ bool Vista::LeePantalla(std::string id, int numero)
     sumaDefinicion = 0;
     posicionSuma = 0;
     progresoCarga = 0;
-    int saltades = 0;
-    int marcador = 0;
+    FitxerDisc fitxer;
+    std::optional<LectorPantalles> lector;
     try {
-        FitxerDisc fitxer;
         if (!ObreDefinicions(fitxer, fichPantallas, dirTrabajo, esperaPantallas))
             return false;
-        LectorPantalles lector(fitxer);
-        const auto segueix = [&] {
-            progresoCarga = lector.etapa;
-            saltades = lector.saltades;
-            marcador = lector.marcador;
-        };
-        bool trobada;
-        try {
-            trobada = lector.Cerca(id);
-        } catch (...) {
-            segueix();
-            throw;
-        }
-        segueix();
+        lector.emplace(fitxer);
+        const bool trobada = lector->Cerca(id);
+        progresoCarga = lector->etapa;
         if (!trobada)
             return false;
         campoActual = -1;
@@ -138,16 +128,9 @@ bool Vista::LeePantalla(std::string id, int numero)
         BorraCampos();
         campos.clear();
         progresoCarga = 4;
-        std::vector<ControlDef> nous;
-        try {
-            nous = lector.Llegeix(escalaX, escalaY);
-        } catch (...) {
-            segueix();
-            throw;
-        }
-        segueix();
-        campos = std::move(nous);
-        sumaDefinicion = lector.Suma();
+        campos = lector->Llegeix(escalaX, escalaY);
+        progresoCarga = lector->etapa;
+        sumaDefinicion = lector->Suma();
         if (!SumaPantalla::Accepta(sumaDefinicion, numero))
             return false;
         idPantalla = id;
@@ -157,6 +140,13 @@ bool Vista::LeePantalla(std::string id, int numero)
     } catch (...) {
     }
     // Whatever failed, the text tells how far the load came (all 0: the file did not open).
+    int saltades = 0;
+    int marcador = 0;
+    if (lector) {
+        progresoCarga = std::max(progresoCarga, lector->etapa);
+        saltades = lector->saltades;
+        marcador = lector->marcador;
+    }
     throw DispError(kErrorCarrega + std::to_string(saltades) + "-" + std::to_string(progresoCarga) + "-"
                     + std::to_string(marcador));
 }

@@ -15,7 +15,7 @@
 
 namespace prova {
 
-// Hands out the text in pieces of at most `tros` bytes, so that lines cross block ends.
+// Hands out the text in slices of at most `tros` bytes, so that lines cross block ends.
 class FontMemoria : public FontBytes {
 public:
     explicit FontMemoria(std::string text, std::size_t tros = 1 << 20) : text_(std::move(text)), tros_(tros) {}

@@ -17,6 +17,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The identifier: the first line's, to reach the records, or the last 15 bytes.
     const std::string id = idDeLaPrimera ? text.substr(0, 15) : text.substr(text.size() > 15 ? text.size() - 15 : 0);
 
+    // The line reader agrees with the plainest split at LF (a CR before it dropped).
+    {
+        prova::FontMemoria font(text, tros);
+        LectorLinies linies(font, 16 + data[0]);
+        std::string_view linia;
+        std::size_t inici = 0;
+        while (inici < text.size()) {
+            std::size_t fi = text.find('\n', inici);
+            const std::size_t seguent = fi == std::string::npos ? text.size() : fi + 1;
+            if (fi == std::string::npos)
+                fi = text.size();
+            if (fi > inici && text[fi - 1] == '\r')
+                --fi;
+            if (!linies.Seguent(linia) || linia != std::string_view(text).substr(inici, fi - inici))
+                __builtin_trap();
+            inici = seguent;
+        }
+        if (linies.Seguent(linia))
+            __builtin_trap();
+    }
+
     prova::FontMemoria font(text, tros);
     LectorPantalles lector(font);
     if (lector.Cerca(id)) {

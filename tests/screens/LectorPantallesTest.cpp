@@ -350,6 +350,29 @@ TEST(LectorPantalles, LinesAreReadOnTheirOwnWhateverTheBlocks)
     EXPECT_EQ(danyat.taula[2].pagina, 5);
 }
 
+// Two short lines whose ends fall where one line of the usual width would end: the reader
+// must still see two lines, and find the screen that starts the second.
+TEST(LectorPantalles, ShortLinesHiddenInTheUsualWidth)
+{
+    const std::string a = std::string("EsKRVART  01001") + std::string(45, 'a');
+    const std::string b = std::string(kMenu) + "004" + std::string(133 - 4 - a.size() - 18, 'b');
+    ASSERT_EQ(a.size() + b.size() + 4, 133u);
+    std::string text;
+    for (int i = 0; i < 3; ++i)
+        text += Linia("EsKRVART  01001", 1, 'T').Linia() + "\r\n";
+    text += a + "\r\n" + b + "\r\n";
+    for (int i = 0; i < 3; ++i)
+        text += Linia(kMenu, 5 + i, 'T').Linia() + "\r\n";
+    for (const std::size_t tros : {1u << 20, 133u * 3, 100u}) {
+        const Carrega r = Llegeix(text, kMenu, tros);
+        ASSERT_TRUE(r.trobada) << tros;
+        EXPECT_EQ(r.saltades, 4) << tros;
+        ASSERT_EQ(r.taula.size(), 4u) << tros;
+        EXPECT_EQ(r.taula[0].codigo, 4) << tros;
+        EXPECT_EQ(r.taula[3].codigo, 7) << tros;
+    }
+}
+
 TEST(LectorPantalles, ReadFailureKeepsHowFarTheLoadCame)
 {
     const std::string text = Fitxer({Linia("EsKRVART  01001", 1, 'T'), Linia(kMenu, 2, 'T'), Linia(kMenu, 3, 'T')});

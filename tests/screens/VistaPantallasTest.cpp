@@ -182,7 +182,7 @@ TEST_F(LeePantalla, FileHeldByAnotherIsWaitedForThenReported)
     EsPantallaAnterior();
 
     // Let go during the waits: the load goes on.
-    vista().esperaPantallas = 300;
+    vista().esperaPantallas = 1000;
     HANDLE fil = CreateThread(nullptr, 0, AlliberaDespres, h, 0, nullptr);
     ASSERT_NE(fil, nullptr);
     EXPECT_TRUE(vista().LeePantalla(kMenu, 0));
@@ -219,4 +219,47 @@ TEST(SumaLinea, AddsColumnsToTheViewsRunningSum)
     vista.posicionSuma = 0;
     vista.SumaLinea("\x80");
     EXPECT_EQ(vista.sumaDefinicion, 32648 - 128);
+}
+
+// Failures before the transfer begins: each has its message, and PANT1.DAT is untouched.
+TEST(ActualizaPantallas, FailuresBeforeTheTransferLeaveTheFile)
+{
+    Comunicador com;
+    prova::VistaDeProva v("actualiza_errors", &com);
+    const std::string dat = Fitxer(kLiniesMenu);
+    struct Cas {
+        const char* que;
+        int modo;
+        const char* fitxer;  // held open by the test, or a folder in the way
+        DWORD acces, compartit;
+        const char* esperat;
+    } casos[] = {
+        {"definitions held, mode 1", 1, "PANT1.DAT", GENERIC_READ | GENERIC_WRITE, 0,
+         "Error #ref 057, actualizando pantallas"},
+        {"definitions held, mode 2", 2, "PANT1.DAT", GENERIC_READ | GENERIC_WRITE, 0,
+         "Error #ref 056, actualizando pantallas"},
+        {"a folder where the new file goes", 1, "PANT1.NEW", 0, 0, "Error #ref 058, actualizando pantallas"},
+        {"the copy of mode 2 cannot be read", 2, "PANT1.OLD", GENERIC_WRITE, FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+         "Error #ref 059, actualizando pantallas"},
+        {"the copy of mode 1 cannot be read", 1, "PANT1.SAV", GENERIC_WRITE, FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+         "Error #ref 059, actualizando pantallas"},
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.que);
+        prova::EscriuFitxer(v.Cami("PANT1.DAT"), dat);
+        const std::string cami = v.Cami(c.fitxer);
+        HANDLE h = INVALID_HANDLE_VALUE;
+        if (c.acces == 0) {
+            ASSERT_TRUE(CreateDirectoryA(cami.c_str(), nullptr));
+        } else {
+            h = CreateFileA(cami.c_str(), c.acces, c.compartit, nullptr, OPEN_ALWAYS, 0, nullptr);
+            ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        }
+        EXPECT_EQ(Error([&] { v.vista->ActualizaPantallas(kMenu, c.modo); }), c.esperat);
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+        RemoveDirectoryA(cami.c_str());
+        EXPECT_EQ(prova::LlegeixFitxer(v.Cami("PANT1.DAT")), dat);
+        EXPECT_FALSE(prova::Existeix(v.Cami("PANT1.NEW")));
+    }
 }
