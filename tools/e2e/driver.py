@@ -134,6 +134,16 @@ class Driver:
         self.log("click %d,%d" % (x, y))
         self.activate(title, x, y)
 
+    def click_text(self, text):
+        """A real click in the middle of the shown control with this text."""
+        ok, out = self.sonda("rect", text)
+        if not ok:
+            raise StepFailed("no control shows %r to click" % text)
+        x, y = out.split()[:2]
+        self.log("click %r at %s,%s" % (text, x, y))
+        self.xdotool("mousemove", x, y, "click", "1")
+        time.sleep(0.2)
+
     def type(self, text):
         self.log("type %r" % text)
         self.xdotool("type", "--delay", "30", text)

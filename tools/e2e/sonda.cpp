@@ -5,6 +5,9 @@
 //   sonda box CAPTION           a message box with this caption appears; prints its text
 //   sonda nobox CAPTION         no message box with this caption is shown any more
 //   sonda answer CAPTION [ID]   presses the box's button ID (IDOK when left out)
+//   sonda rect TEXT             prints the screen centre of the shown control with this text
+//   sonda close                 asks the main window to close, as its close button does
+//   sonda attrib FILE VALUE     sets a file's attributes; prints them as they now read
 //   sonda focus                 prints the class and text of the control that has the focus
 //   sonda gone                  the main window is gone
 // Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
@@ -159,6 +162,28 @@ int main(int argc, char** argv)
             }))
             return 1;
         PostMessageA(caixa, WM_COMMAND, argc > 3 ? std::atoi(argv[3]) : IDOK, 0);
+        return 0;
+    }
+    if (ordre == "rect") {
+        // The centre, in screen pixels, of the shown control with this text.
+        HWND w = nullptr;
+        if (!Espera([&] { return (w = AmbText(arg)) != nullptr; }))
+            return 1;
+        RECT r = {};
+        GetWindowRect(w, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        return 0;
+    }
+    if (ordre == "close") {
+        // What the close button of the caption does.
+        HWND p = Principal();
+        return p && PostMessageA(p, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (ordre == "attrib") {
+        // Sets the attributes of a file (a number) as the system stores them.
+        if (!SetFileAttributesA(arg, argc > 3 ? std::strtoul(argv[3], nullptr, 0) : 0))
+            return 1;
+        std::printf("0x%lx\n", GetFileAttributesA(arg));
         return 0;
     }
     if (ordre == "focus") {
