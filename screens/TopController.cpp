@@ -6,6 +6,7 @@
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgBox.h"
 #include "framework/PendingException.h"
+#include "screens/EnllacAjuda.h"
 #include "screens/Intercanvi.h"
 #include "screens/Vista.h"
 
@@ -20,8 +21,6 @@ static_assert(static_cast<int>(TCN_SELCHANGE) == -551, "tab change notification"
 static_assert(WM_QUIT == 0x12, "quit message");
 
 namespace {
-
-constexpr const char* kManual = "http://www.quorvanta.com/man/";
 
 const char* const kErrorIntern = "Error interno:\nTopController.ProcessaTramesa, punto:";
 
@@ -379,15 +378,9 @@ bool TopController::AccionCampo(int i)
             return true;
         case 2: {
             etapa = "4";
-            const std::string text = vista->enlaceAyuda;
-            if (text.empty())
+            ajudaDesti = EnllacAjuda::Desti(vista->enlaceAyuda, ajudaBase, configuracio.idioma);
+            if (ajudaDesti.empty())
                 return false;
-            if (text.compare(0, 5, "http:") == 0 || text.compare(0, 6, "https:") == 0)
-                ajudaDesti = text;
-            else if (text.find(".htm") != std::string::npos)
-                ajudaDesti = kManual + configuracio.idioma + "/" + text;
-            else
-                ajudaDesti = ajudaBase + text;
             if (configuracio.so == 2)
                 return Llanca("2", ajudaDesti);
             return ObertaPerShell(ShellExecuteA(nullptr, "open", ajudaDesti.c_str(), nullptr, nullptr, SW_MAXIMIZE));
