@@ -44,7 +44,14 @@ printf '%s\r\n' "servidor_int=127.0.0.1;" "port=00001;" "acceso_remoto=no;" "dir
     "usuario=ana;" "empresa=01;" "idioma=Es;" > "$inici/korvuc.cfg"
 cd "$inici"
 "$w/wine-run.sh" "$w/bench/banc_arrencada.exe" finestra_buida.exe "Finestra buida" 3 >/dev/null  # warm-up
-buida=$("$w/wine-run.sh" "$w/bench/banc_arrencada.exe" finestra_buida.exe "Finestra buida" 15 | tr -d '\r')
-client=$("$w/wine-run.sh" "$w/bench/banc_arrencada.exe" korvuc.exe "Quorvanta - ver. 2.3.045" 15 Aceptar | tr -d '\r')
-python3 -c "import sys; b, c = float(sys.argv[1]), float(sys.argv[2]); print('start-up: client %.1f ms, bare window %.1f ms, ratio %.3f' % (c, b, c / b))" \
+# Rounds of both in turn; the best of each counts.
+buida=100000
+client=100000
+for ronda in 1 2 3 4 5; do
+    b=$("$w/wine-run.sh" "$w/bench/banc_arrencada.exe" finestra_buida.exe "Finestra buida" 4 | tr -d '\r')
+    c=$("$w/wine-run.sh" "$w/bench/banc_arrencada.exe" korvuc.exe "Quorvanta - ver. 2.3.045" 4 Aceptar | tr -d '\r')
+    buida=$(python3 -c "print(min($buida, $b))")
+    client=$(python3 -c "print(min($client, $c))")
+done
+python3 -c "import sys; b, c = float(sys.argv[1]), float(sys.argv[2]); print('start-up: client %.1f ms, bare window %.1f ms, ratio %.3f (best of 20 each)' % (c, b, c / b))" \
     "$buida" "$client" | tee "$out/startup.txt"
