@@ -122,6 +122,8 @@ int Vista::SetToolTips()
     if (!hwndToolTips)
         return n;
     const bool desarrollo = configuracio.modeDesenvolupament != 0;
+    // A fresh tooltip window (a new screen) has no tools to look up.
+    const bool hayHerramientas = SendMessageA(hwndToolTips, TTM_GETTOOLCOUNT, 0, 0) > 0;
     for (int i = 0; i < Limite(campos); ++i) {
         const ControlDef& d = campos[i];
         if (!d.control || !d.control->Window())
@@ -137,7 +139,7 @@ int Vista::SetToolTips()
         // Registering a tool twice would pile entries up and keep showing the first text.
         TOOLINFOA registrada = ti;
         registrada.lpszText = nullptr;
-        if (SendMessageA(hwndToolTips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&registrada)))
+        if (hayHerramientas && SendMessageA(hwndToolTips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&registrada)))
             SendMessageA(hwndToolTips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
         else
             SendMessageA(hwndToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));

@@ -691,3 +691,21 @@ TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
     vista->BorraCampos();
     EXPECT_FALSE(IsWindow(w));
 }
+
+TEST_F(VistaProva, LoginScreenFromTheCommandLine)
+{
+    configuracio.usuario = "otro";
+    configuracio.entorn.liniaOrdres = "\"C:\\korvu\\korvuc.exe\" /i ana,01,Ca,secreto,";
+    configuracio.ProcessaLiniaOrdres();
+    configuracio.entorn.liniaOrdres = nullptr;
+    vista->CreaPantallaInicio();
+    vista->CreaPantalla();
+    vista->RellenaInicio();
+    EXPECT_EQ(Texto(Ventana(1)), "ana");
+    EXPECT_EQ(Texto(Ventana(2)), "secreto");
+    EXPECT_EQ(Texto(Ventana(3)), "01");
+    EXPECT_EQ(Texto(Ventana(4)), "Ca");
+    vista->FocusIni();
+    EXPECT_EQ(GetFocus(), Ventana(2));
+    EXPECT_EQ(vista->campoActual, 2);
+}
