@@ -25,7 +25,7 @@ out="$build/bench"
 mkdir -p "$out"
 
 # Screen build.
-"$w/wine-run.sh" "$w/bench/BenchCreaPantalla.exe" | tr -d '' | tee "$out/crea_pantalla.txt"
+"$w/wine-run.sh" "$w/bench/BenchCreaPantalla.exe" | tr -d '\r' | tee "$out/crea_pantalla.txt"
 
 # Screen load: the bench program writes its own file in the temporary folder.
 "$w/wine-run.sh" "$w/bench/BenchLeePantalla.exe" | tr -d '\r' | tee "$out/pantalla.txt"
