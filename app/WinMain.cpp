@@ -54,6 +54,29 @@ private:
     HRESULT resultat_;
 };
 
+// The main window's one owner. Made after its controller, it goes first: the window never
+// outlives the controller that its messages reach, whatever leaves the message loop.
+class FinestraPrincipal {
+public:
+    explicit FinestraPrincipal(HWND hwnd) : hwnd_(hwnd) {}
+    ~FinestraPrincipal()
+    {
+        if (hwnd_ && IsWindow(hwnd_)) {
+            DestroyWindow(hwnd_);
+            // The destroy handler asked the loop to end; no loop is left, and a waiting quit
+            // message would close the error box that may follow at once.
+            MSG msg;
+            PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        }
+    }
+    FinestraPrincipal(const FinestraPrincipal&) = delete;
+    FinestraPrincipal& operator=(const FinestraPrincipal&) = delete;
+    HWND Get() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
 int Arrenca(HINSTANCE instance)
 {
     configuracio.Carrega("korvuc.cfg");
@@ -67,9 +90,10 @@ int Arrenca(HINSTANCE instance)
     maker.SetExStyle(WS_EX_STATICEDGE);
     maker.SetSize(400, 400);
 
-    TopController controlador;
+    TopController controlador(&filtreCaracters);
     const std::string titol = "Quorvanta - ver. " + configuracio.versio;
-    HWND principal = maker.Create(&controlador, titol.c_str());
+    const FinestraPrincipal finestra(maker.Create(&controlador, titol.c_str()));
+    const HWND principal = finestra.Get();
 
     const FinestraInicial f = FinestraInicial::Calcula(GetSystemMetrics(SM_CXMAXIMIZED),
                                                        GetSystemMetrics(SM_CYMAXIMIZED),

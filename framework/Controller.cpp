@@ -2,7 +2,13 @@
 
 namespace Win {
 
-Controller::~Controller() = default;
+Controller::~Controller()
+{
+    // A window that outlives its controller must not route messages into it.
+    if (hwnd_ && IsWindow(hwnd_) &&
+        GetWindowLongPtrA(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
 
 bool Controller::OnCreate(CREATESTRUCTA*) { return false; }
 bool Controller::OnDestroy() { return false; }

@@ -8,7 +8,8 @@ HWND ErrorBox::owner_ = nullptr;
 
 void ErrorBox::Show(const std::string& text)
 {
-    MsgBox::Show(owner_, text.c_str(), "Korvuc Error", MB_ICONHAND);
+    // A box owned by a window that is gone would never be shown.
+    MsgBox::Show(owner_ && IsWindow(owner_) ? owner_ : nullptr, text.c_str(), "Korvuc Error", MB_ICONHAND);
 }
 
 } // namespace Win

@@ -136,6 +136,11 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     Controller* c = ControllerOf(hwnd);
     if (!c)
         return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        // The last message of the window: nothing may reach the controller after it.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
     try {
         LRESULT result;
         if (Route(c, hwnd, msg, wp, lp, result))

@@ -53,6 +53,10 @@ public:
     int tecla = 0;
     int imagen = 0;
     int modoImagen = 1;
+
+    // Adds a tab in ascending order of number, ahead of any tab with the same number, and
+    // clears `marca`.
+    void AfegeixElement(int numero, std::string texto);
 };
 
 #endif

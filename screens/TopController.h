@@ -4,16 +4,56 @@
 #include "framework/Controller.h"
 #include "link/Comunicador.h"
 
-// The controller of the main window. It owns the server link for the whole run; the screens
-// it will show are built on it.
+#include <memory>
+#include <string>
+
+class Vista;
+
+// The controller of the main window: it owns the view, embeds the server link, starts an
+// exchange for every trigger and carries out the action of an activated field.
 class TopController : public Win::Controller {
 public:
-    TopController() = default;
+    // `filtre` is the message loop's character-filter flag, handed on to the view.
+    explicit TopController(unsigned char* filtre = nullptr);
+    ~TopController() override;
 
     bool OnCreate(CREATESTRUCTA* create) override;
     bool OnDestroy() override;
+    bool OnSetFocus(HWND lost) override;
+    HBRUSH OnCtlColorEdit(HWND control, HDC dc) override;
+    HBRUSH OnCtlColorStatic(HWND control, HDC dc) override;
+    HBRUSH OnCtlColorBtn(HWND control, HDC dc) override;
+    bool OnCommand(int id, bool fromAccelerator) override;
+    bool OnControl(HWND control, int id, int code) override;
+    bool OnMouseMove(int x, int y, WPARAM keys) override;
+    bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool OnEraseBkgnd(HDC dc) override;
+    bool OnNotify(WPARAM id, NMHDR* header) override;
+    bool OnClose() override;
+    bool OnTimer(WPARAM id, LPARAM lParam) override;
 
-    Comunicador comunicador;
+    // One exchange with the server (login or values, its command frames, the screen reply).
+    bool ProcessaTramesa();
+    // What activating field i does (exchange, help link, new instance, keyboard, close).
+    bool AccionCampo(int i);
+    // Self-update ordered by the server; true when the new version was started.
+    bool Actualiza(const std::string& missatge);
+
+    // The answer to a command frame of code 3 to 9 or 11 (documents, files, mail).
+    void OrdreServidor(int codi);
+
+    std::unique_ptr<Vista> vista;
+    Comunicador comunicador;  // declared after the view: it goes first
+    unsigned char* filtre = nullptr;
+    std::string ajudaBase;
+    std::string ajudaDesti;
+    unsigned char pantallaMostrada = 0;
+
+private:
+    // Runs a pending leave-field exchange, then the action of field i.
+    bool AccioAmbPendent(int i);
+    // After an exchange of a trigger: a failed connection closes the main window.
+    void TancaSiFallada();
 };
 
 #endif

@@ -112,12 +112,19 @@ public:
 
     // ===================================================================== screen definitions file
     // Loads screen `id` from the definitions file into the field table; false when it is not
-    // there or its lines do not add up to `numero` (0: no test). Throws DispError.
+    // there, when there is no definitions file yet, or when its lines do not add up to
+    // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
     bool LeePantalla(std::string id, int numero);
+    // Adds the characters of one column to the running check sum of the screen being loaded.
     void SumaLinea(const char* texto);
-    // Replaces the definitions file with the one the server sends (mode 1 or 2). Throws DispError.
+    // Replaces the definitions file with the one the server sends: mode 1 the series of `id`,
+    // mode 2 every screen of the configured language. The old file stays in place until the
+    // new one is whole. Throws DispError.
     bool ActualizaPantallas(std::string id, int modo);
-    bool FormataLiniaPantalla(char* linea);
+    // The line (131 characters and LF) of the definition record in the link's text buffer.
+    bool FormataLiniaPantalla(std::string& linea);
+    // How long the loader waits, five times, for a definitions file that another holds (ms).
+    DWORD esperaPantallas = 6000;
 
 
 
@@ -181,10 +188,24 @@ public:
 
 
     // ===================================================================== requests and replies
-    // The exchange's operations on the view (values request, login request, applying a reply,
-    // sounds, keyboard commands, refresh timer, listing paging) are declared here.
-    // Declared now because TipoAccionCampo pages the listing:
-    void PaginaListado(int codigo);
+    // The login request from the login screen's controls; also stores the login in the
+    // configuration and its file. Throws what the calls it makes throw.
+    void EnviaInicio();
+    // The values request over the last reply; false when it could not be written whole (the
+    // message has been shown and nothing must be sent).
+    bool PreparaMisOut();
+    // Applies the screen reply to the fields; throws DispError "#ref 018" on a missing field.
+    void CargaDatos();
+    // Plays the pending sound; brings the window forward after a new screen (true when it did).
+    bool AvisoSonoro();
+    // Keyboard command 1 to 17: the field to focus and activate, kMaxCamps for none.
+    int TrataComando(int comanda);
+    // Makes the screen's code-24 field the triggering field; false when it has none.
+    bool DisparaCampoCodigo24();
+    void IniciaTemporizador();
+    // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
+    bool PaginaListado(int codigo);
+    static constexpr UINT_PTR kTemporizador = 1;
 
 
 

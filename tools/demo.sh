@@ -1,6 +1,8 @@
 #!/bin/bash
-# Builds the client and starts it under wine. With a display of yours it runs until you close
-# it; without one it runs in a virtual display and leaves a screenshot in build/demo.png.
+# Builds the client and runs it against the bundled test server playing a small demo company.
+# With a display of yours you work in it (user "ana", password "demo"); without one it runs in
+# a virtual display, logs in with real keystrokes, walks through the screens and leaves a
+# screenshot of each in build/demo/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVU_BUILD_DIR:-$root/build}"
@@ -19,19 +21,16 @@ korvu_display_up "$build/windows/wineprefix"
 
 demo="$build/demo"
 mkdir -p "$demo"
-cp "$build/windows/bin/korvuc.exe" "$build/windows/bin/korvui01.dll" "$demo/"
-cd "$demo"
-if [ ! -f korvuc.cfg ]; then
-    printf '%s\r\n' "# korvuc demo" "servidor_int=127.0.0.1;" "port=08000;" "acceso_remoto=no;" \
-        "dirdocs=docs;" "usuario=demo;" "empresa=01;" "idioma=Es;" > korvuc.cfg
-fi
+work="$demo/work"
+server=(python3 -B "$root/tools/testserver/run.py" --scenario "$root/tools/testserver/demo/empresa.py"
+        --workdir "$work")
 if [ -n "$had_display" ]; then
-    wine korvuc.exe
+    echo "Log in as ana, password demo (company 01, language Es). Close the window to end."
+    "${server[@]}" --timeout 86400 -- "$build/windows/wine-run.sh" "$build/windows/bin/korvuc.exe"
 else
-    # No window manager here: a wine desktop draws the frame and caption.
-    wine explorer /desktop=korvuc,1024x700 korvuc.exe &
-    pid=$!
-    sleep "${KORVU_DEMO_SECONDS:-5}"
-    import -window root "$build/demo.png" && echo "Screenshot: $build/demo.png"
-    kill "$pid" 2>/dev/null || true
+    rm -f "$demo"/*.png
+    KORVU_DEMO_DRIVE=1 "${server[@]}" --timeout 120 -- \
+        python3 -B "$root/tools/e2e/driver.py" --scenario "$root/tools/testserver/demo/empresa.py" \
+        --build "$build/windows" --shots "$demo"
+    echo "Screenshots: $(ls "$demo"/*.png | tr '\n' ' ')"
 fi

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build python3 g++ clang googletest
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev mingw-w64-tools
-          wine wine32:i386 xvfb xauth x11-utils "$@")
+          wine wine32:i386 xvfb xauth x11-utils xdotool "$@")
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"

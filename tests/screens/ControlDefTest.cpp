@@ -23,16 +23,27 @@ TEST(ControlDef, DefaultRecordIsATextLabel)
     EXPECT_TRUE(d.elementos.empty());
 }
 
-TEST(ControlDef, CopyIsDeepExceptForTheControl)
+TEST(ControlDef, TabsStayInOrderAndALaterTabGoesAheadOfItsEqual)
 {
-    ControlDef a;
-    a.etiqueta = "Usuario";
-    a.elementos.push_back({1, "General", 0});
-    a.control = reinterpret_cast<Win::ControlBase*>(&a);
-    ControlDef b = a;
-    b.elementos.push_back({2, "Detalle", 0});
-    b.etiqueta += ":";
-    EXPECT_EQ(a.elementos.size(), 1u);
-    EXPECT_EQ(a.etiqueta, "Usuario");
-    EXPECT_EQ(b.control, a.control);
+    ControlDef d;
+    d.marca = 1;
+    d.AfegeixElement(3, "tres");
+    d.AfegeixElement(1, "uno");
+    d.AfegeixElement(2, "dos");
+    d.AfegeixElement(2, "dos bis");
+    ASSERT_EQ(d.elementos.size(), 4u);
+    const char* textos[] = {"uno", "dos bis", "dos", "tres"};
+    const int numeros[] = {1, 2, 2, 3};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(d.elementos[i].numero, numeros[i]);
+        EXPECT_EQ(d.elementos[i].texto, textos[i]);
+        EXPECT_EQ(d.elementos[i].extra, 0);
+    }
+    EXPECT_EQ(d.marca, 0);
+
+    // Ahead of the first, after the last.
+    d.AfegeixElement(0, "cero");
+    d.AfegeixElement(9, "nueve");
+    EXPECT_EQ(d.elementos.front().texto, "cero");
+    EXPECT_EQ(d.elementos.back().texto, "nueve");
 }

@@ -1,0 +1,75 @@
+#include "screens/LectorPantalles.h"
+
+#include "screens/LiniaPantalla.h"
+
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// The 15 bytes of an identifier compared in words: every line of the file ahead of the screen
+// is compared, and the library's comparison is a call per line.
+bool MateixId(const char* a, const char* b)
+{
+    std::uint32_t x[3], y[3];
+    std::memcpy(x, a, 12);
+    std::memcpy(y, b, 12);
+    return x[0] == y[0] && x[1] == y[1] && x[2] == y[2] && a[12] == b[12] && a[13] == b[13] && a[14] == b[14];
+}
+
+} // namespace
+
+LectorPantalles::LectorPantalles(FontBytes& font) : linies_(font)
+{
+}
+
+bool LectorPantalles::EsDeLaPantalla() const
+{
+    return teLinia_ && linia_.size() >= LiniaPantalla::kLongitudId && MateixId(linia_.data(), id_.data());
+}
+
+bool LectorPantalles::Cerca(std::string_view id)
+{
+    id_ = std::string(id);
+    if (id_.size() != LiniaPantalla::kLongitudId)
+        return false;
+    for (;;) {
+        etapa = 1;
+        teLinia_ = linies_.Seguent(linia_);
+        if (!teLinia_)
+            return false;
+        if (EsDeLaPantalla()) {
+            etapa = 3;
+            return true;
+        }
+        etapa = 2;
+        ++saltades;
+    }
+}
+
+std::vector<ControlDef> LectorPantalles::Llegeix(double escalaX, double escalaY)
+{
+    std::vector<ControlDef> taula;
+    ControlDef pestanyes;  // field code 0: no tab strip yet
+    suma_ = SumaPantalla();
+    while (EsDeLaPantalla()) {
+        etapa = 5;
+        LiniaPantalla::Suma(linia_, suma_);
+        ControlDef d = LiniaPantalla::Llegeix(linia_, id_, escalaX, escalaY);
+        etapa = 16;
+        if (d.tipo == 10) {
+            if (pestanyes.codigo == 0)
+                pestanyes = d;
+            pestanyes.AfegeixElement(d.pagina, d.etiqueta);
+            marcador = 98;
+        } else {
+            taula.push_back(std::move(d));
+            marcador = 97;
+        }
+        teLinia_ = linies_.Seguent(linia_);
+    }
+    if (pestanyes.codigo != 0)
+        taula.push_back(std::move(pestanyes));
+    return taula;
+}

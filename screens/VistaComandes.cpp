@@ -1,0 +1,62 @@
+// Keyboard commands, the refresh timer and the paging of listings.
+#include "app/Configuracio.h"
+#include "framework/controls/ControlBase.h"
+#include "link/Comunicador.h"
+#include "screens/Comandes.h"
+#include "screens/Vista.h"
+
+int Vista::TrataComando(int comanda)
+{
+    if (comanda == Comandes::kCtrlD) {
+        configuracio.modeDesenvolupament =
+            configuracio.modeDesenvolupament ? 0 : configuracio.desenvolupamentPermes;
+        SetToolTips();
+        return kMaxCamps;
+    }
+    if (comanda == Comandes::kCtrlL) {
+        configuracio.CambiaLog();
+    } else if (configuracio.modeDesenvolupament) {
+        if (const unsigned char byte = Comandes::ByteDepuracio(comanda)) {
+            comunicador->trama[5] = static_cast<char>(byte);
+            return kMaxCamps;
+        }
+    }
+    const int i = Comandes::Camp(campos, comanda);
+    if (i != kMaxCamps)
+        campoDisparo = i;
+    return i;
+}
+
+bool Vista::DisparaCampoCodigo24()
+{
+    for (std::size_t i = 0; i < campos.size() && i < kMaxCamps; ++i) {
+        if (campos[i].codigo == 24) {
+            campoDisparo = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Vista::IniciaTemporizador()
+{
+    if (configuracio.intermens != 0)
+        SetTimer(hwnd, kTemporizador, static_cast<UINT>(configuracio.intermens) * 1000u, nullptr);
+}
+
+bool Vista::PaginaListado(int codigo)
+{
+    try {
+        if (!Comandes::Pagina(codigo, primeraColumnaVisible, static_cast<int>(columnas.size()),
+                              ultimaPrimeraColumna))
+            return false;
+        for (Columna& c : columnas)
+            c.inicioPixel = 0;
+        for (std::size_t i = 0; i < campos.size() && i < kMaxCamps; ++i)
+            if ((campos[i].tipo == 9 || campos[i].tipo == 11) && campos[i].control)
+                campos[i].control->Clear();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}

@@ -1,0 +1,58 @@
+"""The dialogue end to end: a login typed at the login screen with real keys, the definitions
+of the first screen sent on the way, then values exchanges driven by leaving a field that
+sends, by a function key, by Enter on a button, on a second screen and back, and by the
+refresh timer; every request checked byte for byte."""
+
+from korvusrv.dialogue import ANY
+
+import pantalles_prova as p
+
+STEP_TIMEOUT = 45
+CONFIG = {"intermens": "20"}
+dispatcher = p.dispatcher_checking("clave1")
+
+
+def app(conn):
+    d = p.logged_in(conn)
+    d.send_screen(p.A, {p.TIMER: "sin actualizar", p.ACTIVE: "N"}, focus=p.CODE)
+    # Leaving the code field (it sends) for the name field.
+    d.expect_values(p.CODE, p.NAME, values={p.CODE: "A1", p.NAME: "", p.ACTIVE: " ",
+                                            p.TIMER: "sin actualizar"})
+    d.send_screen(p.A, {p.CODE: "A1", p.NAME: "Cliente A1", p.ACTIVE: "S", p.TIMER: "1"},
+                  focus=p.NAME)
+    # F5: the button bound to it triggers, and has the focus.
+    d.expect_values(p.SEND, p.SEND, values={p.CODE: "A1", p.NAME: "Cliente A1x", p.ACTIVE: "S"})
+    d.send_screen(p.A, {p.CODE: "A1", p.NAME: "Guardado", p.ACTIVE: "S", p.TIMER: "2"},
+                  focus=p.NAME)
+    # Enter on the button "Otra": the second screen.
+    d.expect_values(p.OTHER, p.OTHER, values={p.NAME: "Guardado"})
+    d.send_screen(p.B, {p.DATA: "dato"}, focus=p.DATA)
+    # F3 on the second screen: back.
+    d.expect_values(p.BACK, p.BACK, values={p.DATA: "dato"})
+    d.send_screen(p.A, {p.CODE: "A1", p.NAME: "De vuelta", p.TIMER: "3"}, focus=p.NAME)
+    # The refresh timer, with nobody at the keys.
+    d.expect_values(p.TIMER, p.NAME, values={p.TIMER: "3", p.NAME: "De vuelta"})
+    d.send_screen(p.A, {p.CODE: "A1", p.NAME: "De vuelta", p.TIMER: "refrescado"}, focus=p.NAME)
+    conn.expect_closed()
+
+
+def drive(d):
+    p.login_typed(d, "clave1")
+    d.wait_text("Enviar", seconds=40)
+    d.wait_focus("")
+    d.type("A1")
+    d.key("Tab")
+    d.wait_focus("Cliente A1")
+    d.key("End")
+    d.type("x")
+    d.key("F5")
+    d.wait_focus("Guardado")
+    d.move_focus_to("Otra")
+    d.key("Return")
+    d.wait_text("Volver")
+    d.wait_focus("dato")
+    d.key("F3")
+    d.wait_focus("De vuelta")
+    d.wait_mark("values-5", seconds=40)
+    d.wait_focus("De vuelta")
+    d.key("F12")

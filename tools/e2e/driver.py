@@ -1,0 +1,227 @@
+"""Drives the real client under wine with real keystrokes (xdotool) for an end-to-end scenario.
+
+Run by the test server as its client command, in the workdir:
+    driver.py --scenario S.py --build BUILD [--shots DIR] -- [client arguments]
+It starts korvuc.exe, then runs the scenario's drive(d) if it has one, and waits for the
+client to end. Exit status 0 when the client ended with the scenario's EXIT (default 0) and
+every step of drive held.
+"""
+
+import argparse
+import importlib.util
+import os
+import subprocess
+import sys
+import time
+
+TITLE = "Quorvanta - ver. 2.3.045"
+
+
+class StepFailed(Exception):
+    pass
+
+
+class Driver:
+    def __init__(self, build, shots, workdir):
+        self.build = build
+        self.shots = shots
+        self.workdir = workdir
+        self.wine = os.path.join(build, "wine-run.sh")
+        self.sonda_exe = os.path.join(build, "e2e", "sonda.exe")
+        self.proc = None
+
+    def failure(self, text):
+        return StepFailed(text)
+
+    # ---- looking
+    def sonda(self, *args, seconds=20):
+        env = dict(os.environ, KORVU_SONDA_SECONDS=str(seconds))
+        r = subprocess.run([self.wine, self.sonda_exe] + list(args), env=env,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                           timeout=seconds + 30)
+        out = r.stdout.decode("cp1252", errors="replace").replace("\r", "").rstrip("\n")
+        return r.returncode == 0, out
+
+    def log(self, text):
+        print("driver: %s" % text, flush=True)
+
+    def wait_window(self, title=TITLE, seconds=30):
+        ok, _ = self.sonda("window", title, seconds=seconds)
+        if not ok:
+            raise StepFailed("no window %r" % title)
+        self.log("window %r" % title)
+
+    def wait_text(self, text, seconds=20):
+        ok, _ = self.sonda("text", text, seconds=seconds)
+        if not ok:
+            raise StepFailed("no control shows %r" % text)
+        self.log("shown: %r" % text)
+
+    def wait_no_text(self, text, seconds=20):
+        ok, _ = self.sonda("notext", text, seconds=seconds)
+        if not ok:
+            raise StepFailed("a control still shows %r" % text)
+
+    def focus(self):
+        ok, out = self.sonda("focus", seconds=5)
+        return out if ok else None
+
+    def wait_focus(self, text, seconds=10):
+        """Waits until the control with the focus shows this text."""
+        deadline = time.monotonic() + seconds
+        last = None
+        while time.monotonic() < deadline:
+            last = self.focus()
+            if last is not None and last.split("|", 1)[-1] == text:
+                return
+            time.sleep(0.2)
+        raise StepFailed("focus on %r, expected a control showing %r" % (last, text))
+
+    def move_focus_to(self, text, key="Tab", most=12):
+        """Presses the key until the control with the focus shows this text."""
+        for _ in range(most):
+            got = self.focus()
+            if got is not None and got.split("|", 1)[-1] == text:
+                return
+            self.key(key)
+            time.sleep(0.2)
+        raise StepFailed("the focus never reached a control showing %r (last %r)" % (text, got))
+
+    def box(self, caption="Korvuc Error", seconds=20, answer=1):
+        """Waits for a message box, returns its text and presses its button `answer` (IDOK 1,
+        IDCANCEL 2, IDYES 6, IDNO 7)."""
+        ok, text = self.sonda("box", caption, seconds=seconds)
+        if not ok:
+            raise StepFailed("no message box %r" % caption)
+        self.log("box %r: %r" % (caption, text))
+        if answer:
+            self.sonda("answer", caption, str(answer), seconds=5)
+            ok, _ = self.sonda("nobox", caption, seconds=10)
+            if not ok:
+                raise StepFailed("the message box %r stayed after %s" % (caption, answer))
+        return text
+
+    def wait_mark(self, name, seconds=20):
+        """Waits for a file the server leaves in the workdir (for example "shown-<screen>")."""
+        path = os.path.join(self.workdir, name)
+        deadline = time.monotonic() + seconds
+        while not os.path.exists(path):
+            if time.monotonic() > deadline:
+                raise StepFailed("the server never reached %s" % name)
+            time.sleep(0.05)
+
+    # ---- acting
+    def xdotool(self, *args):
+        subprocess.run(["xdotool"] + list(args), check=False, timeout=30,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def window_id(self, title=TITLE):
+        r = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], timeout=30,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        ids = r.stdout.split()
+        return ids[-1].decode() if ids else None
+
+    def activate(self, title=TITLE, x=4, y=4):
+        """Brings a window forward as a user does, with a click (here on its edge, away from
+        every control): without a window manager that is what makes wine take the keys."""
+        wid = self.window_id(title)
+        if wid:
+            self.xdotool("mousemove", "--window", wid, str(x), str(y), "click", "1")
+        time.sleep(0.2)
+
+    def click(self, x, y, title=TITLE):
+        """A click at window coordinates."""
+        self.log("click %d,%d" % (x, y))
+        self.activate(title, x, y)
+
+    def click_text(self, text):
+        """A real click in the middle of the shown control with this text."""
+        ok, out = self.sonda("rect", text)
+        if not ok:
+            raise StepFailed("no control shows %r to click" % text)
+        x, y = out.split()[:2]
+        self.log("click %r at %s,%s" % (text, x, y))
+        self.xdotool("mousemove", x, y, "click", "1")
+        time.sleep(0.2)
+
+    def type(self, text):
+        self.log("type %r" % text)
+        self.xdotool("type", "--delay", "30", text)
+        time.sleep(0.2)
+
+    def key(self, *names):
+        self.log("key %s" % " ".join(names))
+        for name in names:
+            self.xdotool("key", name)
+            time.sleep(0.15)
+
+    def screenshot(self, name):
+        if not self.shots:
+            return
+        os.makedirs(self.shots, exist_ok=True)
+        path = os.path.join(self.shots, name)
+        subprocess.run(["import", "-window", "root", path], timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.log("screenshot %s" % path)
+
+    # ---- the client
+    def start(self, arguments):
+        exe = os.path.join(self.build, "bin", "korvuc.exe")
+        # In the driver's own process group, which the test server ends on a failure.
+        self.proc = subprocess.Popen([self.wine, exe] + list(arguments), cwd=self.workdir)
+
+    def wait_exit(self, seconds=30):
+        try:
+            return self.proc.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+def load(path):
+    folder = os.path.dirname(os.path.abspath(path))
+    if folder not in sys.path:
+        sys.path.insert(0, folder)
+    spec = importlib.util.spec_from_file_location("korvu_e2e_scenario", path)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--scenario", required=True)
+    p.add_argument("--build", required=True)
+    p.add_argument("--shots")
+    p.add_argument("rest", nargs=argparse.REMAINDER)
+    a = p.parse_args()
+    arguments = a.rest[1:] if a.rest[:1] == ["--"] else a.rest
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "testserver"))
+    scenario = load(a.scenario)
+    d = Driver(os.path.abspath(a.build), a.shots, os.getcwd())
+    d.start(list(getattr(scenario, "ARGUMENTS", [])) + arguments)
+    failed = None
+    try:
+        if hasattr(scenario, "drive"):
+            scenario.drive(d)
+    except (StepFailed, subprocess.TimeoutExpired) as e:
+        failed = str(e)
+    if failed:
+        print("driver: FAILED: %s" % failed, flush=True)
+        d.screenshot("failed.png")
+    status = d.wait_exit(getattr(scenario, "EXIT_SECONDS", 30))
+    if status is None:
+        d.kill()
+        print("driver: the client did not end; killed", flush=True)
+        return 1
+    want = getattr(scenario, "EXIT", 0) & 0xFF
+    print("driver: client exit status %d" % status, flush=True)
+    return 1 if failed or status != want else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,203 @@
+// Looks at the client's windows for the end-to-end driver (which types with real keys):
+//   sonda window TITLE          a shown top-level window with this caption appears
+//   sonda text TEXT             a shown control of the main window shows this text
+//   sonda notext TEXT           no shown control of the main window shows it any more
+//   sonda box CAPTION           a message box with this caption appears; prints its text
+//   sonda nobox CAPTION         no message box with this caption is shown any more
+//   sonda answer CAPTION [ID]   presses the box's button ID (IDOK when left out)
+//   sonda rect TEXT             prints the screen centre of the shown control with this text
+//   sonda close                 asks the main window to close, as its close button does
+//   sonda attrib FILE VALUE     sets a file's attributes; prints them as they now read
+//   sonda focus                 prints the class and text of the control that has the focus
+//   sonda gone                  the main window is gone
+// Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kClasse = "Korvuc";
+
+// The text a window holds: asked of the window itself, since a control of another process
+// keeps its own text (an edit's contents) apart from its caption.
+std::string Text(HWND w)
+{
+    char text[1024] = {};
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             1000, &n))
+        return std::string();
+    return text;
+}
+
+struct Cerca {
+    const char* text;
+    HWND trobat;
+};
+
+BOOL CALLBACK PerText(HWND w, LPARAM p)
+{
+    auto* c = reinterpret_cast<Cerca*>(p);
+    if (IsWindowVisible(w) && Text(w) == c->text) {
+        c->trobat = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Principal()
+{
+    return FindWindowA(kClasse, nullptr);
+}
+
+HWND AmbText(const char* text)
+{
+    HWND p = Principal();
+    if (!p)
+        return nullptr;
+    Cerca c = {text, nullptr};
+    EnumChildWindows(p, PerText, reinterpret_cast<LPARAM>(&c));
+    return c.trobat;
+}
+
+BOOL CALLBACK TextCaixa(HWND w, LPARAM p)
+{
+    char classe[32] = {}, text[1024] = {};
+    GetClassNameA(w, classe, sizeof classe);
+    GetWindowTextA(w, text, sizeof text);
+    if (lstrcmpiA(classe, "Static") == 0 && text[0])
+        *reinterpret_cast<std::string*>(p) = text;
+    return TRUE;
+}
+
+// A shown message box with this caption; a caption ending in "*" matches by what precedes it
+// (the command line may not carry every character of the system's code page).
+struct CercaCaixa {
+    std::string titol;
+    HWND trobat;
+};
+
+BOOL CALLBACK PerCaixa(HWND w, LPARAM p)
+{
+    auto* c = reinterpret_cast<CercaCaixa*>(p);
+    char classe[16] = {}, titol[256] = {};
+    GetClassNameA(w, classe, sizeof classe);
+    GetWindowTextA(w, titol, sizeof titol);
+    const std::string t = titol;
+    const bool prefix = !c->titol.empty() && c->titol.back() == '*';
+    const bool igual = prefix ? t.compare(0, c->titol.size() - 1, c->titol, 0, c->titol.size() - 1) == 0
+                              : t == c->titol;
+    if (std::strcmp(classe, "#32770") == 0 && IsWindowVisible(w) && igual) {
+        c->trobat = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Caixa(const char* titol)
+{
+    CercaCaixa c = {titol, nullptr};
+    EnumWindows(PerCaixa, reinterpret_cast<LPARAM>(&c));
+    return c.trobat;
+}
+
+template <class F>
+bool Espera(F trobat)
+{
+    const char* s = std::getenv("KORVU_SONDA_SECONDS");
+    const int limit = (s ? std::atoi(s) : 20) * 20;
+    for (int i = 0; i < limit; ++i) {
+        if (trobat())
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return 2;
+    const std::string ordre = argv[1];
+    const char* arg = argc > 2 ? argv[2] : "";
+    if (ordre == "window")
+        return Espera([&] {
+                   HWND w = FindWindowA(nullptr, arg);
+                   return w && IsWindowVisible(w);
+               }) ? 0 : 1;
+    if (ordre == "text")
+        return Espera([&] { return AmbText(arg) != nullptr; }) ? 0 : 1;
+    if (ordre == "notext")
+        return Espera([&] { return Principal() && AmbText(arg) == nullptr; }) ? 0 : 1;
+    if (ordre == "gone")
+        return Espera([] { return Principal() == nullptr; }) ? 0 : 1;
+    if (ordre == "box") {
+        HWND caixa = nullptr;
+        if (!Espera([&] {
+                caixa = Caixa(arg);
+                return caixa != nullptr;
+            }))
+            return 1;
+        std::string text;
+        EnumChildWindows(caixa, TextCaixa, reinterpret_cast<LPARAM>(&text));
+        std::printf("%s\n", text.c_str());
+        return 0;
+    }
+    if (ordre == "nobox")
+        return Espera([&] {
+                   return Caixa(arg) == nullptr;
+               }) ? 0 : 1;
+    if (ordre == "answer") {
+        // Answers a message box as its button would (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7).
+        HWND caixa = nullptr;
+        if (!Espera([&] {
+                caixa = Caixa(arg);
+                return caixa != nullptr;
+            }))
+            return 1;
+        PostMessageA(caixa, WM_COMMAND, argc > 3 ? std::atoi(argv[3]) : IDOK, 0);
+        return 0;
+    }
+    if (ordre == "rect") {
+        // The centre, in screen pixels, of the shown control with this text.
+        HWND w = nullptr;
+        if (!Espera([&] { return (w = AmbText(arg)) != nullptr; }))
+            return 1;
+        RECT r = {};
+        GetWindowRect(w, &r);
+        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        return 0;
+    }
+    if (ordre == "close") {
+        // What the close button of the caption does.
+        HWND p = Principal();
+        return p && PostMessageA(p, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (ordre == "attrib") {
+        // Sets the attributes of a file (a number) as the system stores them.
+        if (!SetFileAttributesA(arg, argc > 3 ? std::strtoul(argv[3], nullptr, 0) : 0))
+            return 1;
+        std::printf("0x%lx\n", GetFileAttributesA(arg));
+        return 0;
+    }
+    if (ordre == "focus") {
+        HWND p = Principal();
+        if (!p)
+            return 1;
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(p, nullptr), &info) || !info.hwndFocus)
+            return 1;
+        char classe[64] = {};
+        GetClassNameA(info.hwndFocus, classe, sizeof classe);
+        std::printf("%s|%s\n", classe, Text(info.hwndFocus).c_str());
+        return 0;
+    }
+    return 2;
+}
