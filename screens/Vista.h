@@ -21,7 +21,8 @@ class ControlBase;
 // the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
 //
 // Each engineer declares inside the section of their own concern only.
-// The link must outlive the view: the view hands it brushes and takes them back when it goes.
+// The view lends the link its busy and idle brushes; the link must not paint with them once the
+// view is gone.
 class Vista {
 public:
     // ===================================================================== construction and palette

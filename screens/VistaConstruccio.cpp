@@ -71,12 +71,8 @@ Vista::Vista(HWND finestra, Comunicador* link, unsigned char* filtre)
 
 Vista::~Vista()
 {
+    // The link is not touched: its owner may have destroyed it already.
     BorraCampos();
-    if (comunicador && comunicador->hwndIndicador == hwnd) {
-        // The link outlives the view: it must not paint with brushes that are gone.
-        comunicador->brIndicadorActiu = nullptr;
-        comunicador->brIndicadorInactiu = nullptr;
-    }
     if (recursos)
         FreeLibrary(recursos);
     if (hwndToolTips)

@@ -183,7 +183,6 @@ TEST_F(VistaProva, OneViewAtATimeAndEverythingReleased)
     vista.reset();
     EXPECT_EQ(GetObjectType(brocha), 0u);
     EXPECT_EQ(Win::ObjectesGdiVius(), 0);
-    EXPECT_EQ(com.brIndicadorActiu, nullptr);
     // The class goes with its view, so the next view registers it again.
     vista = std::make_unique<Vista>(ventana->hwnd, &com, &filtro);
     EXPECT_EQ(Win::ObjectesGdiVius(), 15);
