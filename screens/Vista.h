@@ -97,12 +97,15 @@ public:
     int desplX = 0;
     int desplY = 0;
 
+    // How many records the table scans look at: all of them, up to kMaxCamps.
+    int NumCampos() const { return campos.size() < kMaxCamps ? static_cast<int>(campos.size()) : kMaxCamps; }
+
     // Brush of palette colour n; null for colours 2 and 11 and outside the palette.
     HBRUSH Brocha(int n) const;
 
-    // Destroys the controls of every record and empties the table. A control whose own handler
-    // is still running (the exchange was started from inside it) is hidden now and deleted
-    // once that handler has returned.
+    // Destroys the controls of every record, with the tooltip window that served them, and
+    // empties the table. A control whose own handler is still running (the exchange was
+    // started from inside it) is hidden now and deleted once that handler has returned.
     void BorraCampos();
 
 

@@ -75,14 +75,18 @@ Vista::~Vista()
     BorraCampos();
     if (recursos)
         FreeLibrary(recursos);
-    if (hwndToolTips)
-        DestroyWindow(hwndToolTips);
     // Registered by this view for its own life, so that a later view can register it again.
     UnregisterClassA(kClaseFondo, GetModuleHandleA(nullptr));
 }
 
 void Vista::BorraCampos()
 {
+    // The tooltips go with the screen's controls: while their windows still exist the tooltip
+    // window lets go of them at once, and they point at no window afterwards.
+    if (hwndToolTips) {
+        DestroyWindow(hwndToolTips);
+        hwndToolTips = nullptr;
+    }
     auto retirada = std::make_shared<PantallaRetirada>();
     // Swapping keeps the records where they are: the controls still point to them.
     retirada->campos.swap(campos);

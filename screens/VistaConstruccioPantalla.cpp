@@ -15,7 +15,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <string>
 
 static_assert(TTM_ACTIVATE == 0x401, "tooltip activation message");
@@ -24,15 +23,6 @@ static_assert((TTF_IDISHWND | TTF_SUBCLASS) == 0x11, "tooltip flags");
 static_assert(sizeof(TOOLINFOA) == 48, "the tooltip record the tooltip window is given");
 
 std::string Vista::paginaDemostracion = "https://www.quorvanta.com/";
-
-namespace {
-
-int Limite(const std::vector<ControlDef>& campos)
-{
-    return static_cast<int>(std::min<std::size_t>(campos.size(), Vista::kMaxCamps));
-}
-
-} // namespace
 
 void Vista::CreaPantalla()
 {
@@ -59,7 +49,7 @@ void Vista::CreaPantalla()
     try {
         const FabricaControl::Entorno entorno{hwnd, hwndToolTips, this};
         bool tira = false;
-        for (int i = 0; i < Limite(campos); ++i) {
+        for (int i = 0; i < NumCampos(); ++i) {
             ControlDef& d = campos[i];
             if (d.codigo == 24)
                 campoRefresco = i;
@@ -108,7 +98,7 @@ void Vista::AjustaDesplazamiento()
 void Vista::AjustaDesplazamiento(int dx, int dy)
 {
     try {
-        for (int i = 0; i < Limite(campos); ++i)
+        for (int i = 0; i < NumCampos(); ++i)
             if (campos[i].control)
                 campos[i].control->Desplaza(dx, dy);
     } catch (...) {
@@ -122,7 +112,9 @@ int Vista::SetToolTips()
     if (!hwndToolTips)
         return n;
     const bool desarrollo = configuracio.modeDesenvolupament != 0;
-    for (int i = 0; i < Limite(campos); ++i) {
+    // A fresh tooltip window (a new screen) has no tools to look up.
+    const bool hayHerramientas = SendMessageA(hwndToolTips, TTM_GETTOOLCOUNT, 0, 0) > 0;
+    for (int i = 0; i < NumCampos(); ++i) {
         const ControlDef& d = campos[i];
         if (!d.control || !d.control->Window())
             continue;
@@ -137,7 +129,7 @@ int Vista::SetToolTips()
         // Registering a tool twice would pile entries up and keep showing the first text.
         TOOLINFOA registrada = ti;
         registrada.lpszText = nullptr;
-        if (SendMessageA(hwndToolTips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&registrada)))
+        if (hayHerramientas && SendMessageA(hwndToolTips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&registrada)))
             SendMessageA(hwndToolTips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
         else
             SendMessageA(hwndToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));

@@ -5,24 +5,14 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 
 static_assert(TCM_SETCURSEL == 0x130C, "tab selection message");
-
-namespace {
-
-int Limite(const std::vector<ControlDef>& campos)
-{
-    return static_cast<int>(std::min<std::size_t>(campos.size(), Vista::kMaxCamps));
-}
-
-} // namespace
 
 int Vista::IndiceCampo(HWND ventana) const
 {
     if (!ventana)
         return kMaxCamps;
-    for (int i = 0; i < Limite(campos); ++i)
+    for (int i = 0; i < NumCampos(); ++i)
         if (campos[i].control && campos[i].control->Window() == ventana)
             return i;
     return kMaxCamps;
@@ -42,11 +32,11 @@ bool Vista::GuardaFocoActual(HWND ventana)
 
 bool Vista::Focus(int i)
 {
-    if (i < 0 || i >= Limite(campos) || !campos[i].control || !campos[i].control->Window())
+    if (i < 0 || i >= NumCampos() || !campos[i].control || !campos[i].control->Window())
         return false;
     SetFocus(campos[i].control->Window());
     // SetFocus ran the focus report, which may have run a whole exchange: read everything anew.
-    if (!hwndPestanya || campoActual < 0 || campoActual >= Limite(campos))
+    if (!hwndPestanya || campoActual < 0 || campoActual >= NumCampos())
         return true;
     const int p = campos[campoActual].pagina;
     if (p != 0) {
@@ -88,7 +78,7 @@ bool Vista::FocusNou()
 
 bool Vista::FocusSeguent()
 {
-    if (campoActual < 0 || campoActual >= Limite(campos))
+    if (campoActual < 0 || campoActual >= NumCampos())
         return false;
     const int destino = OrdreTabulacio::Siguiente(campos, campoActual);
     Focus(destino >= 0 ? destino : campoActual);
@@ -97,7 +87,7 @@ bool Vista::FocusSeguent()
 
 bool Vista::FocusAnterior()
 {
-    if (campoActual < 0 || campoActual >= Limite(campos))
+    if (campoActual < 0 || campoActual >= NumCampos())
         return false;
     const int destino = OrdreTabulacio::Anterior(campos, campoActual);
     Focus(destino >= 0 ? destino : campoActual);
@@ -156,7 +146,7 @@ void Vista::MuestraPestanya(int indicePestanya)
     // The tab shown is the one whose stored index was asked for, not a position from its page.
     SendMessageA(hwndPestanya, TCM_SETCURSEL, static_cast<WPARAM>(indicePestanya), 0);
     SetEstatVista(1);
-    for (int i = 0; i < Limite(campos); ++i) {
+    for (int i = 0; i < NumCampos(); ++i) {
         const ControlDef& d = campos[i];
         if (!d.control)
             continue;

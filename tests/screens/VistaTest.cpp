@@ -688,6 +688,27 @@ TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
     vista->campos = {Campo(0, 1, 1)};
     vista->CreaPantalla();
     const HWND w = Ventana(0);
+    const HWND tooltips = vista->hwndToolTips;
     vista->BorraCampos();
     EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(IsWindow(tooltips));  // it served only the controls that went
+    EXPECT_EQ(vista->hwndToolTips, nullptr);
+}
+
+TEST_F(VistaProva, LoginScreenFromTheCommandLine)
+{
+    configuracio.usuario = "otro";
+    configuracio.entorn.liniaOrdres = "\"C:\\korvu\\korvuc.exe\" /i ana,01,Ca,secreto,";
+    configuracio.ProcessaLiniaOrdres();
+    configuracio.entorn.liniaOrdres = nullptr;
+    vista->CreaPantallaInicio();
+    vista->CreaPantalla();
+    vista->RellenaInicio();
+    EXPECT_EQ(Texto(Ventana(1)), "ana");
+    EXPECT_EQ(Texto(Ventana(2)), "secreto");
+    EXPECT_EQ(Texto(Ventana(3)), "01");
+    EXPECT_EQ(Texto(Ventana(4)), "Ca");
+    vista->FocusIni();
+    EXPECT_EQ(GetFocus(), Ventana(2));
+    EXPECT_EQ(vista->campoActual, 2);
 }
