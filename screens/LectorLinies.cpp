@@ -55,14 +55,17 @@ __attribute__((target("sse2"))) std::size_t CompteLfSse2(const char* p, std::siz
     const __m128i zero = _mm_setzero_si128();
     std::size_t total = 0;
     std::size_t i = 0;
-    while (n - i >= 64) {
+    for (std::size_t passos = n / 64; passos > 0;) {
+        const std::size_t tanda = passos < 255 ? passos : 255;
+        passos -= tanda;
         __m128i a = zero, b = zero, c = zero, d = zero;
-        for (int pas = 0; pas < 255 && n - i >= 64; ++pas, i += 64) {
-            a = _mm_sub_epi8(a, SonLf(p + i, lf));
-            b = _mm_sub_epi8(b, SonLf(p + i + 16, lf));
-            c = _mm_sub_epi8(c, SonLf(p + i + 32, lf));
-            d = _mm_sub_epi8(d, SonLf(p + i + 48, lf));
+        for (const char* q = p + i, *fi = p + i + tanda * 64; q != fi; q += 64) {
+            a = _mm_sub_epi8(a, SonLf(q, lf));
+            b = _mm_sub_epi8(b, SonLf(q + 16, lf));
+            c = _mm_sub_epi8(c, SonLf(q + 32, lf));
+            d = _mm_sub_epi8(d, SonLf(q + 48, lf));
         }
+        i += tanda * 64;
         const __m128i sumes = _mm_add_epi64(_mm_add_epi64(_mm_sad_epu8(a, zero), _mm_sad_epu8(b, zero)),
                                             _mm_add_epi64(_mm_sad_epu8(c, zero), _mm_sad_epu8(d, zero)));
         total += static_cast<std::size_t>(_mm_cvtsi128_si32(sumes))
@@ -181,5 +184,34 @@ bool LectorLinies::Seguent(std::string_view& linia)
             --len;
         linia = std::string_view(inici, len);
         return true;
+    }
+}
+
+bool LectorLinies::CercaInici(std::string_view inici, std::string_view& linia, int& saltades)
+{
+    // The first two words of the prefix weed out most lines without a call.
+    std::uint32_t primer[2] = {};
+    const bool ambParaula = inici.size() >= 8 && inici.size() <= kContingut;
+    if (ambParaula)
+        std::memcpy(primer, inici.data(), 8);
+    for (;;) {
+        while (regulars_ > 0 && ambParaula) {
+            const char* p = buffer_.data() + inici_;
+            std::uint32_t paraula[2];
+            std::memcpy(paraula, p, 8);
+            --regulars_;
+            inici_ += kLiniaDisc;
+            if (paraula[0] == primer[0] && paraula[1] == primer[1]
+                && std::memcmp(p, inici.data(), inici.size()) == 0) {
+                linia = std::string_view(p, kContingut);
+                return true;
+            }
+            ++saltades;
+        }
+        if (!Seguent(linia))
+            return false;
+        if (linia.size() >= inici.size() && linia.compare(0, inici.size(), inici) == 0)
+            return true;
+        ++saltades;
     }
 }

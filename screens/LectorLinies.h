@@ -18,6 +18,10 @@ public:
     // valid until the next call.
     bool Seguent(std::string_view& linia);
 
+    // Reads on to the first line that begins with `inici` (not empty), adding every line
+    // passed over to `saltades`; false once the input is used up.
+    bool CercaInici(std::string_view inici, std::string_view& linia, int& saltades);
+
 private:
     bool Omple();
 

@@ -34,18 +34,12 @@ bool LectorPantalles::Cerca(std::string_view id)
     id_ = std::string(id);
     if (id_.size() != LiniaPantalla::kLongitudId)
         return false;
-    for (;;) {
-        etapa = 1;
-        teLinia_ = linies_.Seguent(linia_);
-        if (!teLinia_)
-            return false;
-        if (EsDeLaPantalla()) {
-            etapa = 3;
-            return true;
-        }
-        etapa = 2;
-        ++saltades;
-    }
+    etapa = 1;
+    teLinia_ = linies_.CercaInici(id_, linia_, saltades);
+    if (!teLinia_)
+        return false;
+    etapa = 3;
+    return true;
 }
 
 std::vector<ControlDef> LectorPantalles::Llegeix(double escalaX, double escalaY)

@@ -38,9 +38,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             __builtin_trap();
     }
 
+    // The search agrees with the plainest one: the first line that begins with the identifier.
+    int saltades = 0;
+    bool trobada = false;
+    if (id.size() == 15) {
+        for (std::size_t inici = 0; inici < text.size(); ++saltades) {
+            std::size_t lf = text.find('\n', inici);
+            if (lf == std::string::npos)
+                lf = text.size();
+            std::string_view linia = std::string_view(text).substr(inici, lf - inici);
+            if (!linia.empty() && linia.back() == '\r')
+                linia.remove_suffix(1);
+            if (linia.substr(0, 15) == id) {
+                trobada = true;
+                break;
+            }
+            inici = lf + 1;
+        }
+    }
+
     prova::FontMemoria font(text, tros);
     LectorPantalles lector(font);
-    if (lector.Cerca(id)) {
+    const bool cercada = lector.Cerca(id);
+    if (cercada != trobada || (trobada && lector.saltades != saltades))
+        __builtin_trap();
+    if (cercada) {
         const std::vector<ControlDef> taula = lector.Llegeix(1.0, 31.0 / 24);
         for (std::size_t i = 0; i < taula.size(); ++i) {
             const ControlDef& d = taula[i];
