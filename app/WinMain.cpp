@@ -20,6 +20,8 @@
 #include <new>
 #include <string>
 
+static_assert(ICC_STANDARD_CLASSES == 0x4000, "standard control classes");
+
 HINSTANCE instanciaPrograma = nullptr;
 
 // Set while the current screen wants its typed characters offered to message filters.

@@ -10,6 +10,15 @@ namespace {
 
 enum { kPantalla = 0, kDefinicions1 = 1, kDefinicions2 = 2, kActualitza = 10 };
 
+// The command code of the frame just received. Its header is read from the text buffer, so a
+// frame that ends before the record would be read with the header of an earlier one.
+int CodiRebut(Intercanvi::Entorn& e)
+{
+    if (e.LongitudRebuda() < Trama::kIniciRegistre)
+        throw DispError(Intercanvi::kRespostaCurta);
+    return Trama::CodigoOrden(e.Text());
+}
+
 std::string MissatgeZ(const char* text)
 {
     std::vector<char> missatge(Trama::kMidaText);
@@ -54,7 +63,7 @@ bool Intercanvi::Executa(Entorn& e)
         }
 
         etapa = "2";
-        int codi = Trama::CodigoOrden(e.Text());
+        int codi = CodiRebut(e);
         while (codi >= 3) {
             if (codi == kActualitza) {
                 const std::string missatge = MissatgeZ(e.Text());
@@ -67,7 +76,7 @@ bool Intercanvi::Executa(Entorn& e)
             }
             e.Ordre(codi);
             e.Transmet(2);
-            codi = Trama::CodigoOrden(e.Text());
+            codi = CodiRebut(e);
         }
 
         etapa = "3";

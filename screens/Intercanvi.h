@@ -25,6 +25,9 @@ public:
         virtual bool EscriuValors() = 0;
         virtual void Transmet(int kind) = 0;
         virtual char* Text() = 0;  // the frame text of the link
+        // Bytes of text that the last frame received carried; past them the text still holds
+        // what earlier frames left.
+        virtual int LongitudRebuda() = 0;
         // Carries out a command frame of code 3 to 9 or 11; the handler answers the server.
         virtual void Ordre(int codi) = 0;
         virtual void ActualizaPantallas(const std::string& id, int mode) = 0;
@@ -49,6 +52,8 @@ public:
 
     // The failure text of command "z" that holds this asks for a self-update.
     static constexpr const char* kActualitzacio = "# ref 912";
+    // A frame too short to hold the header that the exchange reads.
+    static constexpr const char* kRespostaCurta = "Error #ref 015, error en la respuesta del servidor";
 };
 
 #endif

@@ -114,7 +114,8 @@ std::string Peticio::EscriuValors(char* text, std::vector<ControlDef>& camps, in
         std::vector<char> resta(Trama::kMidaText);
         GetCodedField(record, resta.data(), codi7, 7, resta.size());
         progres = 6;
-        PosaCamp(t, 7, std::string(codi7, 2) + "0");
+        // A field shorter than its code gives what it has: the "0" follows that.
+        PosaCamp(t, 7, std::string(codi7, codi7[0] == '\0' ? 0 : codi7[1] == '\0' ? 1 : 2) + "0");
         for (std::size_t i = 0; i < camps.size() && i < 1000; ++i) {
             ControlDef& camp = camps[i];
             progres = 8;

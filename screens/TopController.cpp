@@ -46,6 +46,7 @@ public:
     bool EscriuValors() override { return v_.PreparaMisOut(); }
     void Transmet(int kind) override { c_.Transmit(kind, 0); }
     char* Text() override { return c_.trama; }
+    int LongitudRebuda() override { return c_.longitudTrama - Trama::kCapcalera; }
     void Ordre(int codi) override { t_.OrdreServidor(codi); }
     void ActualizaPantallas(const std::string& id, int mode) override { v_.ActualizaPantallas(id, mode); }
     bool Actualiza(const std::string& missatge) override { return t_.Actualiza(missatge); }

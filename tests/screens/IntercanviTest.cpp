@@ -85,14 +85,19 @@ public:
             text[5] = static_cast<char>(0x81);
         return valorsEscrits;
     }
+    // As the link does: the frame and its NUL over the text, whatever lies past them kept.
     void Rep()
     {
         if (respostes.empty())
             throw DispError("Error #ref 012, sin respuesta");
-        std::memset(text.data(), 0, text.size());
-        std::memcpy(text.data(), respostes.front().data(), respostes.front().size());
+        const std::string& r = respostes.front();
+        std::memcpy(text.data(), r.c_str(), r.size() + 1);
+        longitud = static_cast<int>(r.size()) + 1;
+        text[longitud] = '\0';
         respostes.pop_front();
     }
+    int longitud = 0;
+    int LongitudRebuda() override { return longitud; }
     void Transmet(int kind) override
     {
         Fa("transmet" + std::to_string(kind));
@@ -346,4 +351,33 @@ TEST(Intercanvi, KeptExceptionIsRaisedBeforeAnythingStarts)
     f.respostes = {Frame('0')};
     EXPECT_THROW(Intercanvi::Executa(f), DispError);
     EXPECT_TRUE(f.crides.empty());
+}
+
+TEST(Intercanvi, FrameShorterThanItsHeaderIsNotReadWithAnEarlierOne)
+{
+    // The text still holds a whole earlier frame of the same screen: read with its header, a
+    // short reply would pass for a screen reply or repeat a command.
+    struct Cas {
+        std::deque<std::string> respostes;
+        V esperat;
+    } casos[] = {
+        {{"0"}, {"semafor", "ocupat", "valors", "transmet0", "error", "quit"}},
+        {{Frame('3'), "3"}, {"semafor", "ocupat", "valors", "transmet0", "ordre3", "transmet2", "error", "quit"}},
+        // 49 bytes with the NUL: the record would begin in the earlier frame.
+        {{Frame('0').substr(0, 48)}, {"semafor", "ocupat", "valors", "transmet0", "error", "quit"}},
+    };
+    for (const Cas& c : casos) {
+        Fals f;
+        const std::string abans = Frame('0');
+        std::memcpy(f.text.data(), abans.c_str(), abans.size() + 1);
+        f.respostes = c.respostes;
+        EXPECT_FALSE(Intercanvi::Executa(f));
+        EXPECT_EQ(f.crides, c.esperat);
+        EXPECT_EQ(f.error, "Error #ref 015, error en la respuesta del servidor");
+    }
+    // 50 bytes reach the record, which is empty: read as it came.
+    Fals f;
+    f.respostes = {Frame('0').substr(0, 49)};
+    EXPECT_TRUE(Intercanvi::Executa(f));
+    EXPECT_EQ(std::count(f.crides.begin(), f.crides.end(), "carrega"), 1);
 }

@@ -150,6 +150,21 @@ TEST(PeticioValors, HeaderCodesTable)
     }
 }
 
+TEST(PeticioValors, Field7KeepsItsCodeFollowedByZero)
+{
+    struct Cas {
+        const char* rebut;
+        const char* enviat;
+    } casos[] = {{"ab1234", "ab0"}, {"ab", "ab0"}, {"a", "a0"}, {"", "0"}};
+    for (const Cas& c : casos) {
+        Buffer b(Capcalera("EsCLIENTES01001") + Record({{7, c.rebut}}, 20));
+        std::vector<ControlDef> camps;
+        Lector l;
+        ASSERT_EQ(Peticio::EscriuValors(b.data(), camps, -1, -1, l), "");
+        EXPECT_EQ(b.Text().substr(50), Record({{7, c.enviat}}, 20)) << c.rebut;
+    }
+}
+
 TEST(PeticioValors, FieldWithCode7ReplacesTheZero)
 {
     Buffer b(Capcalera("EsCLIENTES01001") + Record({{7, "ab1234"}}, 20));

@@ -14,12 +14,14 @@ dispatcher = p.dispatcher_checking("clave1")
 
 def app(conn):
     d = p.logged_in(conn)
-    d.send_screen(p.A, {p.TIMER: "sin actualizar", p.ACTIVE: "N"}, focus=p.CODE)
+    # Byte 5 of a reply other than 0x80: after the login it goes back as it came, after a
+    # values request the client sets it back to 0x80 (both checked with the next request).
+    d.send_screen(p.A, {p.TIMER: "sin actualizar", p.ACTIVE: "N"}, focus=p.CODE, request=0x41)
     # Leaving the code field (it sends) for the name field.
     d.expect_values(p.CODE, p.NAME, values={p.CODE: "A1", p.NAME: "", p.ACTIVE: " ",
                                             p.TIMER: "sin actualizar"})
     d.send_screen(p.A, {p.CODE: "A1", p.NAME: "Cliente A1", p.ACTIVE: "S", p.TIMER: "1"},
-                  focus=p.NAME)
+                  focus=p.NAME, request=0x41)
     # F5: the button bound to it triggers, and has the focus.
     d.expect_values(p.SEND, p.SEND, values={p.CODE: "A1", p.NAME: "Cliente A1x", p.ACTIVE: "S"})
     d.send_screen(p.A, {p.CODE: "A1", p.NAME: "Guardado", p.ACTIVE: "S", p.TIMER: "2"},

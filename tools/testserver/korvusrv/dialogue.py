@@ -4,7 +4,9 @@ for byte against the reply they edit, and the definitions transfer.
 A values request is the last reply as the client received it, with bytes 44-46 the code of the
 triggering field, 47-49 the code of the current field (a listing variant's chosen column when
 such a field triggers), record field 7 its two-character code followed by "0", and every field
-the client sends replaced by its state and style characters and its value.
+the client sends replaced by its state and style characters and its value. Byte 5 is 0x80 when
+the reply was the first frame after a values request (the client sets it back once that frame
+has come); after any other frame it stays as the server sent it.
 """
 
 from . import frames, records
@@ -48,10 +50,12 @@ class Dialogue:
         self.screen = None          # the screen of that reply
         self.values = {}            # code -> value of the last values request
         self.requests = 0           # values requests taken; each leaves "values-<n>"
+        self.answering = False      # a values request waits for its first frame
+        self.byte5_reset = False    # the client set byte 5 of the last reply back to 0x80
 
     # ---- replies
     def reply_text(self, screen, values=None, focus=0, focus2=0, command=b"0", count=None,
-                   number=None, extra=None):
+                   number=None, extra=None, request=0x80):
         """A screen reply: `values` maps a field code to its value (state and style "00") or
         to (state, style, value); `extra` sets further record fields as they are."""
         fields = {}
@@ -67,7 +71,7 @@ class Dialogue:
             count = top
         number = screen.checksum if number is None else number
         return frames.reply(screen.id, fields, count=count, command=command, number=number,
-                            focus=focus, focus2=focus2)
+                            focus=focus, focus2=focus2, request=request)
 
     def send_screen(self, screen, values=None, chunks=None, delay=None, **kw):
         if isinstance(screen, (bytes, str)):
@@ -75,6 +79,7 @@ class Dialogue:
         text = self.reply_text(screen, values, **kw)
         self.conn.send_text(text, chunks=chunks, delay=delay)
         self.last, self.screen = text, screen
+        self.byte5_reset, self.answering = self.answering, False
         mark = "shown-" + screen.id.decode("cp1252").replace(" ", "_")
         self.conn.ctx.write_file(mark, b"")
         return text
@@ -94,6 +99,8 @@ class Dialogue:
         """The values request for the last reply with every value left open (None)."""
         rec = records.split(records.record_of(self.last))
         head = bytearray(self.last[:50])
+        if self.byte5_reset:
+            head[5] = 0x80
         if trigger is None or current is ANY:
             raise ValueError("trigger and current field must be given")
         head[44:47] = b"%03d" % trigger
@@ -163,6 +170,7 @@ class Dialogue:
         if problems:
             self.conn.fail("values request: " + "; ".join(problems[:8]))
         self.values = sent
+        self.answering = True
         self.requests += 1
         self.conn.ctx.write_file("values-%d" % self.requests, b"")
         return sent
@@ -191,6 +199,8 @@ class Dialogue:
         want = bytearray(self.last)
         want[2:3] = mode
         want[44:47] = b"001"
+        if self.byte5_reset:
+            want[5] = 0x80
         if request != bytes(want):
             self.conn.fail("definitions request %s, expected %s" % (
                 records.show(request, 200), records.show(bytes(want), 200)))
@@ -208,3 +218,4 @@ class Dialogue:
                         records.show(echo), records.show(frame[:50])))
             self.known.add(screen.series)
         self.conn.send_text(self.last)
+        self.byte5_reset = False

@@ -83,6 +83,25 @@ class DialogueTest(unittest.TestCase):
             with self.assertRaises(ScenarioFailure):
                 d.expect_values(demo.FIND, demo.FILTER)
 
+    def test_byte5_back_to_normal_only_after_the_first_frame_of_a_values_request(self):
+        conn = FakeConn()
+        d = Dialogue(conn, demo.screens())
+        # The first screen comes after the login: its byte 5 goes back as it came.
+        reply = d.send_screen(demo.SEARCH, {}, request=0x41)
+        self.assertEqual(reply[5], 0x41)
+        conn.incoming = [values_request(reply, demo.FIND, 0, {})]
+        d.expect_values(demo.FIND, 0)
+        # The answer to a values request: the client sets byte 5 back to 0x80.
+        reply = d.send_screen(demo.SEARCH, {}, request=0x41)
+        mirrored = values_request(reply, demo.FIND, 0, {})
+        conn.incoming = [mirrored]
+        with self.assertRaises(ScenarioFailure):
+            d.expect_values(demo.FIND, 0)
+        reset = bytearray(mirrored)
+        reset[5] = 0x80
+        conn.incoming = [bytes(reset)]
+        d.expect_values(demo.FIND, 0)
+
     def test_trigger_left_open_must_name_a_field(self):
         conn = FakeConn()
         d = Dialogue(conn, demo.screens())
