@@ -27,29 +27,6 @@ using prova::Carpeta;
 using prova::Existeix;
 using prova::Llegeix;
 
-int Port(const char* nom)
-{
-    const char* valor = std::getenv(nom);
-    return valor ? std::atoi(valor) : 0;
-}
-
-void EscriuLogin(char* text)
-{
-    std::memset(text, 0, Trama::kMidaText);
-    std::memcpy(text, "\xFE" "0a00\x80", 6);
-    CopyBytes("               ", text + 6, 15, 0);
-    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
-    CopyBytes("00000000000000", text + 36, 14, 0);
-    char* registre = text + Trama::kIniciRegistre;
-    for (int i = 0; i < 90; ++i)
-        std::memcpy(registre + 3 * i, "00\xFF", 3);
-    const std::string valors[] = {"00ana", "10s3creta", "1001", "10Es", "10WIN1252", "10",
-                                  "102.3.045"};
-    for (int i = 0; i < 7; ++i)
-        ReplaceField(valors[i].c_str(), registre, 1, 51 + i,
-                     Trama::kMidaText - Trama::kIniciRegistre);
-}
-
 bool Conte(const std::vector<std::string>& linies, const std::string& text)
 {
     return std::any_of(linies.begin(), linies.end(),
@@ -68,19 +45,14 @@ class Documents : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (Port("KORVU_DISPATCHER_PORT") == 0)
+        const int port = prova::PortEntorn("KORVU_DISPATCHER_PORT");
+        if (port == 0)
             GTEST_SKIP() << "started only by the test server's harness";
-        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-        configuracio.acceso_remoto = 0;
-        configuracio.servidor_int = "127.0.0.1";
-        configuracio.servidor_ext = "";
-        configuracio.ipdin = "";
-        configuracio.port = Port("KORVU_DISPATCHER_PORT");
-        configuracio.tracaTrames = 0;
+        prova::ConfiguraServidor(port);
         prova::PreparaCarpetes();
         prova::RegistraAbre();
         com = std::make_unique<Comunicador>();
-        EscriuLogin(com->trama);
+        prova::EscriuLogin(com->trama);
     }
 
     // The login, and the first reply of the application server.
@@ -325,7 +297,7 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
 
 TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
 {
-    if (Port("KORVU_CLOSED_PORT") == 0)
+    if (prova::PortEntorn("KORVU_CLOSED_PORT") == 0)
         GTEST_SKIP() << "started only by the test server's harness";
     const std::string c = Carpeta();
     const std::string missatge = "Version antigua # ref 912:http://srv/dist/korvuc_9install.exe";
