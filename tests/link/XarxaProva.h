@@ -10,6 +10,7 @@
 #include "link/Camps.h"
 #include "link/Trama.h"
 #include "link/Xifrat.h"
+#include "tests/framework/FitxerProva.h"
 
 #include <winsock2.h>
 #include <windows.h>
@@ -207,20 +208,6 @@ inline void PreparaClau(const char* nom = "crpt.cfg")
         std::fputc((i * 131 + 7) & 0xFF, f);
     std::fclose(f);
     ASSERT_EQ(CarregaClaus(nom), 0);
-}
-
-inline std::string LlegeixFitxer(const char* nom)
-{
-    std::string out;
-    std::FILE* f = std::fopen(nom, "rb");
-    if (!f)
-        return out;
-    char b[4096];
-    std::size_t n;
-    while ((n = std::fread(b, 1, sizeof b, f)) > 0)
-        out.append(b, n);
-    std::fclose(f);
-    return out;
 }
 
 // ---- against the scripted test server ----
