@@ -2,6 +2,7 @@
 
 #include "documents/FluxRegistres.h"
 #include "framework/DispError.h"
+#include "framework/controls/EstatLlistat.h"
 
 #include <algorithm>
 #include <sstream>
@@ -72,22 +73,6 @@ std::string Escapa(std::string_view text)
     return document;
 }
 
-// A column width as the listing control reads it: a decimal integer with leading blanks and a
-// sign allowed; a negative one is 0.
-std::size_t AmpladaColumna(std::string_view camp)
-{
-    std::size_t i = 0;
-    while (i < camp.size() && (camp[i] == ' ' || camp[i] == '\t'))
-        ++i;
-    bool negatiu = false;
-    if (i < camp.size() && (camp[i] == '-' || camp[i] == '+'))
-        negatiu = camp[i++] == '-';
-    std::size_t amplada = 0;
-    for (; i < camp.size() && camp[i] >= '0' && camp[i] <= '9'; ++i)
-        amplada = amplada * 10 + static_cast<std::size_t>(camp[i] - '0');
-    return negatiu ? 0 : amplada;
-}
-
 } // namespace
 
 std::string NomDocumentRtf(const std::string& cami)
@@ -114,7 +99,7 @@ std::string FormataFilaRtf(std::string_view fila)
             return "---";
         if (p + 5 > fila.size())
             throw DispError("Error\tinterno\t#ref 052");
-        const std::size_t amplada = AmpladaColumna(fila.substr(p + 1, 4));
+        const auto amplada = static_cast<std::size_t>(Win::EstatLlistat::AmpleDescriptor(fila.substr(p + 1)));
         const bool numerica = lletra != 'X';
         columnes.push_back({numerica, amplada + (numerica ? 1 : 0)});
         p += 5;

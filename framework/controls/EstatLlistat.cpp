@@ -4,13 +4,10 @@
 
 namespace Win {
 
-namespace {
-
-// The width of a descriptor: the up to four characters after its letter as a decimal integer
-// (leading blanks and a sign allowed). A negative width would run the layout backwards: 0.
-int AmpleDescriptor(const std::string& text, std::size_t p)
+// A negative width would run the layout backwards: 0.
+int EstatLlistat::AmpleDescriptor(std::string_view desde)
 {
-    const std::string camp = text.substr(p, 4);
+    const std::string_view camp = desde.substr(0, 4);
     std::size_t i = 0;
     while (i < camp.size() && (camp[i] == ' ' || camp[i] == '\t'))
         ++i;
@@ -22,8 +19,6 @@ int AmpleDescriptor(const std::string& text, std::size_t p)
         v = v * 10 + (camp[i] - '0');
     return negatiu ? 0 : v;
 }
-
-} // namespace
 
 EstatLlistat::Resultat EstatLlistat::DefineixColumnes(const std::string& text, std::string& linia)
 {
@@ -46,7 +41,7 @@ EstatLlistat::Resultat EstatLlistat::DefineixColumnes(const std::string& text, s
             c.text = false;
         else
             return Resultat::LletraDolenta;
-        c.ample = AmpleDescriptor(text, p + 1);
+        c.ample = AmpleDescriptor(std::string_view(text).substr(p + 1));
         if (!c.text)
             ++c.ample;
         c.inici = inici;

@@ -2,6 +2,7 @@
 #define KORVU_FRAMEWORK_CONTROLS_ESTATLLISTAT_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Win {
@@ -69,6 +70,11 @@ public:
         double pixelsCaracter;
     };
     static Lletra LletraDe(int opcion, int longVisible, double escalaX);
+
+    // The width of a column descriptor: the up to four characters at the start of `desde` as a
+    // decimal integer, leading blanks and a sign allowed; a negative one is 0. Whatever else
+    // reads a column table reads its widths with this, so that it lines up with the listing.
+    static int AmpleDescriptor(std::string_view desde);
 
     // A row as shown: line breaks become "*".
     static std::string NetejaFila(const char* text);

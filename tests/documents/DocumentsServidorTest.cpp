@@ -23,32 +23,9 @@
 
 namespace {
 
-using prova::Carpeta;
+using prova::DirActual;
 using prova::Existeix;
-using prova::Llegeix;
-
-int Port(const char* nom)
-{
-    const char* valor = std::getenv(nom);
-    return valor ? std::atoi(valor) : 0;
-}
-
-void EscriuLogin(char* text)
-{
-    std::memset(text, 0, Trama::kMidaText);
-    std::memcpy(text, "\xFE" "0a00\x80", 6);
-    CopyBytes("               ", text + 6, 15, 0);
-    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
-    CopyBytes("00000000000000", text + 36, 14, 0);
-    char* registre = text + Trama::kIniciRegistre;
-    for (int i = 0; i < 90; ++i)
-        std::memcpy(registre + 3 * i, "00\xFF", 3);
-    const std::string valors[] = {"00ana", "10s3creta", "1001", "10Es", "10WIN1252", "10",
-                                  "102.3.045"};
-    for (int i = 0; i < 7; ++i)
-        ReplaceField(valors[i].c_str(), registre, 1, 51 + i,
-                     Trama::kMidaText - Trama::kIniciRegistre);
-}
+using prova::LlegeixFitxer;
 
 bool Conte(const std::vector<std::string>& linies, const std::string& text)
 {
@@ -68,19 +45,14 @@ class Documents : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (Port("KORVU_DISPATCHER_PORT") == 0)
+        const int port = prova::PortEntorn("KORVU_DISPATCHER_PORT");
+        if (port == 0)
             GTEST_SKIP() << "started only by the test server's harness";
-        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-        configuracio.acceso_remoto = 0;
-        configuracio.servidor_int = "127.0.0.1";
-        configuracio.servidor_ext = "";
-        configuracio.ipdin = "";
-        configuracio.port = Port("KORVU_DISPATCHER_PORT");
-        configuracio.tracaTrames = 0;
+        prova::ConfiguraServidor(port);
         prova::PreparaCarpetes();
         prova::RegistraAbre();
         com = std::make_unique<Comunicador>();
-        EscriuLogin(com->trama);
+        prova::EscriuLogin(com->trama);
     }
 
     // The login, and the first reply of the application server.
@@ -164,7 +136,7 @@ TEST_F(Documents, NamesOutsideTheFolderAreRefused)
 
 TEST_F(Documents, SendsFilesInBlocks)
 {
-    const std::string elegit = Carpeta() + "\\import\\elegido.pdf";
+    const std::string elegit = DirActual() + "\\import\\elegido.pdf";
     prova::Dialegs dialegs({elegit, ""});
     MsgBoxRecorder cajas;
     Entra();
@@ -183,7 +155,7 @@ TEST_F(Documents, SendsFilesInBlocks)
 
 TEST_F(Documents, DocumentCommandsAndMail)
 {
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     configuracio.visorSvg = c + "\\svgviewer.exe";
     prova::Dialegs dialegs({c + "\\import\\origen.csv", c + "\\fuera\\datos.dat", "",
                             c + "\\import.d\\sinext"});
@@ -210,7 +182,7 @@ TEST_F(Documents, DocumentCommandsAndMail)
 
 TEST_F(Documents, ReceivedFilesAreHandedOn)
 {
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     prova::Dialegs dialegs({c + "\\salida.bin"});
     MsgBoxRecorder cajas;
     Entra();
@@ -243,7 +215,7 @@ TEST_F(Documents, ReceivedFilesAreHandedOn)
     ASSERT_EQ(temporals.size(), 1u);
     EXPECT_EQ(temporals[0].substr(temporals[0].size() - 4), ".prn");
     EXPECT_TRUE(Conte(abre, temporals[0]));
-    EXPECT_EQ(Llegeix(c + "\\tmp\\" + temporals[0]), "AB**\r\nCD\x1A\r\n");
+    EXPECT_EQ(LlegeixFitxer(c + "\\tmp\\" + temporals[0]), "AB**\r\nCD\x1A\r\n");
     com->Cierra();
 }
 
@@ -288,9 +260,9 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
     ASSERT_EQ(abre.size(), 1u);
     const std::size_t ini = abre[0].find("{tm"), fi = abre[0].find(".rtf");
     ASSERT_TRUE(ini != std::string::npos && fi != std::string::npos) << abre[0];
-    const std::string rtf = Carpeta() + "\\tmp\\" + abre[0].substr(ini, fi + 4 - ini);
+    const std::string rtf = DirActual() + "\\tmp\\" + abre[0].substr(ini, fi + 4 - ini);
     EXPECT_NE(abre[0].find(rtf), std::string::npos) << abre[0];
-    const std::string d = Llegeix(rtf);
+    const std::string d = LlegeixFitxer(rtf);
     EXPECT_EQ(d.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082{\\fonttbl", 0), 0u) << d;
     int obertes = 0;
     for (std::size_t i = 0; i < d.size(); ++i) {
@@ -313,7 +285,7 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
     // The received files are gone; only the documents stay, for the purge at the next start.
     std::vector<std::string> temporals;
     WIN32_FIND_DATAA dades;
-    HANDLE h = FindFirstFileA((Carpeta() + "\\tmp\\*").c_str(), &dades);
+    HANDLE h = FindFirstFileA((DirActual() + "\\tmp\\*").c_str(), &dades);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     do {
         if (std::strcmp(dades.cFileName, ".") != 0 && std::strcmp(dades.cFileName, "..") != 0)
@@ -325,9 +297,9 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
 
 TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
 {
-    if (Port("KORVU_CLOSED_PORT") == 0)
+    if (prova::PortEntorn("KORVU_CLOSED_PORT") == 0)
         GTEST_SKIP() << "started only by the test server's harness";
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     const std::string missatge = "Version antigua # ref 912:http://srv/dist/korvuc_9install.exe";
     const std::string instalador = c + "\\korvuc_9install.exe";
     const std::string fallada = "Error actualizando aplicación. \nhttp://srv/dist/korvuc_9install.exe\n";
@@ -345,8 +317,8 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
     };
     for (const Cas& cas : casos) {
         // An installer left by an earlier update is never the one started.
-        prova::Escriu(instalador, "stale");
-        prova::Escriu("wget-standin.cfg", cas.control);
+        prova::EscriuFitxer(instalador, "stale");
+        prova::EscriuFitxer("wget-standin.cfg", cas.control);
         MsgBoxRecorder cajas;
         EXPECT_EQ(Actualitzacio::Actualiza(missatge), cas.resultat) << cas.control;
         std::vector<std::string> textos = Textos(cajas);
@@ -354,7 +326,7 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
         EXPECT_EQ(textos[0], "Se necesita una versión superior de la aplicación cliente y se va a "
                              "proceder a su actualización");
         EXPECT_EQ(textos.size() > 1 ? textos[1] : std::string(), cas.caixa) << cas.control;
-        EXPECT_NE(Llegeix(instalador), "stale") << cas.control;
+        EXPECT_NE(LlegeixFitxer(instalador), "stale") << cas.control;
     }
     const std::vector<std::string> wget = prova::Registre("wget", 4);
     ASSERT_EQ(wget.size(), 4u);
@@ -373,9 +345,9 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
         EXPECT_EQ(prova::Registre("korvuc_8install").size(), 1u);
     }
     {
-        prova::Escriu(instalador, "stale");
+        prova::EscriuFitxer(instalador, "stale");
         MsgBoxRecorder cajas(IDCANCEL);
         EXPECT_FALSE(Actualitzacio::Actualiza(missatge));
-        EXPECT_EQ(Llegeix(instalador), "stale");
+        EXPECT_EQ(LlegeixFitxer(instalador), "stale");
     }
 }

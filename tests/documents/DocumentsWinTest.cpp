@@ -18,18 +18,18 @@
 
 namespace {
 
-using prova::Carpeta;
-using prova::Escriu;
+using prova::DirActual;
+using prova::EscriuFitxer;
 using prova::Existeix;
-using prova::Llegeix;
+using prova::LlegeixFitxer;
 
 class FitxerNouTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        desti = Carpeta() + "\\desti.pdf";
+        desti = DirActual() + "\\desti.pdf";
         SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL);
-        Escriu(desti, "earlier");
+        EscriuFitxer(desti, "earlier");
     }
     void TearDown() override { SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_NORMAL); }
 
@@ -42,10 +42,10 @@ TEST_F(FitxerNouTest, ReplacesTheTargetOnlyWhenConfirmed)
         FitxerNou f(desti);
         ASSERT_TRUE(f.Obre());
         ASSERT_TRUE(f.Escriu("new\x1A\0bytes", 10));
-        EXPECT_EQ(Llegeix(desti), "earlier");
+        EXPECT_EQ(LlegeixFitxer(desti), "earlier");
         ASSERT_TRUE(f.Confirma(false));
     }
-    EXPECT_EQ(Llegeix(desti), std::string("new\x1A\0bytes", 10));
+    EXPECT_EQ(LlegeixFitxer(desti), std::string("new\x1A\0bytes", 10));
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 
     {
@@ -53,7 +53,7 @@ TEST_F(FitxerNouTest, ReplacesTheTargetOnlyWhenConfirmed)
         ASSERT_TRUE(f.Obre());
         ASSERT_TRUE(f.Escriu("partial", 7));
     }
-    EXPECT_EQ(Llegeix(desti), std::string("new\x1A\0bytes", 10));
+    EXPECT_EQ(LlegeixFitxer(desti), std::string("new\x1A\0bytes", 10));
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
 
@@ -66,7 +66,7 @@ TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
         ASSERT_TRUE(f.Escriu("x", 1));
         EXPECT_FALSE(f.Confirma(false));
     }
-    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_EQ(LlegeixFitxer(desti), "earlier");
     EXPECT_TRUE(GetFileAttributesA(desti.c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 
@@ -74,32 +74,32 @@ TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
     ASSERT_TRUE(f.Obre());
     ASSERT_TRUE(f.Escriu("x", 1));
     EXPECT_TRUE(f.Confirma(true));
-    EXPECT_EQ(Llegeix(desti), "x");
+    EXPECT_EQ(LlegeixFitxer(desti), "x");
 }
 
 TEST_F(FitxerNouTest, APathTooLongIsRefusedNotCut)
 {
-    FitxerNou f(Carpeta() + "\\" + std::string(MAX_PATH, 'n'));
+    FitxerNou f(DirActual() + "\\" + std::string(MAX_PATH, 'n'));
     EXPECT_FALSE(f.Obre());
     EXPECT_FALSE(f.Confirma(true));
 }
 
 TEST_F(FitxerNouTest, ACopyReplacesTheTargetWholeOrNotAtAll)
 {
-    const std::string font = Carpeta() + "\\font.pdf";
-    Escriu(font, std::string("copied\x1A\0", 8));
+    const std::string font = DirActual() + "\\font.pdf";
+    EscriuFitxer(font, std::string("copied\x1A\0", 8));
     ASSERT_TRUE(FitxerNou::Copia(font, desti));
-    EXPECT_EQ(Llegeix(desti), std::string("copied\x1A\0", 8));
+    EXPECT_EQ(LlegeixFitxer(desti), std::string("copied\x1A\0", 8));
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 
     // Refused as the system's copy refuses them: the target is left as it was.
-    Escriu(desti, "earlier");
+    EscriuFitxer(desti, "earlier");
     EXPECT_FALSE(FitxerNou::Copia(desti, desti));
-    EXPECT_FALSE(FitxerNou::Copia(Carpeta() + "\\.\\desti.pdf", desti));
-    EXPECT_FALSE(FitxerNou::Copia(Carpeta() + "\\falta.pdf", desti));
+    EXPECT_FALSE(FitxerNou::Copia(DirActual() + "\\.\\desti.pdf", desti));
+    EXPECT_FALSE(FitxerNou::Copia(DirActual() + "\\falta.pdf", desti));
     ASSERT_TRUE(SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(FitxerNou::Copia(font, desti));
-    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_EQ(LlegeixFitxer(desti), "earlier");
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
 
@@ -111,7 +111,7 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
     if (!gran)
         GTEST_SKIP() << "run under a file-size limit by DocsDiscPle";
     EXPECT_FALSE(FitxerNou::Copia(gran, desti));
-    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_EQ(LlegeixFitxer(desti), "earlier");
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 
     // A received file that outgrows the disk is a failure too, seen at the latest on Confirma.
@@ -124,7 +124,7 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
             escrit = f.Escriu(tros.data(), static_cast<DWORD>(tros.size()));
         EXPECT_FALSE(escrit && f.Confirma(false));
     }
-    EXPECT_EQ(Llegeix(desti), "earlier");
+    EXPECT_EQ(LlegeixFitxer(desti), "earlier");
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
 
@@ -149,7 +149,7 @@ TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
 {
     // The client finds its configuration, its programs and the installers of an update in its
     // current folder: saving a file elsewhere must not move it there.
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     const std::string desti = c + "\\desats";
     CreateDirectoryA(desti.c_str(), nullptr);
     DeleteFileA((desti + "\\informe.txt").c_str());
@@ -164,7 +164,7 @@ TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
     ASSERT_EQ(premut, 1u) << "no dialog was shown";
     EXPECT_TRUE(desat);
     EXPECT_EQ(triat, desti + "\\informe.txt");
-    EXPECT_EQ(Carpeta(), c);
+    EXPECT_EQ(DirActual(), c);
     SetCurrentDirectoryA(c.c_str());
 }
 
@@ -184,13 +184,13 @@ TEST(Programes, EachArgumentIsOneQuotedArgument)
 
 TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)
 {
-    const std::string carpeta = Carpeta() + "\\informes.d";
+    const std::string carpeta = DirActual() + "\\informes.d";
     CreateDirectoryA(carpeta.c_str(), nullptr);
-    Escriu(carpeta + "\\{tmA1.tmp", std::string("XAB\x1A" "C\x01\nDE\r\n\x01", 13));
+    EscriuFitxer(carpeta + "\\{tmA1.tmp", std::string("XAB\x1A" "C\x01\nDE\r\n\x01", 13));
     std::string convertit;
     ASSERT_TRUE(SortidaFitxer::ConverteixFitxer(carpeta + "\\{tmA1.tmp", "prn", convertit));
     EXPECT_EQ(convertit, carpeta + "\\{tmA1.prn");
-    EXPECT_EQ(Llegeix(convertit), "AB\x1A" "C\r\nDE**\r\n");
+    EXPECT_EQ(LlegeixFitxer(convertit), "AB\x1A" "C\r\nDE**\r\n");
 
     EXPECT_FALSE(SortidaFitxer::ConverteixFitxer(carpeta + "\\falta.tmp", "xls", convertit));
     EXPECT_EQ(convertit, carpeta + "\\falta.xls");
@@ -202,20 +202,20 @@ TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)
 // that name as it was and no new file behind.
 TEST(ExportaRtf, WritesTheDocumentBesideTheListingOnlyWhenWhole)
 {
-    const std::string carpeta = Carpeta() + "\\rtf.d";
+    const std::string carpeta = DirActual() + "\\rtf.d";
     CreateDirectoryA(carpeta.c_str(), nullptr);
     const std::string llistat = carpeta + "\\{tmB2.tmp";
     const std::string rtf = carpeta + "\\{tmB2.rtf";
-    Escriu(rtf, "earlier");
+    EscriuFitxer(rtf, "earlier");
 
     const std::string titol = std::string("ATitulo\xE9") + '\x01';
-    Escriu(llistat, titol);
+    EscriuFitxer(llistat, titol);
     std::string cami;
     ASSERT_TRUE(ExportaRtf(llistat, cami));
     EXPECT_EQ(cami, rtf);
     std::string esperat;
     ASSERT_TRUE(EscriuRtf(titol, esperat));
-    EXPECT_EQ(Llegeix(rtf), esperat);
+    EXPECT_EQ(LlegeixFitxer(rtf), esperat);
 
     const struct Cas {
         const char* nom;
@@ -225,10 +225,10 @@ TEST(ExportaRtf, WritesTheDocumentBesideTheListingOnlyWhenWhole)
                  {"definitions never end", std::string("Atitulo\x01" "D00000X0010"), true},
                  {"no listing", "", false}};
     for (const Cas& c : casos) {
-        Escriu(rtf, "earlier");
+        EscriuFitxer(rtf, "earlier");
         DeleteFileA(llistat.c_str());
         if (!c.bytes.empty())
-            Escriu(llistat, c.bytes);
+            EscriuFitxer(llistat, c.bytes);
         bool llencat = false;
         try {
             EXPECT_FALSE(ExportaRtf(llistat, cami)) << c.nom;
@@ -238,7 +238,7 @@ TEST(ExportaRtf, WritesTheDocumentBesideTheListingOnlyWhenWhole)
         }
         EXPECT_EQ(llencat, c.llenca) << c.nom;
         EXPECT_EQ(cami, rtf) << c.nom;
-        EXPECT_EQ(Llegeix(rtf), "earlier") << c.nom;
+        EXPECT_EQ(LlegeixFitxer(rtf), "earlier") << c.nom;
         EXPECT_FALSE(Existeix(rtf + ".~kv")) << c.nom;
     }
 }
@@ -264,9 +264,9 @@ struct FinestraAmbTitol {
 
 TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
 {
-    const std::string c = Carpeta();
-    Escriu(c + "\\lliure.odt", "x");
-    Escriu(c + "\\obert.odt", "x");
+    const std::string c = DirActual();
+    EscriuFitxer(c + "\\lliure.odt", "x");
+    EscriuFitxer(c + "\\obert.odt", "x");
     {
         FinestraAmbTitol editor("obert.odt - Editor");
         ASSERT_NE(editor.h, nullptr);
@@ -299,14 +299,14 @@ TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
     }
     // A path past 128 characters is tested like any other.
     const std::string llarga = c + "\\" + std::string(140 - c.size() % 10, 'l') + ".odt";
-    Escriu(llarga, "x");
+    EscriuFitxer(llarga, "x");
     MsgBoxRecorder cajas;
     EXPECT_FALSE(OrdresDocument::DocumentoEnUso(llarga));
 }
 
 TEST(BorraTemporales, DeletesOnlyTheClientsLeftovers)
 {
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     const std::string tmp = c + "\\tmpbt";
     CreateDirectoryA(tmp.c_str(), nullptr);
     const std::vector<std::string> esborrats = {tmp + "\\{a.rtf", tmp + "\\{tmB12.tmp",
@@ -314,9 +314,9 @@ TEST(BorraTemporales, DeletesOnlyTheClientsLeftovers)
     const std::vector<std::string> queden = {tmp + "\\keep.txt", tmp + "\\{x.txt",
                                              c + "\\korvuc.cfg.sav", tmp + "\\a{tm.tmp"};
     for (const auto& f : esborrats)
-        Escriu(f, "x");
+        EscriuFitxer(f, "x");
     for (const auto& f : queden)
-        Escriu(f, "x");
+        EscriuFitxer(f, "x");
     char previ[MAX_PATH] = {};
     GetEnvironmentVariableA("TMP", previ, sizeof previ);
     SetEnvironmentVariableA("TMP", tmp.c_str());

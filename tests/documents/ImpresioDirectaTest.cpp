@@ -19,21 +19,8 @@ const char kPort[] = "port_directa.ps";
 const std::string U = "\x01";
 const char kBox[] = "No se ha completado la impresión:\nVista.ImpresionDirecta";
 
-class ImpresioDirectaProva : public ::testing::Test {
+class ImpresioDirectaProva : public ProvaAmbImpressora<kImpressora, kPort> {
 protected:
-    static void SetUpTestSuite() { instalada_ = ImpressoraProva::Instala(kImpressora, kPort); }
-    void SetUp() override
-    {
-        ASSERT_TRUE(instalada_) << "the test printer could not be set up in the wine prefix";
-        ImpressoraProva::Buida(kPort);
-    }
-
-    static void Fitxer(const std::string& bytes)
-    {
-        std::ofstream f("feina.prn", std::ios::binary);
-        f << bytes;
-    }
-
     // Prints and checks what every job must leave behind: no font alive, the device context
     // deleted, and a started document ended or aborted exactly once.
     static bool Imprimeix(GdiEnregistrat& gdi, MsgBoxRecorder& boxes)
@@ -56,9 +43,6 @@ protected:
         }
         return fet;
     }
-
-    ImpressoraProva::Torn torn_;
-    static inline bool instalada_ = false;
 };
 
 std::string Ticket(const std::string& registres)

@@ -13,24 +13,7 @@ namespace {
 const char kImpressora[] = "KorvuRaw";
 const char kPort[] = "port_raw.bin";
 
-class ImpresioRawProva : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { instalada_ = ImpressoraProva::Instala(kImpressora, kPort); }
-    void SetUp() override
-    {
-        ASSERT_TRUE(instalada_) << "the test printer could not be set up in the wine prefix";
-        ImpressoraProva::Buida(kPort);
-    }
-
-    static void Fitxer(const std::string& bytes)
-    {
-        std::ofstream f("feina.prn", std::ios::binary);
-        f << bytes;
-    }
-
-    ImpressoraProva::Torn torn_;
-    static inline bool instalada_ = false;
-};
+class ImpresioRawProva : public ProvaAmbImpressora<kImpressora, kPort> {};
 
 } // namespace
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -135,6 +137,29 @@ private:
         HeapFree(GetProcessHeap(), 0, u);
         return r;
     }
+};
+
+// A suite that prints on the test printer Nom whose port is the file Port: the printer installed
+// once, the port emptied before each test and the prefix's turn held while a test runs.
+template <const char* Nom, const char* Port>
+class ProvaAmbImpressora : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { instalada_ = ImpressoraProva::Instala(Nom, Port); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(instalada_) << "the test printer could not be set up in the wine prefix";
+        ImpressoraProva::Buida(Port);
+    }
+
+    // The print file that the test hands to the printing code.
+    static void Fitxer(const std::string& bytes)
+    {
+        std::ofstream f("feina.prn", std::ios::binary);
+        f << bytes;
+    }
+
+    ImpressoraProva::Torn torn_;
+    static inline bool instalada_ = false;
 };
 
 #endif

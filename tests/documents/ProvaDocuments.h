@@ -7,6 +7,7 @@
 
 #include "app/Configuracio.h"
 #include "documents/DialegFitxer.h"
+#include "tests/framework/FitxerProva.h"
 
 #include <windows.h>
 
@@ -19,43 +20,10 @@
 
 namespace prova {
 
-inline std::string Carpeta()
-{
-    char c[MAX_PATH];
-    GetCurrentDirectoryA(sizeof c, c);
-    return c;
-}
-
-inline std::string Llegeix(const std::string& nom)
-{
-    std::string out;
-    if (std::FILE* f = std::fopen(nom.c_str(), "rb")) {
-        char b[65536];
-        std::size_t n;
-        while ((n = std::fread(b, 1, sizeof b, f)) > 0)
-            out.append(b, n);
-        std::fclose(f);
-    }
-    return out;
-}
-
-inline void Escriu(const std::string& nom, const std::string& bytes)
-{
-    std::FILE* f = std::fopen(nom.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << nom;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
-inline bool Existeix(const std::string& nom)
-{
-    return GetFileAttributesA(nom.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The folders of the configuration under the working folder, with TMP among them.
 inline void PreparaCarpetes()
 {
-    const std::string c = Carpeta();
+    const std::string c = DirActual();
     for (const char* sub : {"\\docs", "\\docs\\01", "\\ficheros", "\\ficheros\\01", "\\import",
                             "\\jfree", "\\tmp"})
         CreateDirectoryA((c + sub).c_str(), nullptr);
@@ -153,7 +121,7 @@ inline std::vector<std::string> Registre(const std::string& programa, std::size_
 {
     std::vector<std::string> out;
     for (int i = 0; i < 150; ++i) {
-        const std::string text = Llegeix(programa + "-standin.log");
+        const std::string text = LlegeixFitxer(programa + "-standin.log");
         out.clear();
         std::size_t pos = 0;
         for (std::size_t fi; (fi = text.find('\n', pos)) != std::string::npos; pos = fi + 1)

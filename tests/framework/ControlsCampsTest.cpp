@@ -14,7 +14,7 @@
 #include "framework/controls/CDNStaticu.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
-#include "tests/framework/TestWindow.h"
+#include "tests/framework/ControlsProva.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -29,53 +29,7 @@
 
 namespace {
 
-const double kGran = 31.0 / 24.0;
 const char* const kFallada = "Internal error: Control Edit, la creación a fallado.";
-
-ControlDef Def(int tipo, int subtipo, int x1, int y1, int longVisible, const char* etiqueta = "Camp",
-               int posEtiqueta = 0)
-{
-    ControlDef d;
-    d.tipo = tipo;
-    d.subtipo = subtipo;
-    d.x1 = x1;
-    d.y1 = y1;
-    d.longMax = longVisible;
-    d.longVisible = longVisible;
-    d.etiqueta = etiqueta;
-    d.posEtiqueta = posEtiqueta;
-    return d;
-}
-
-RECT InParent(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void ExpectPlaced(HWND hwnd, int x, int y, int width, int height)
-{
-    ASSERT_NE(hwnd, nullptr);
-    const RECT r = InParent(hwnd);
-    EXPECT_EQ(r.left, x);
-    EXPECT_EQ(r.top, y);
-    EXPECT_EQ(r.right - r.left, width);
-    EXPECT_EQ(r.bottom - r.top, height);
-}
-
-std::string Text(HWND hwnd)
-{
-    char text[256] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE));
-}
 
 DWORD ExStyle(HWND h)
 {
@@ -116,16 +70,6 @@ HBITMAP Solid(COLORREF colour, int w = 8, int h = 8)
 
 // ---- real input ----
 
-void Key(WORD vk, WORD scan, bool up)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = scan;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
 void Press(WORD vk, WORD scan)
 {
     Key(vk, scan, false);
@@ -139,29 +83,9 @@ void Digit(char d)
     Press(static_cast<WORD>(d), scans[d - '0']);
 }
 
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms)
-{
-    Win::MsgLoop loop(nullptr, nullptr);
-    const DWORD start = GetTickCount();
-    for (;;) {
-        loop.Pump();
-        if (done())
-            return true;
-        if (GetTickCount() - start >= ms)
-            return false;
-        Sleep(5);
-    }
-}
-
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
-
 // ---- the fixture ----
 
-class Camps : public testing::Test {
+class Camps : public ParentCompartit {
 protected:
     void SetUp() override
     {
@@ -181,9 +105,7 @@ protected:
         configuracio.idioma = "Es";
         configuracio.modeDesenvolupament = 0;
         configuracio.canviFocusTramesa = 0;
-        parent->ctrl.handled = false;
-        parent->ctrl.before = nullptr;
-        parent->ctrl.calls.clear();
+        ReiniciaParent();
     }
     void TearDown() override
     {
@@ -198,25 +120,6 @@ protected:
         }
         SetFocus(Parent());
     }
-    static void SetScale(double s)
-    {
-        configuracio.escalaX = s;
-        configuracio.escalaY = s;
-    }
-    static HWND Parent() { return parent->hwnd; }
-    std::vector<std::string> UserMessages() const
-    {
-        std::vector<std::string> out;
-        for (const std::string& c : parent->ctrl.calls)
-            if (c.rfind("OnUserMessage", 0) == 0)
-                out.push_back(c);
-        return out;
-    }
-    static std::string User(UINT msg, HWND wp, LPARAM lp = 0)
-    {
-        return Call("OnUserMessage", static_cast<long long>(msg), static_cast<long long>(reinterpret_cast<WPARAM>(wp)),
-                    static_cast<long long>(lp));
-    }
     // Gives the field the keyboard focus; false when the window cannot take the foreground.
     static bool Focus(HWND field)
     {
@@ -229,17 +132,9 @@ protected:
     {
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES};
         InitCommonControlsEx(&icc);
-        parent = new TestWindow(true);
+        ParentCompartit::SetUpTestSuite();
     }
-    static void TearDownTestSuite()
-    {
-        delete parent;
-        parent = nullptr;
-    }
-    static TestWindow* parent;
 };
-
-TestWindow* Camps::parent = nullptr;
 
 } // namespace
 

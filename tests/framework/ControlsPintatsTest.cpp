@@ -10,7 +10,7 @@
 #include "framework/controls/DCMemoria.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
-#include "tests/framework/TestWindow.h"
+#include "tests/framework/ControlsProva.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,7 @@
 
 namespace {
 
-const double kGran = 31.0 / 24.0;
-
-ControlDef Def(int tipo, int subtipo, int x1, int y1, int x2, int y2, const char* etiqueta = "")
+ControlDef DefRect(int tipo, int subtipo, int x1, int y1, int x2, int y2, const char* etiqueta = "")
 {
     ControlDef d;
     d.tipo = tipo;
@@ -38,39 +36,9 @@ ControlDef Def(int tipo, int subtipo, int x1, int y1, int x2, int y2, const char
     return d;
 }
 
-RECT InParent(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void ExpectPlaced(HWND hwnd, int x, int y, int width, int height)
-{
-    ASSERT_NE(hwnd, nullptr);
-    const RECT r = InParent(hwnd);
-    EXPECT_EQ(r.left, x);
-    EXPECT_EQ(r.top, y);
-    EXPECT_EQ(r.right - r.left, width);
-    EXPECT_EQ(r.bottom - r.top, height);
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE));
-}
-
 HFONT Font(int height, bool underline = false)
 {
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, underline, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
-}
-
-std::string Text(HWND hwnd)
-{
-    char text[128] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
 }
 
 // Paints a control's background into a bitmap of its size and reads pixels back.
@@ -152,21 +120,6 @@ std::string CarpetaActual()
     char dir[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof dir, dir);
     return dir;
-}
-
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms)
-{
-    Win::MsgLoop loop(nullptr, nullptr);
-    const DWORD start = GetTickCount();
-    for (;;) {
-        loop.Pump();
-        if (done())
-            return true;
-        if (GetTickCount() - start >= ms)
-            return false;
-        Sleep(5);
-    }
 }
 
 void MouAlPunt(HWND w, int x, int y)
@@ -251,7 +204,7 @@ struct Desplacaments : Win::CDNLlistatn::Desplacador {
     void AjustaDesplazamiento(int dx, int dy) override { passos.emplace_back(dx, dy); }
 };
 
-class Pintats : public testing::Test {
+class Pintats : public ParentCompartit {
 protected:
     void SetUp() override
     {
@@ -262,9 +215,7 @@ protected:
         for (auto& f : fonts_)
             *f.first = f.second;
         SetScale(1.0);
-        parent->ctrl.handled = false;
-        parent->ctrl.before = nullptr;
-        parent->ctrl.calls.clear();
+        ReiniciaParent();
     }
     void TearDown() override
     {
@@ -274,26 +225,10 @@ protected:
             *f.first = nullptr;
         }
     }
-    static void SetScale(double s)
-    {
-        configuracio.escalaX = s;
-        configuracio.escalaY = s;
-    }
-    HWND Parent() const { return parent->hwnd; }
-    std::vector<std::string> UserMessages() const
-    {
-        std::vector<std::string> out;
-        for (const std::string& c : parent->ctrl.calls)
-            if (c.rfind("OnUserMessage", 0) == 0)
-                out.push_back(c);
-        return out;
-    }
-
-    // One shown window for every test, and the library's pictures as the configuration holds
-    // them.
+    // The library's pictures as the configuration holds them.
     static void SetUpTestSuite()
     {
-        parent = new TestWindow(true);
+        ParentCompartit::SetUpTestSuite();
         configuracio.recursos = LoadLibraryA("korvui01.dll");
         auto bitmap = [](int id) { return LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(id)); };
         configuracio.bmpCapLlista = bitmap(IDB_LIST_HEADER);
@@ -310,8 +245,7 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        delete parent;
-        parent = nullptr;
+        ParentCompartit::TearDownTestSuite();
         for (HBITMAP* b : {&configuracio.bmpCapLlista, &configuracio.bmpCapLlista50, &configuracio.bmpCapLlista53,
                            &configuracio.bmpCapLlista150, &configuracio.bmpBandaMenu, &configuracio.bmpImatge133,
                            &configuracio.bmpFonsText}) {
@@ -319,11 +253,8 @@ protected:
             *b = nullptr;
         }
     }
-    static TestWindow* parent;
     std::vector<std::pair<HFONT*, HFONT>> fonts_;
 };
-
-TestWindow* Pintats::parent = nullptr;
 
 } // namespace
 
@@ -347,7 +278,7 @@ TEST_F(Pintats, ListingFontSizeAndCharacterWidthByFontKind)
         for (const auto& row : table) {
             SCOPED_TRACE(testing::Message() << "font kind " << row.opcion << " at scale " << scale);
             Win::EstatLlistat estat;
-            ControlDef d = Def(9, 1, 20, 30, 0, 0, "Listado");
+            ControlDef d = DefRect(9, 1, 20, 30, 0, 0, "Listado");
             d.longVisible = 10;
             d.opcion = row.opcion;
             d.escalaX = scale;
@@ -367,7 +298,7 @@ TEST_F(Pintats, ListingFontSizeAndCharacterWidthByFontKind)
     // The record's edges win over the default size.
     SetScale(1.0);
     Win::EstatLlistat estat;
-    ControlDef d = Def(9, 1, 10, 10, 310, 40);
+    ControlDef d = DefRect(9, 1, 10, 10, 310, 40);
     Win::CDNLlistatn l(Parent(), 0, &d, estat, nullptr);
     ExpectPlaced(l.Window(), 10, 10, 300, 30);
 }
@@ -375,7 +306,7 @@ TEST_F(Pintats, ListingFontSizeAndCharacterWidthByFontKind)
 TEST_F(Pintats, ListingWindowFailureThrowsItsOwnText)
 {
     Win::EstatLlistat estat;
-    ControlDef d = Def(9, 1, 10, 10, 100, 30);
+    ControlDef d = DefRect(9, 1, 10, 10, 100, 30);
     try {
         Win::CDNLlistatn l(reinterpret_cast<HWND>(0x1234), 0, &d, estat, nullptr);
         ADD_FAILURE();
@@ -387,8 +318,8 @@ TEST_F(Pintats, ListingWindowFailureThrowsItsOwnText)
 TEST_F(Pintats, HeaderAndRowsShareTheColumnsAndAClickChoosesOne)
 {
     Win::EstatLlistat estat;
-    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
-    ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+    ControlDef hd = DefRect(11, 1, 10, 10, 390, 27);
+    ControlDef rd = DefRect(9, 1, 10, 27, 390, 44);
     rd.valor = "Barcelona    12,5";
     rd.variante = 2;
     rd.opcion = 1; // 6 pixels a character
@@ -439,8 +370,8 @@ TEST_F(Pintats, HeaderAndRowsShareTheColumnsAndAClickChoosesOne)
 TEST_F(Pintats, ListingRowsAndBrokenHeaders)
 {
     Win::EstatLlistat estat;
-    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
-    ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+    ControlDef hd = DefRect(11, 1, 10, 10, 390, 27);
+    ControlDef rd = DefRect(9, 1, 10, 27, 390, 44);
     Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
     Win::CDNLlistatn row(Parent(), 1, &rd, estat, nullptr);
 
@@ -486,7 +417,7 @@ TEST_F(Pintats, ListingKeysAndDrag)
 {
     Win::EstatLlistat estat;
     Desplacaments vista;
-    ControlDef d = Def(9, 1, 10, 10, 390, 27);
+    ControlDef d = DefRect(9, 1, 10, 10, 390, 27);
     Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
     SendMessageA(l.Window(), WM_KEYDOWN, VK_TAB, 1);
     EXPECT_TRUE(UserMessages().empty()) << "Tab does nothing in a listing";
@@ -507,7 +438,7 @@ TEST_F(Pintats, ListingRealKeysAndDrag)
 {
     Win::EstatLlistat estat;
     Desplacaments vista;
-    ControlDef d = Def(9, 1, 10, 100, 390, 140);
+    ControlDef d = DefRect(9, 1, 10, 100, 390, 140);
     Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
     SetForegroundWindow(Parent());
     SetFocus(l.Window());
@@ -542,7 +473,7 @@ TEST_F(Pintats, ListingRealKeysAndDrag)
 TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
 {
     Win::EstatLlistat estat;
-    ControlDef hd = Def(11, 1, 10, 10, 390, 27);
+    ControlDef hd = DefRect(11, 1, 10, 10, 390, 27);
     hd.variante = 1;
     hd.opcion = 1; // 6 pixels a character
     Win::CDNLlistatn header(Parent(), 0, &hd, estat, nullptr);
@@ -595,7 +526,7 @@ TEST_F(Pintats, MenuEntrySizeStyleAndMarkers)
     for (double scale : {1.0, kGran}) {
         SCOPED_TRACE(scale);
         SetScale(scale);
-        ControlDef d = Def(8, 1, 10, 20, 0, 0, "+ Ventas");
+        ControlDef d = DefRect(8, 1, 10, 20, 0, 0, "+ Ventas");
         d.longVisible = 10;
         d.escalaX = scale;
         d.escalaY = scale;
@@ -609,7 +540,7 @@ TEST_F(Pintats, MenuEntrySizeStyleAndMarkers)
         EXPECT_EQ(m.Controlador().IconaY(), (static_cast<int>(alt * scale + 0.5) - 16) / 2);
     }
     SetScale(1.0);
-    ControlDef d = Def(8, 1, 10, 20, 210, 46, "+ Ventas");
+    ControlDef d = DefRect(8, 1, 10, 20, 210, 46, "+ Ventas");
     Win::CDNMenu m(Parent(), 0, &d);
     ExpectPlaced(m.Window(), 10, 20, 200, 26);
     const Win::CtrlNMenu& c = m.Controlador();
@@ -642,7 +573,7 @@ TEST_F(Pintats, MenuEntrySizeStyleAndMarkers)
 
 TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
 {
-    ControlDef d = Def(8, 1, 10, 20, 210, 46, "+ Ventas");
+    ControlDef d = DefRect(8, 1, 10, 20, 210, 46, "+ Ventas");
     Win::CDNMenu m(Parent(), 0, &d);
     const Pintura plus(m.Window());
     EXPECT_TRUE(plus.handled);
@@ -676,8 +607,8 @@ TEST_F(Pintats, MenuEntryPaintsBandIconAndText)
 
 TEST_F(Pintats, MenuEntryUnderlinesWhileTheMouseIsOverIt)
 {
-    ControlDef d = Def(8, 1, 10, 200, 210, 226, "Clientes");
-    ControlDef away = Def(8, 1, 10, 250, 210, 276, "Otro");
+    ControlDef d = DefRect(8, 1, 10, 200, 210, 226, "Clientes");
+    ControlDef away = DefRect(8, 1, 10, 250, 210, 276, "Otro");
     Win::CDNMenu m(Parent(), 0, &d);
     Win::CDNMenu other(Parent(), 1, &away);
     SetForegroundWindow(Parent());
@@ -699,7 +630,7 @@ TEST_F(Pintats, FrameSizeStyleAndLabel)
     } table[] = {{9, 0x5000000A}, {11, 0x5000010A}, {1, 0x50000008}};
     for (const auto& row : table) {
         SCOPED_TRACE(row.subtipo);
-        ControlDef d = Def(4, row.subtipo, 20, 30, 120, 90, "Foto");
+        ControlDef d = DefRect(4, row.subtipo, 20, 30, 120, 90, "Foto");
         d.posEtiqueta = 0;
         Win::CDNQuadre q(Parent(), 0, &d);
         ExpectPlaced(q.Window(), 20, 30, 100, 60);
@@ -708,18 +639,18 @@ TEST_F(Pintats, FrameSizeStyleAndLabel)
         EXPECT_EQ(Text(q.LabelWindow()), "Foto");
     }
     SetScale(kGran);
-    ControlDef d = Def(4, 9, 20, 30, 120, 90);
+    ControlDef d = DefRect(4, 9, 20, 30, 120, 90);
     Win::CDNQuadre q(Parent(), 0, &d);
     ExpectPlaced(q.Window(), 26, 39, 129, 78);
     // No edge, no size: never a negative one.
-    ControlDef sense = Def(4, 1, 20, 30, 0, 0);
+    ControlDef sense = DefRect(4, 1, 20, 30, 0, 0);
     Win::CDNQuadre s(Parent(), 1, &sense);
     ExpectPlaced(s.Window(), 26, 39, 0, 0);
 }
 
 TEST_F(Pintats, FrameShowsNumberedAndPreloadedPicturesAndOwnsOnlyItsOwn)
 {
-    ControlDef d = Def(4, 9, 10, 10, 60, 60);
+    ControlDef d = DefRect(4, 9, 10, 10, 60, 60);
     d.valor = "138";
     auto q = std::make_unique<Win::CDNQuadre>(Parent(), 0, &d);
     const auto& c = q->Controlador();
@@ -775,7 +706,7 @@ TEST_F(Pintats, FrameLoadsPictureFilesAndDrawsThemByMode)
     } modes[] = {{0, kBlau}, {1, kVermell}, {2, kVermell}};
     for (const auto& m : modes) {
         SCOPED_TRACE(m.mode);
-        ControlDef d = Def(4, 9, 10, 10, 14, 14);
+        ControlDef d = DefRect(4, 9, 10, 10, 14, 14);
         d.modoImagen = m.mode;
         d.valor = "mitats.bmp";
         Win::CDNQuadre q(Parent(), 0, &d);
@@ -787,7 +718,7 @@ TEST_F(Pintats, FrameLoadsPictureFilesAndDrawsThemByMode)
         EXPECT_EQ(p.At(3, 1), m.at3);
     }
 
-    ControlDef d = Def(4, 9, 10, 10, 30, 30);
+    ControlDef d = DefRect(4, 9, 10, 10, 30, 30);
     Win::CDNQuadre q(Parent(), 0, &d);
     q.SetValue("1.bmp"); // a file, not resource 1
     HBITMAP first = q.Controlador().Imatge();
@@ -820,7 +751,7 @@ TEST_F(Pintats, FrameShowsOnePictureOfAFolder)
     const std::string buida = CarpetaActual() + "\\buida";
     CreateDirectoryA(buida.c_str(), nullptr);
 
-    ControlDef d = Def(4, 9, 10, 10, 30, 30);
+    ControlDef d = DefRect(4, 9, 10, 10, 30, 30);
     Win::CDNQuadre q(Parent(), 0, &d);
     const int obertes = Win::CercaFitxers::Obertes();
     ASSERT_NE(dir.find('.'), std::string::npos);
@@ -842,7 +773,7 @@ TEST_F(Pintats, FrameShowsOnePictureOfAFolder)
 
 TEST_F(Pintats, GaugeShowsItsLevelAndTakesAClick)
 {
-    ControlDef d = Def(4, 11, 100, 60, 140, 260);
+    ControlDef d = DefRect(4, 11, 100, 60, 140, 260);
     Win::CDNQuadre g(Parent(), 0, &d);
     EXPECT_EQ(g.Controlador().Imatge(), configuracio.bmpImatge133);
     d.valor = "255";
@@ -865,7 +796,7 @@ TEST_F(Pintats, GaugeShowsItsLevelAndTakesAClick)
     EXPECT_EQ(d.valor, "99") << "two digits at most";
 
     // A plain frame has no value.
-    ControlDef pd = Def(4, 1, 10, 10, 50, 50);
+    ControlDef pd = DefRect(4, 1, 10, 10, 50, 50);
     pd.valor = "xx";
     Win::CDNQuadre plain(Parent(), 1, &pd);
     char untouched[4] = "abc";
@@ -887,17 +818,17 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
     const int cerques = Win::CercaFitxers::Obertes();
     for (int i = 0; i < 200; ++i) {
         Win::EstatLlistat estat;
-        ControlDef hd = Def(11, 1, 10, 10, 390, 27);
-        ControlDef rd = Def(9, 1, 10, 27, 390, 44);
+        ControlDef hd = DefRect(11, 1, 10, 10, 390, 27);
+        ControlDef rd = DefRect(9, 1, 10, 27, 390, 44);
         rd.variante = 2;
-        ControlDef md = Def(8, 1, 10, 50, 200, 76, "+ Ventas");
-        ControlDef f1 = Def(4, 9, 10, 80, 50, 120);
+        ControlDef md = DefRect(8, 1, 10, 50, 200, 76, "+ Ventas");
+        ControlDef f1 = DefRect(4, 9, 10, 80, 50, 120);
         f1.valor = "138";
-        ControlDef f2 = Def(4, 9, 60, 80, 100, 120);
+        ControlDef f2 = DefRect(4, 9, 60, 80, 100, 120);
         f2.valor = "fuga.bmp";
-        ControlDef f3 = Def(4, 9, 110, 80, 150, 120);
+        ControlDef f3 = DefRect(4, 9, 110, 80, 150, 120);
         f3.valor = "fuga";
-        ControlDef f4 = Def(4, 11, 160, 80, 200, 120);
+        ControlDef f4 = DefRect(4, 11, 160, 80, 200, 120);
         std::vector<std::unique_ptr<Win::ControlBase>> screen;
         screen.push_back(std::make_unique<Win::CDNLlistatn>(Parent(), 0, &hd, estat, nullptr));
         screen.push_back(std::make_unique<Win::CDNLlistatn>(Parent(), 1, &rd, estat, nullptr));

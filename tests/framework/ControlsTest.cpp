@@ -8,8 +8,8 @@
 #include "framework/controls/CDNCheckbox.h"
 #include "framework/controls/CDNEdit.h"
 #include "screens/ControlDef.h"
+#include "tests/framework/ControlsProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
-#include "tests/framework/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -19,47 +19,6 @@
 static_assert(std::has_virtual_destructor<Win::ControlBase>::value, "controls are deleted through the base");
 
 namespace {
-
-const double kGran = 31.0 / 24.0;
-
-ControlDef Def(int tipo, int subtipo, int x1, int y1, int longVisible, const char* etiqueta, int posEtiqueta = 0)
-{
-    ControlDef d;
-    d.tipo = tipo;
-    d.subtipo = subtipo;
-    d.x1 = x1;
-    d.y1 = y1;
-    d.longMax = longVisible;
-    d.longVisible = longVisible;
-    d.etiqueta = etiqueta;
-    d.posEtiqueta = posEtiqueta;
-    return d;
-}
-
-RECT InParent(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void ExpectPlaced(HWND hwnd, int x, int y, int width, int height)
-{
-    ASSERT_NE(hwnd, nullptr);
-    const RECT r = InParent(hwnd);
-    EXPECT_EQ(r.left, x);
-    EXPECT_EQ(r.top, y);
-    EXPECT_EQ(r.right - r.left, width);
-    EXPECT_EQ(r.bottom - r.top, height);
-}
-
-std::string Text(HWND hwnd)
-{
-    char text[128] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
 
 void SetShift(bool down)
 {
@@ -76,7 +35,7 @@ HFONT Tahoma(int height)
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
 }
 
-class Controls : public testing::Test {
+class Controls : public ParentCompartit {
 protected:
     void SetUp() override
     {
@@ -87,9 +46,7 @@ protected:
         configuracio.modeDesenvolupament = 0;
         configuracio.canviFocusTramesa = 0;
         SetShift(false);
-        parent->ctrl.handled = false; // the parent behaves as a plain window
-        parent->ctrl.before = nullptr;
-        parent->ctrl.calls.clear();
+        ReiniciaParent();
     }
     void TearDown() override
     {
@@ -101,39 +58,7 @@ protected:
             *f = nullptr;
         }
     }
-    static void SetScale(double s)
-    {
-        configuracio.escalaX = s;
-        configuracio.escalaY = s;
-    }
-    HWND Parent() const { return parent->hwnd; }
-    // The private messages the parent received, as "msg wParam lParam" calls.
-    std::vector<std::string> UserMessages() const
-    {
-        std::vector<std::string> out;
-        for (const std::string& c : parent->ctrl.calls)
-            if (c.rfind("OnUserMessage", 0) == 0)
-                out.push_back(c);
-        return out;
-    }
-    static std::string User(UINT msg, HWND wp, LPARAM lp = 0)
-    {
-        return Call("OnUserMessage", static_cast<long long>(msg), static_cast<long long>(reinterpret_cast<WPARAM>(wp)),
-                    static_cast<long long>(lp));
-    }
-
-    // One shown window for every test: under a display without a window manager each hidden
-    // or destroyed top-level window costs a wait.
-    static void SetUpTestSuite() { parent = new TestWindow(true); }
-    static void TearDownTestSuite()
-    {
-        delete parent;
-        parent = nullptr;
-    }
-    static TestWindow* parent;
 };
-
-TestWindow* Controls::parent = nullptr;
 
 } // namespace
 
@@ -502,15 +427,6 @@ TEST_F(Controls, FailedControlWindowThrowsItsText)
 // ---- real keys ----
 
 namespace {
-void Key(WORD vk, WORD scan, bool up)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = scan;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
 void Press(WORD vk, WORD scan, bool shift = false)
 {
     if (shift)
@@ -519,26 +435,6 @@ void Press(WORD vk, WORD scan, bool shift = false)
     Key(vk, scan, true);
     if (shift)
         Key(VK_SHIFT, 0x2A, true);
-}
-// Pumps until the condition holds or the time is up: input goes through the display server,
-// which may be slow on a busy machine.
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms)
-{
-    Win::MsgLoop loop(nullptr, nullptr);
-    const DWORD start = GetTickCount();
-    for (;;) {
-        loop.Pump();
-        if (done())
-            return true;
-        if (GetTickCount() - start >= ms)
-            return false;
-        Sleep(5);
-    }
-}
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
 }
 } // namespace
 

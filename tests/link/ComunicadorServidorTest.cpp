@@ -20,54 +20,20 @@
 namespace {
 
 using prova::Error;
-
-const char kPassword[] = "s3creta";
-
-int Port(const char* nom)
-{
-    const char* valor = std::getenv(nom);
-    return valor ? std::atoi(valor) : 0;
-}
-
-// The login request as the login screen writes it: fixed header, 90 fields of "00", and the
-// login values in fields 51 to 57.
-void EscriuLogin(char* text)
-{
-    std::memset(text, 0, Trama::kMidaText);
-    std::memcpy(text, "\xFE" "0a00\x80", 6);
-    CopyBytes("               ", text + 6, 15, 0);
-    CopyBytes("00000000", text + 36, 8, 0);
-    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
-    CopyBytes("000", text + 44, 3, 0);
-    CopyBytes("000", text + 47, 3, 0);
-    char* registre = text + Trama::kIniciRegistre;
-    for (int i = 0; i < 90; ++i)
-        std::memcpy(registre + 3 * i, "00\xFF", 3);
-    const std::string valors[] = {"00ana", std::string("10") + kPassword, "1001", "10Es",
-                                  "10WIN1252", "10", "102.3.045"};
-    const std::size_t capacitat = Trama::kMidaText - Trama::kIniciRegistre;
-    for (int i = 0; i < 7; ++i)
-        ReplaceField(valors[i].c_str(), registre, 1, 51 + i, capacitat);
-}
+using prova::kContrasenya;
 
 class Servidor : public testing::Test {
 protected:
     void SetUp() override
     {
-        despatxador = Port("KORVU_DISPATCHER_PORT");
-        aplicacio = Port("KORVU_APP_PORT");
-        tancat = Port("KORVU_CLOSED_PORT");
+        despatxador = prova::PortEntorn("KORVU_DISPATCHER_PORT");
+        aplicacio = prova::PortEntorn("KORVU_APP_PORT");
+        tancat = prova::PortEntorn("KORVU_CLOSED_PORT");
         if (despatxador == 0)
             GTEST_SKIP() << "started only by the test server's harness";
-        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-        configuracio.acceso_remoto = 0;
-        configuracio.servidor_int = "127.0.0.1";
-        configuracio.servidor_ext = "";
-        configuracio.ipdin = "";
-        configuracio.port = despatxador;
-        configuracio.tracaTrames = 0;
+        prova::ConfiguraServidor(despatxador);
         com = std::make_unique<Comunicador>();
-        EscriuLogin(com->trama);
+        prova::EscriuLogin(com->trama);
     }
 
     // The first exchange as the exchange loop runs it: the login request to the dispatcher,
@@ -119,9 +85,9 @@ TEST_F(Servidor, DispatcherAnsweringItselfEndsItsConnectionAndLogsMaskedFrames)
     configuracio.tracaTrames = 0;
 
     std::string emmascarat = login;
-    const std::size_t clau = emmascarat.find(std::string("10") + kPassword);
+    const std::size_t clau = emmascarat.find(std::string("10") + kContrasenya);
     ASSERT_NE(clau, std::string::npos);
-    emmascarat.replace(clau, 2 + std::strlen(kPassword), "10********");
+    emmascarat.replace(clau, 2 + std::strlen(kContrasenya), "10********");
     const std::string fi("<-\0", 3);
     EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"),
               "Envia ->" + emmascarat + fi + "Recibe->" + resposta + fi);
@@ -265,7 +231,7 @@ TEST_F(Servidor, RefusedDispatcherIsFoundThroughTheAddressService)
     com->ObtenIpDinamica();
     EXPECT_EQ(configuracio.servidor_ext, "127.0.0.1");
     EXPECT_EQ(configuracio.port, despatxador);
-    EscriuLogin(com->trama);
+    prova::EscriuLogin(com->trama);
     EXPECT_TRUE(com->Conecta(2));
     EXPECT_EQ(com->estat, 3);
     com->GuardaServidor();

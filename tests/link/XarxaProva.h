@@ -5,9 +5,12 @@
 // drives itself, and frame reading and writing with the client's own key table. Every
 // receive of the test side is bounded in time, so a fault never hangs the run.
 
+#include "app/Configuracio.h"
 #include "framework/DispError.h"
+#include "link/Camps.h"
 #include "link/Trama.h"
 #include "link/Xifrat.h"
+#include "tests/framework/FitxerProva.h"
 
 #include <winsock2.h>
 #include <windows.h>
@@ -15,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -205,18 +210,47 @@ inline void PreparaClau(const char* nom = "crpt.cfg")
     ASSERT_EQ(CarregaClaus(nom), 0);
 }
 
-inline std::string LlegeixFitxer(const char* nom)
+// ---- against the scripted test server ----
+
+// The port the server's harness passed in the environment variable nom; 0 when run any other way.
+inline int PortEntorn(const char* nom)
 {
-    std::string out;
-    std::FILE* f = std::fopen(nom, "rb");
-    if (!f)
-        return out;
-    char b[4096];
-    std::size_t n;
-    while ((n = std::fread(b, 1, sizeof b, f)) > 0)
-        out.append(b, n);
-    std::fclose(f);
-    return out;
+    const char* valor = std::getenv(nom);
+    return valor ? std::atoi(valor) : 0;
+}
+
+constexpr char kContrasenya[] = "s3creta";
+
+// The login request as the login screen writes it (user ana, company 01, language Es): fixed
+// header, 90 fields of "00", and the login values in fields 51 to 57.
+inline void EscriuLogin(char* text)
+{
+    std::memset(text, 0, Trama::kMidaText);
+    std::memcpy(text, "\xFE" "0a00\x80", 6);
+    CopyBytes("               ", text + 6, 15, 0);
+    CopyBytes("EsKRVINI  01001", text + 21, 15, 0);
+    CopyBytes("00000000000000", text + 36, 14, 0);
+    char* registre = text + Trama::kIniciRegistre;
+    for (int i = 0; i < 90; ++i)
+        std::memcpy(registre + 3 * i, "00\xFF", 3);
+    const std::string valors[] = {"00ana", std::string("10") + kContrasenya, "1001", "10Es",
+                                  "10WIN1252", "10", "102.3.045"};
+    const std::size_t capacitat = Trama::kMidaText - Trama::kIniciRegistre;
+    for (int i = 0; i < 7; ++i)
+        ReplaceField(valors[i].c_str(), registre, 1, 51 + i, capacitat);
+}
+
+// The client configured for the server on this machine, the dispatcher on `port`, with no
+// frame log.
+inline void ConfiguraServidor(int port)
+{
+    std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
+    configuracio.acceso_remoto = 0;
+    configuracio.servidor_int = "127.0.0.1";
+    configuracio.servidor_ext = "";
+    configuracio.ipdin = "";
+    configuracio.port = port;
+    configuracio.tracaTrames = 0;
 }
 
 } // namespace prova

@@ -81,6 +81,17 @@ struct Columnes {
     }
 };
 
+// A line of the screen `id` for the control `codigo` of kind `tipo` on page `pagina`.
+inline Columnes Linia(const char* id, int codigo, char tipo, int pagina = 0)
+{
+    Columnes c;
+    c.id = id;
+    c.codigo = codigo;
+    c.tipo = tipo;
+    c.pagina = pagina;
+    return c;
+}
+
 } // namespace prova
 
 #endif

@@ -14,6 +14,7 @@
 namespace {
 
 using prova::Columnes;
+using prova::Linia;
 
 const char kMenu[] = "EsKRVMEN  01001";
 const char kInici[] = "EsKRVINI  01001";
@@ -24,16 +25,6 @@ std::string Fitxer(const std::vector<Columnes>& linies, const char* fi = "\r\n")
     for (const Columnes& c : linies)
         text += c.Linia() + fi;
     return text;
-}
-
-Columnes Linia(const char* id, int codigo, char tipo, int pagina = 0)
-{
-    Columnes c;
-    c.id = id;
-    c.codigo = codigo;
-    c.tipo = tipo;
-    c.pagina = pagina;
-    return c;
 }
 
 struct Carrega {

@@ -1,6 +1,7 @@
 #include "screens/Peticio.h"
 
 #include "link/Trama.h"
+#include "tests/screens/CampProva.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+using prova::Camp;
 
 const std::string F = "\xFF";
 
@@ -51,15 +54,6 @@ public:
     }
     int Columna() override { return columna; }
 };
-
-ControlDef Camp(int codigo, int tipo = 0, int subtipo = 1)
-{
-    ControlDef c;
-    c.codigo = codigo;
-    c.tipo = tipo;
-    c.subtipo = subtipo;
-    return c;
-}
 
 } // namespace
 

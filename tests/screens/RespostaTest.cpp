@@ -2,6 +2,7 @@
 
 #include "framework/DispError.h"
 #include "link/Trama.h"
+#include "tests/screens/CampProva.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using prova::Camp;
 
 const std::string F = "\xFF";
 
@@ -42,15 +45,6 @@ public:
     void Estat(int i, const ControlDef&) override { estats.push_back(i); }
     void Log(const std::string& t) override { log.push_back(t); }
 };
-
-ControlDef Camp(int codigo, int tipo = 0, int subtipo = 1)
-{
-    ControlDef c;
-    c.codigo = codigo;
-    c.tipo = tipo;
-    c.subtipo = subtipo;
-    return c;
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "framework/DispError.h"
 #include "link/Camps.h"
 #include "link/Comunicador.h"
+#include "tests/link/XarxaProva.h"
 #include "tests/screens/ProvaVista.h"
 
 #include <gtest/gtest.h>
@@ -20,22 +21,6 @@ namespace {
 
 const char kMenu[] = "EsKRVMEN  01001";
 
-// The login request as the login screen writes it (user ana, company 01, language Es).
-void EscriuLogin(char* text)
-{
-    std::memset(text, 0, Trama::kMidaText);
-    std::memcpy(text, "\xFE" "0a00\x80", 6);
-    std::memcpy(text + 6, "               ", 15);
-    std::memcpy(text + 21, "EsKRVINI  01001", 15);
-    std::memcpy(text + 36, "00000000000000", 14);
-    char* registre = text + Trama::kIniciRegistre;
-    for (int i = 0; i < 90; ++i)
-        std::memcpy(registre + 3 * i, "00\xFF", 3);
-    const char* valors[] = {"00ana", "10s3creta", "1001", "10Es", "10WIN1252", "10", "102.3.045"};
-    for (int i = 0; i < 7; ++i)
-        ReplaceField(valors[i], registre, 1, 51 + i, Trama::kMidaText - Trama::kIniciRegistre);
-}
-
 class Actualiza : public testing::Test {
 protected:
     void SetUp() override
@@ -43,16 +28,10 @@ protected:
         const char* port = std::getenv("KORVU_DISPATCHER_PORT");
         if (!port)
             GTEST_SKIP() << "started only by the test server's harness";
-        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-        configuracio.acceso_remoto = 0;
-        configuracio.servidor_int = "127.0.0.1";
-        configuracio.servidor_ext = "";
-        configuracio.ipdin = "";
-        configuracio.port = std::atoi(port);
-        configuracio.tracaTrames = 0;
+        prova::ConfiguraServidor(std::atoi(port));
         configuracio.idioma = "Es";
         com = std::make_unique<Comunicador>();
-        EscriuLogin(com->trama);
+        prova::EscriuLogin(com->trama);
         finestra = std::make_unique<TestWindow>();
         vista = std::make_unique<Vista>(finestra->hwnd, com.get(), &filtre);
         vista->dirTrabajo = prova::DirActual();

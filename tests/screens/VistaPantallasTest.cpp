@@ -19,19 +19,10 @@
 namespace {
 
 using prova::Columnes;
+using prova::Linia;
 
 const char kMenu[] = "EsKRVMEN  01001";
 const char kArt[] = "CaKRVART  01001";
-
-Columnes Linia(const char* id, int codigo, char tipo, int pagina = 0)
-{
-    Columnes c;
-    c.id = id;
-    c.codigo = codigo;
-    c.tipo = tipo;
-    c.pagina = pagina;
-    return c;
-}
 
 std::string Fitxer(const std::vector<Columnes>& linies)
 {
