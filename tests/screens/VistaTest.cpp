@@ -213,6 +213,17 @@ TEST_F(VistaProva, ActionOfAField)
         EXPECT_EQ(vista->enlaceAyuda, c.resultado == 2 ? "http://ayuda" : "") << c.tipo;
     }
     EXPECT_EQ(vista->TipoAccionCampo(Vista::kMaxCamps), 0);
+
+    // A paging tool button pages the listings (its picture number is the paging code) before
+    // its action is looked at.
+    vista->campos.assign(1, ControlDef());
+    vista->campos[0].tipo = 12;
+    vista->campos[0].imagen = 48;  // to the last first column
+    vista->columnas.resize(5);
+    vista->ultimaPrimeraColumna = 3;
+    vista->primeraColumnaVisible = 0;
+    EXPECT_EQ(vista->TipoAccionCampo(0), 0);
+    EXPECT_EQ(vista->primeraColumnaVisible, 3);
 }
 
 namespace {
