@@ -9,6 +9,7 @@
 #include "framework/controls/GeometriaCDN.h"
 #include "link/Comunicador.h"
 #include "screens/FabricaControl.h"
+#include "screens/MidaFinestra.h"
 #include "screens/Vista.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
@@ -598,6 +599,14 @@ TEST_F(VistaProva, WindowTitleSizeAndLanguagePrefix)
 
     EXPECT_TRUE(vista->CentraVentana());
     EXPECT_EQ(vista->primeraVez, 0);
+    // The first sizing puts the window where the work area's rule says.
+    const MidaFinestra m = MidaFinestra::Calcula(GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED));
+    RECT primera = {};
+    GetWindowRect(ventana->hwnd, &primera);
+    EXPECT_EQ(primera.left, m.x);
+    EXPECT_EQ(primera.top, m.y);
+    EXPECT_EQ(primera.right - primera.left, m.ancho);
+    EXPECT_EQ(primera.bottom - primera.top, m.alto);
     MoveWindow(ventana->hwnd, 3, 4, 200, 100, FALSE);
     vista->CentraVentana();  // only once
     RECT r = {};
