@@ -181,8 +181,13 @@ TEST_F(VistaProva, OneViewAtATimeAndEverythingReleased)
 {
     EXPECT_THROW(Vista(ventana->hwnd, &com, &filtro), DispError);
     HBRUSH brocha = vista->Brocha(0);
+    com.trama[1] = '1';  // a reply that keeps its background
+    vista->GuardaFondo();
+    const HBITMAP fondo = vista->fondo.Get();
+    ASSERT_NE(fondo, nullptr);
     vista.reset();
     EXPECT_EQ(GetObjectType(brocha), 0u);
+    EXPECT_EQ(GetObjectType(fondo), 0u);  // the background goes with the view
     EXPECT_EQ(Win::ObjectesGdiVius(), 0);
     // The class goes with its view, so the next view registers it again.
     vista = std::make_unique<Vista>(ventana->hwnd, &com, &filtro);
