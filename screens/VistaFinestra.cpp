@@ -16,6 +16,7 @@
 #define CAPTUREBLT 0x40000000
 #endif
 static_assert((SRCCOPY | CAPTUREBLT) == 0x40CC0020, "background copy operation");
+static_assert(MB_ICONINFORMATION == 0x40, "icon of the failed-copy message");
 
 bool Vista::CentraVentana()
 {

@@ -9,6 +9,7 @@
 #include "framework/controls/GeometriaCDN.h"
 #include "link/Comunicador.h"
 #include "screens/FabricaControl.h"
+#include "screens/MidaFinestra.h"
 #include "screens/Vista.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
@@ -180,8 +181,13 @@ TEST_F(VistaProva, OneViewAtATimeAndEverythingReleased)
 {
     EXPECT_THROW(Vista(ventana->hwnd, &com, &filtro), DispError);
     HBRUSH brocha = vista->Brocha(0);
+    com.trama[1] = '1';  // a reply that keeps its background
+    vista->GuardaFondo();
+    const HBITMAP fondo = vista->fondo.Get();
+    ASSERT_NE(fondo, nullptr);
     vista.reset();
     EXPECT_EQ(GetObjectType(brocha), 0u);
+    EXPECT_EQ(GetObjectType(fondo), 0u);  // the background goes with the view
     EXPECT_EQ(Win::ObjectesGdiVius(), 0);
     // The class goes with its view, so the next view registers it again.
     vista = std::make_unique<Vista>(ventana->hwnd, &com, &filtro);
@@ -213,6 +219,17 @@ TEST_F(VistaProva, ActionOfAField)
         EXPECT_EQ(vista->enlaceAyuda, c.resultado == 2 ? "http://ayuda" : "") << c.tipo;
     }
     EXPECT_EQ(vista->TipoAccionCampo(Vista::kMaxCamps), 0);
+
+    // A paging tool button pages the listings (its picture number is the paging code) before
+    // its action is looked at.
+    vista->campos.assign(1, ControlDef());
+    vista->campos[0].tipo = 12;
+    vista->campos[0].imagen = 48;  // to the last first column
+    vista->columnas.resize(5);
+    vista->ultimaPrimeraColumna = 3;
+    vista->primeraColumnaVisible = 0;
+    EXPECT_EQ(vista->TipoAccionCampo(0), 0);
+    EXPECT_EQ(vista->primeraColumnaVisible, 3);
 }
 
 namespace {
@@ -587,6 +604,14 @@ TEST_F(VistaProva, WindowTitleSizeAndLanguagePrefix)
 
     EXPECT_TRUE(vista->CentraVentana());
     EXPECT_EQ(vista->primeraVez, 0);
+    // The first sizing puts the window where the work area's rule says.
+    const MidaFinestra m = MidaFinestra::Calcula(GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED));
+    RECT primera = {};
+    GetWindowRect(ventana->hwnd, &primera);
+    EXPECT_EQ(primera.left, m.x);
+    EXPECT_EQ(primera.top, m.y);
+    EXPECT_EQ(primera.right - primera.left, m.ancho);
+    EXPECT_EQ(primera.bottom - primera.top, m.alto);
     MoveWindow(ventana->hwnd, 3, 4, 200, 100, FALSE);
     vista->CentraVentana();  // only once
     RECT r = {};
