@@ -71,7 +71,8 @@ bool Intercanvi::Executa(Entorn& e)
                     throw DispError(missatge);
                 if (!e.Actualiza(missatge))
                     throw DispError("Error #ref 049, error actualizando aplicación");
-                e.PostQuit();
+                // The quit comes from the failure handler, after the box: posted now, it would
+                // close the box before the user could read the message.
                 throw DispError(missatge);
             }
             e.Ordre(codi);

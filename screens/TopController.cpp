@@ -1,6 +1,7 @@
 #include "screens/TopController.h"
 
 #include "app/Configuracio.h"
+#include "documents/Actualitzacio.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/MissatgesPrivats.h"
@@ -115,6 +116,7 @@ bool TopController::OnCreate(CREATESTRUCTA*)
         vista->CreaPantallaInicio();
         vista->CreaPantalla();
         vista->RellenaInicio();
+        vista->BorraTemporales();
         if (configuracio.autoLogin)
             ProcessaTramesa();
         vista->SetEstatVista(0);
@@ -355,16 +357,42 @@ bool TopController::ProcessaTramesa()
     return Intercanvi::Executa(entorn);
 }
 
-void TopController::OrdreServidor(int)
+void TopController::OrdreServidor(int codi)
 {
-    // Document, file and mail commands are not carried out yet: the server hears "failed" and
-    // its chain goes on.
-    comunicador.Transmit(10, 0);
+    // Each handler answers the server itself; the exchange then waits for the next frame.
+    switch (codi) {
+    case 3:
+        vista->TrataFicheroRecibido();
+        break;
+    case 4:
+        vista->RecibeDocumento();
+        break;
+    case 5:
+        vista->AbreDocumento();
+        break;
+    case 6:
+        vista->EnviaFichero();
+        break;
+    case 7:
+        vista->BorraDocumento();
+        break;
+    case 8:
+        vista->IncorporaDocumento();
+        break;
+    case 9:
+        vista->CopiaDocumento();
+        break;
+    case 11:
+        vista->EnviaMail();
+        break;
+    default:
+        break;
+    }
 }
 
-bool TopController::Actualiza(const std::string&)
+bool TopController::Actualiza(const std::string& missatge)
 {
-    return false;
+    return Actualitzacio::Actualiza(missatge);
 }
 
 bool TopController::AccionCampo(int i)

@@ -39,7 +39,7 @@ public:
     // Self-update ordered by the server; true when the new version was started.
     bool Actualiza(const std::string& missatge);
 
-    // The answer to a command frame of code 3 to 9 or 11 (documents, files, mail).
+    // Carries out a command frame of code 3 to 9 or 11 (documents, files, mail).
     void OrdreServidor(int codi);
 
     std::unique_ptr<Vista> vista;

@@ -8,7 +8,9 @@
 #             received and applied) / a bare socket round trip of the same bytes to the same
 #             server, over 1,000 exchanges (target <= 1.3);
 #   start-up: start-up to the login screen shown / a bare Win32 program opening one window,
-#             both under the same wine (target <= 1.3).
+#             both under the same wine (target <= 1.3);
+#   transfer: receiving and sending 20 MB in blocks / a bare loopback socket carrying the same
+#             frames, bytes per second each way (target >= 0.7; tools/bench/transferencia.sh).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVU_BUILD_DIR:-$root/build}"
@@ -56,3 +58,6 @@ for ronda in 1 2 3 4 5; do
 done
 python3 -c "import sys; b, c = float(sys.argv[1]), float(sys.argv[2]); print('start-up: client %.1f ms, bare window %.1f ms, ratio %.3f (best of 20 each)' % (c, b, c / b))" \
     "$buida" "$client" | tee "$out/startup.txt"
+
+# The file transfer, last: its script ends the wine server it shares with this one.
+bash "$root/tools/bench/transferencia.sh"

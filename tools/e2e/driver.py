@@ -2,8 +2,9 @@
 
 Run by the test server as its client command, in the workdir:
     driver.py --scenario S.py --build BUILD [--shots DIR] -- [client arguments]
-It starts korvuc.exe, then runs the scenario's drive(d) if it has one, and waits for the
-client to end. Exit status 0 when the client ended with the scenario's EXIT (default 0) and
+It runs the scenario's prepare(d) if it has one (readying the wine prefix, for example with
+d.prepara(...)), starts korvuc.exe, then runs the scenario's drive(d) if it has one, and waits
+for the client to end. Exit status 0 when the client ended with the scenario's EXIT (default 0) and
 every step of drive held.
 """
 
@@ -164,6 +165,17 @@ class Driver:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.log("screenshot %s" % path)
 
+    # ---- the wine prefix
+    def prepara(self, *args):
+        """Runs the prefix helper (tools/e2e/prepara.cpp) in the workdir; returns its output."""
+        exe = os.path.join(self.build, "e2e", "prepara.exe")
+        r = subprocess.run([self.wine, exe] + list(args), cwd=self.workdir, timeout=120,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        if r.returncode != 0:
+            raise StepFailed("prepara %s: exit status %d" % (" ".join(args), r.returncode))
+        self.log("prepara %s" % " ".join(args))
+        return r.stdout.decode("cp1252", errors="replace").replace("\r", "").strip()
+
     # ---- the client
     def start(self, arguments):
         exe = os.path.join(self.build, "bin", "korvuc.exe")
@@ -203,6 +215,12 @@ def main():
     sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "testserver"))
     scenario = load(a.scenario)
     d = Driver(os.path.abspath(a.build), a.shots, os.getcwd())
+    if hasattr(scenario, "prepare"):
+        try:
+            scenario.prepare(d)
+        except (StepFailed, subprocess.TimeoutExpired) as e:
+            print("driver: FAILED before the start: %s" % e, flush=True)
+            return 1
     d.start(list(getattr(scenario, "ARGUMENTS", [])) + arguments)
     failed = None
     try:

@@ -1,5 +1,5 @@
-"""Command "z" with "# ref 912": the self-update is offered first; declined, the update error
-is shown in one error box and the program ends."""
+"""Command "z" with "# ref 912": the self-update is offered first; declined, nothing is fetched,
+the update error is shown in one error box and the program ends."""
 
 from korvusrv import frames
 
@@ -17,7 +17,14 @@ def app(conn):
 
 
 def drive(d):
-    ok, _ = d.sonda("box", "Informaci*", seconds=3)
-    if ok:
-        d.box("Informaci*", answer=2)
+    d.box("Informaci*", answer=2)
     p.one_error_box(d, text="Error #ref 049, error actualizando aplicación")
+
+
+def setup(ctx):
+    ctx.install_standin("wget")
+
+
+def after(ctx):
+    import os
+    ctx.check(not os.path.exists(ctx.path("wget-standin.log")), "wget was started")
