@@ -53,6 +53,16 @@ const char* Registre(const char* text)
     return text + Trama::kIniciRegistre;
 }
 
+// Whether the record reaches field n before its NUL, where the reply's text ends.
+bool TeCamp(const char* registre, int n)
+{
+    int camp = 1;
+    for (const char* p = registre; *p != '\0' && camp < n; ++p) {
+        if (static_cast<unsigned char>(*p) == Trama::kSeparador)
+            ++camp;
+    }
+    return camp >= n;
+}
 
 } // namespace
 
@@ -258,6 +268,10 @@ bool Comunicador::Conecta(int attempt)
     }
     // The dispatcher's connection lasts one frame.
     TancaSocket();
+    // Past the reply the text still holds the login request, whose identifier reads as a
+    // redirect: a reply too short for its header is refused, not read with the request's.
+    if (longitudTrama - Trama::kCapcalera < Trama::kIniciRegistre)
+        FallaConnexio(kErrorResposta);
 
     idPantalla = Trama::IdPantalla(trama);
     if (idPantalla.size() < 2 || idPantalla.compare(2, 6, "KRVINI") != 0) {
@@ -271,10 +285,16 @@ bool Comunicador::Conecta(int attempt)
     // The port is read from the whole field: zeros in front of it still make a port.
     char textPort[Trama::kMidaText];
     char codi[2];
-    GetCodedField(registre, adrecaApp, codi, 59, sizeof adrecaApp);
+    // A redirect that ends before its fields is as bad a reply as one without a header.
+    auto llegeix = [&](int n, char* text, std::size_t mida) {
+        if (!TeCamp(registre, n))
+            FallaConnexio(kErrorResposta);
+        GetCodedField(registre, text, codi, n, mida);
+    };
+    llegeix(59, adrecaApp, sizeof adrecaApp);
     if (std::strcmp(adrecaApp, "error") == 0)
         throw DispError(kSenseServidor);
-    GetCodedField(registre, textPort, codi, 60, sizeof textPort);
+    llegeix(60, textPort, sizeof textPort);
     const long portApp = Trama::LlegeixEnter(textPort);
     sockaddr_in app = {};
     app.sin_family = AF_INET;

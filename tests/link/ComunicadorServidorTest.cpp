@@ -100,6 +100,21 @@ TEST_F(Servidor, DispatcherWithoutApplicationServerFailsWith039)
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
+TEST_F(Servidor, DispatcherReplyEndingTooSoonFailsWith015)
+{
+    // One byte, a header one byte short, a redirect ending before field 59 and one ending before
+    // field 60. Past each the text still holds the login request, whose identifier reads as a
+    // redirect: the reply is refused, and no application server is reached.
+    for (int i = 0; i < 4; ++i) {
+        com = std::make_unique<Comunicador>();
+        EscriuLogin(com->trama);
+        EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 015, error en la respuesta del servidor")
+            << i;
+        EXPECT_EQ(com->estat, 2) << i;
+        EXPECT_EQ(com->sock, INVALID_SOCKET) << i;
+    }
+}
+
 TEST_F(Servidor, RefusedDispatcherWithoutAddressServiceFailsWith009)
 {
     EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 009, El servicio Vintu no responde");
