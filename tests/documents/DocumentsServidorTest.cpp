@@ -297,8 +297,9 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
 
 TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
 {
-    if (prova::PortEntorn("KORVU_CLOSED_PORT") == 0)
+    if (prova::PortEntorn("KORVU_CLOSED_PORT") == 0) {
         GTEST_SKIP() << "started only by the test server's harness";
+    }
     const std::string c = DirActual();
     const std::string missatge = "Version antigua # ref 912:http://srv/dist/korvuc_9install.exe";
     const std::string instalador = c + "\\korvuc_9install.exe";
