@@ -44,6 +44,9 @@ def drive(d):
     d.wait_text("Guardar")
     d.wait_focus("Bodegas Ortega")
     d.screenshot("3-ficha.png")
+    # The tab order runs on to the credit limit, on the second tab page.
+    d.move_focus_to("30000,00")
+    d.screenshot("4-comercial.png")
     d.key("F3")
     d.wait_text("Buscar")
     d.key("F12")
