@@ -20,12 +20,9 @@ public:
         Vista* vista;
     };
 
-    // The control of record `indice`, or null when its kind has none (yet). `progreso` becomes
+    // The control of record `indice`, or null when its kind has none. `progreso` becomes
     // the kind's progress number once the control exists. Control constructors throw.
     static Win::ControlBase* Crea(const Entorno& entorno, int indice, ControlDef& def, int& progreso);
-
-    // Whether a record of this kind and sub-kind gets a control.
-    static bool Disponible(int tipo, int subtipo);
 };
 
 #endif

@@ -2,6 +2,8 @@
 #define KORVU_SCREENS_VISTA_H
 
 #include "framework/ObjecteGdi.h"
+#include "framework/controls/CDNLlistatn.h"
+#include "framework/controls/EstatLlistat.h"
 #include "screens/ControlDef.h"
 
 #include <windows.h>
@@ -23,7 +25,7 @@ class ControlBase;
 // Each engineer declares inside the section of their own concern only.
 // The view lends the link its busy and idle brushes; the link must not paint with them once the
 // view is gone.
-class Vista {
+class Vista : public Win::CDNLlistatn::Desplacador {
 public:
     // ===================================================================== construction and palette
     // Throws DispError "Error #ref 020" when the background class cannot be registered.
@@ -40,23 +42,8 @@ public:
     static constexpr int kColors = 17;
     static constexpr const char* kIdInicio = "KRVINI  01001";
 
-    // One column of the listings' shared column table.
-    struct Columna {
-        int tipo = 1;         // 1 text, 0 numeric
-        int ancho = 0;        // characters (numeric: declared + 1)
-        int inicio = 0;       // offset in a line of text
-        std::string titulo;
-        int inicioPixel = 0;  // left edge where last painted
-    };
-
-    // Listing state shared by every listing of the screen.
-    std::vector<Columna> columnas;
-    int columnaElegida = 0;
-    int anchoVisible = 0;
-    int ultimaPrimeraColumna = 0;
-    int clicX = 0;
-    int primeraColumnaVisible = 0;
-    int longCabecera = 0;
+    // What every listing of the screen shares: columns, scroll position and the chosen column.
+    Win::EstatLlistat estatLlistat;
 
     // The screen's records, in definition order; a record's index is its control's index. It
     // is never appended to while controls exist (they keep pointers to their records).
@@ -134,7 +121,7 @@ public:
     // Shifts the records by the screen offset of reply field 12; reports its own failures.
     void AjustaDesplazamiento();
     // Hands a listing drag to every control; moves nothing.
-    void AjustaDesplazamiento(int dx, int dy);
+    void AjustaDesplazamiento(int dx, int dy) override;
     // Gives every control its tooltip text (developer or user text); returns the record count.
     int SetToolTips();
 

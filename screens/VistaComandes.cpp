@@ -47,11 +47,11 @@ void Vista::IniciaTemporizador()
 bool Vista::PaginaListado(int codigo)
 {
     try {
-        if (!Comandes::Pagina(codigo, primeraColumnaVisible, static_cast<int>(columnas.size()),
-                              ultimaPrimeraColumna))
+        Win::EstatLlistat& e = estatLlistat;
+        if (!Comandes::Pagina(codigo, e.primeraVisible, static_cast<int>(e.columnes.size()), e.ultimaPrimera))
             return false;
-        for (Columna& c : columnas)
-            c.inicioPixel = 0;
+        for (Win::EstatLlistat::Columna& c : e.columnes)
+            c.pixel = 0;
         for (std::size_t i = 0; i < campos.size() && i < kMaxCamps; ++i)
             if ((campos[i].tipo == 9 || campos[i].tipo == 11) && campos[i].control)
                 campos[i].control->Clear();

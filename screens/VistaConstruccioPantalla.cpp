@@ -35,7 +35,7 @@ void Vista::CreaPantalla()
         DestroyWindow(hwndToolTips);
         hwndToolTips = nullptr;
     }
-    columnas.clear();
+    estatLlistat.columnes.clear();
     hwndToolTips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);

@@ -68,7 +68,7 @@ bool Vista::PreparaMisOut()
             buffer_.back() = '\0';
             return buffer_.data();
         }
-        int Columna() override { return v_.columnas.empty() ? 10 : v_.columnaElegida; }
+        int Columna() override { return v_.estatLlistat.columnes.empty() ? 10 : v_.estatLlistat.columnaTriada; }
 
     private:
         Vista& v_;

@@ -145,6 +145,19 @@ class Driver:
         self.xdotool("mousemove", x, y, "click", "1")
         time.sleep(0.2)
 
+    def rect(self, text):
+        """Screen pixels (left, top, right, bottom) of the shown control with this text."""
+        ok, out = self.sonda("rect", text)
+        if not ok:
+            raise StepFailed("no control shows %r" % text)
+        return tuple(int(v) for v in out.split()[2:6])
+
+    def click_screen(self, x, y):
+        """A real click at a point of the screen (for controls that show no text of theirs)."""
+        self.log("click at %d,%d" % (x, y))
+        self.xdotool("mousemove", str(x), str(y), "click", "1")
+        time.sleep(0.2)
+
     def type(self, text):
         self.log("type %r" % text)
         self.xdotool("type", "--delay", "30", text)

@@ -5,7 +5,9 @@
 //   sonda box CAPTION           a message box with this caption appears; prints its text
 //   sonda nobox CAPTION         no message box with this caption is shown any more
 //   sonda answer CAPTION [ID]   presses the box's button ID (IDOK when left out)
-//   sonda rect TEXT             prints the screen centre of the shown control with this text
+//   sonda rect TEXT             prints the screen centre of the shown control with this text,
+//                               then its left, top, right and bottom
+//   sonda list                  prints the class, visibility and text of every control
 //   sonda close                 asks the main window to close, as its close button does
 //   sonda attrib FILE VALUE     sets a file's attributes; prints them as they now read
 //   sonda focus                 prints the class and text of the control that has the focus
@@ -46,6 +48,14 @@ BOOL CALLBACK PerText(HWND w, LPARAM p)
         c->trobat = w;
         return FALSE;
     }
+    return TRUE;
+}
+
+BOOL CALLBACK Llista(HWND w, LPARAM)
+{
+    char classe[64] = {};
+    GetClassNameA(w, classe, sizeof classe);
+    std::printf("%s|%d|%s\n", classe, IsWindowVisible(w) ? 1 : 0, Text(w).c_str());
     return TRUE;
 }
 
@@ -171,7 +181,15 @@ int main(int argc, char** argv)
             return 1;
         RECT r = {};
         GetWindowRect(w, &r);
-        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        std::printf("%ld %ld %ld %ld %ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2, r.left, r.top,
+                    r.right, r.bottom);
+        return 0;
+    }
+    if (ordre == "list") {
+        HWND p = Principal();
+        if (!p)
+            return 1;
+        EnumChildWindows(p, Llista, 0);
         return 0;
     }
     if (ordre == "close") {

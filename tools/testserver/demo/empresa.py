@@ -4,8 +4,9 @@ application server, which plays the demo company (korvusrv.demo) until the clien
 Login: user "ana", password "demo", company "01", language "Es" (the first three and the
 language come filled in from korvuc.cfg; the password is typed).
 
-With KORVU_DEMO_DRIVE set, the driver logs in, searches, opens a customer, turns to its second
-tab and goes back, leaving a screenshot of each screen, then closes the program.
+With KORVU_DEMO_DRIVE set, the driver logs in, searches, opens a customer by clicking its row,
+tabs on to the form's second page and goes back, leaving a screenshot of each screen, then
+closes the program.
 """
 
 import os
@@ -40,10 +41,18 @@ def drive(d):
     d.screenshot("2-busqueda.png")
     d.type("bodegas")
     d.key("F5")
-    d.key("F6")
+    d.wait_mark("values-1")
+    # The listing's first row (y 118 to 135), placed from the filter field (y 50) and "Salir"
+    # (y 270): a row shows no text of its own to find it by.
+    left, top, _, _ = d.rect("bodegas")
+    scale = (d.rect("Salir")[1] - top) / 220.0
+    d.click_screen(left + 60, int(top + (126 - 50) * scale))
     d.wait_text("Guardar")
     d.wait_focus("Bodegas Ortega")
     d.screenshot("3-ficha.png")
+    # The tab order runs on to the credit limit, on the second tab page.
+    d.move_focus_to("30000,00")
+    d.screenshot("4-comercial.png")
     d.key("F3")
     d.wait_text("Buscar")
     d.key("F12")

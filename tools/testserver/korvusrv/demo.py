@@ -48,15 +48,15 @@ def search_screen():
     fields = [
         Field(TITLE, " ", "Búsqueda de clientes", x1=20, y1=10, x2=300, option="G", maxlen=40),
         Field(FILTER, "C", "Nombre contiene", x1=20, y1=50, maxlen=30, order=1),
-        Field(FIND, "B", "Buscar", x1=260, y1=62, key=5, action=1, order=2, maxlen=10),
-        Field(OPEN, "B", "Ficha", x1=350, y1=62, key=6, action=1, order=21, maxlen=10),
-        Field(HEADER, "S", "", x1=20, y1=100, x2=600, maxlen=64),
+        Field(FIND, "B", "Buscar", x1=300, y1=62, key=5, action=1, order=2, maxlen=10),
+        Field(OPEN, "B", "Ficha", x1=400, y1=62, key=6, action=1, order=21, maxlen=10),
+        Field(HEADER, "S", "", x1=20, y1=100, x2=420, maxlen=64),
     ]
     for i, code in enumerate(ROW_CODES):
-        fields.append(Field(code, "I", "", x1=20, y1=118 + 16 * i, x2=600, maxlen=64, action=1,
+        fields.append(Field(code, "I", "", x1=20, y1=118 + 16 * i, x2=420, maxlen=64, action=1,
                             order=3 + i))
     fields += [
-        Field(LEAVE, "B", "Salir", x1=520, y1=270, key=12, action=9, order=22, maxlen=10),
+        Field(LEAVE, "B", "Salir", x1=330, y1=270, key=12, action=9, order=22, maxlen=10),
         Field(TIMER, " ", "", x1=20, y1=275, x2=300, maxlen=40),
     ]
     return Screen(SEARCH, fields)
@@ -72,7 +72,7 @@ def form_screen():
         Field(CREDIT, "C", "Límite de crédito", x1=30, y1=70, data="2", maxlen=9, order=5, page=2),
         Field(ACTIVE, "K", "Activo", x1=30, y1=110, order=6, page=2),
         Field(SAVE, "B", "Guardar", x1=380, y1=230, key=2, action=1, order=7, maxlen=10),
-        Field(BACK, "B", "Volver", x1=470, y1=230, key=3, action=1, order=8, maxlen=10),
+        Field(BACK, "B", "Volver", x1=480, y1=230, key=3, action=1, order=8, maxlen=10),
         Field(NOTE, " ", "", x1=20, y1=270, x2=400, maxlen=60),
         Field(TABS, "N", "General", x1=20, y1=40, x2=560, y2=170, page=1),
         Field(TABS, "N", "Comercial", x1=20, y1=40, x2=560, y2=170, page=2),
