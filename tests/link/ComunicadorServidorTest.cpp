@@ -107,7 +107,7 @@ TEST_F(Servidor, DispatcherReplyEndingTooSoonFailsWith015)
     // redirect: the reply is refused, and no application server is reached.
     for (int i = 0; i < 4; ++i) {
         com = std::make_unique<Comunicador>();
-        EscriuLogin(com->trama);
+        prova::EscriuLogin(com->trama);
         EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 015, error en la respuesta del servidor")
             << i;
         EXPECT_EQ(com->estat, 2) << i;
