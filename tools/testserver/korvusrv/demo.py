@@ -48,8 +48,9 @@ def search_screen():
     fields = [
         Field(TITLE, " ", "Búsqueda de clientes", x1=20, y1=10, x2=300, option="G", maxlen=40),
         Field(FILTER, "C", "Nombre contiene", x1=20, y1=50, maxlen=30, order=1),
-        Field(FIND, "B", "Buscar", x1=300, y1=62, key=5, action=1, order=2, maxlen=10),
-        Field(OPEN, "B", "Ficha", x1=400, y1=62, key=6, action=1, order=21, maxlen=10),
+        # The buttons are taller than the filter field: centred on it, not below it.
+        Field(FIND, "B", "Buscar", x1=300, y1=46, key=5, action=1, order=2, maxlen=10),
+        Field(OPEN, "B", "Ficha", x1=400, y1=46, key=6, action=1, order=21, maxlen=10),
         Field(HEADER, "S", "", x1=20, y1=100, x2=420, maxlen=64),
     ]
     for i, code in enumerate(ROW_CODES):
@@ -71,9 +72,10 @@ def form_screen():
         Field(DATE, "C", "Fecha de alta", x1=300, y1=110, data="F", maxlen=10, order=4, page=1),
         Field(CREDIT, "C", "Límite de crédito", x1=30, y1=70, data="2", maxlen=9, order=5, page=2),
         Field(ACTIVE, "K", "Activo", x1=30, y1=110, order=6, page=2),
-        Field(SAVE, "B", "Guardar", x1=380, y1=230, key=2, action=1, order=7, maxlen=10),
-        Field(BACK, "B", "Volver", x1=480, y1=230, key=3, action=1, order=8, maxlen=10),
-        Field(NOTE, " ", "", x1=20, y1=270, x2=400, maxlen=60),
+        # Just under the tab pages, the buttons ending where they end, the note beside them.
+        Field(SAVE, "B", "Guardar", x1=365, y1=182, key=2, action=1, order=7, maxlen=10),
+        Field(BACK, "B", "Volver", x1=465, y1=182, key=3, action=1, order=8, maxlen=10),
+        Field(NOTE, " ", "", x1=20, y1=187, x2=340, maxlen=60),
         Field(TABS, "N", "General", x1=20, y1=40, x2=560, y2=170, page=1),
         Field(TABS, "N", "Comercial", x1=20, y1=40, x2=560, y2=170, page=2),
     ])
@@ -84,7 +86,7 @@ def screens():
 
 
 def row_text(c):
-    credit = "%9s" % c["credit"]
+    credit = "%9s" % c["credit"].replace(".", ",")  # as the form's numeric field shows it
     return "%-26s %-12s %-12s %s" % (c["name"][:26], c["nif"], c["city"][:12], credit[-9:])
 
 
