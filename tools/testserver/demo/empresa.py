@@ -5,8 +5,8 @@ Login: user "ana", password "demo", company "01", language "Es" (the first three
 language come filled in from korvuc.cfg; the password is typed).
 
 With KORVU_DEMO_DRIVE set, the driver logs in, searches, opens a customer by clicking its row,
-tabs on to the form's second page and goes back, leaving a screenshot of each screen, then
-closes the program.
+tabs on to the form's second page, saves and goes back, leaving a screenshot of each screen,
+then closes the program.
 """
 
 import os
@@ -53,6 +53,9 @@ def drive(d):
     # The tab order runs on to the credit limit, on the second tab page.
     d.move_focus_to("30000,00")
     d.screenshot("4-comercial.png")
+    d.key("F2")
+    d.wait_text("Cambios guardados")
+    d.screenshot("5-guardado.png")
     d.key("F3")
     d.wait_text("Buscar")
     d.key("F12")
