@@ -207,11 +207,11 @@ TEST_F(VistaProva, ActionOfAField)
     vista->campos.assign(1, ControlDef());
     vista->campos[0].tipo = 12;
     vista->campos[0].imagen = 48;  // to the last first column
-    vista->columnas.resize(5);
-    vista->ultimaPrimeraColumna = 3;
-    vista->primeraColumnaVisible = 0;
+    vista->estatLlistat.columnes.resize(5);
+    vista->estatLlistat.ultimaPrimera = 3;
+    vista->estatLlistat.primeraVisible = 0;
     EXPECT_EQ(vista->TipoAccionCampo(0), 0);
-    EXPECT_EQ(vista->primeraColumnaVisible, 3);
+    EXPECT_EQ(vista->estatLlistat.primeraVisible, 3);
 }
 
 namespace {
