@@ -33,6 +33,8 @@ def drive(d):
     d.wait_focus("antes")
     d.click_text("Enviar")
     d.wait_focus("despues")
+    d.wait_no_text("antes")
+    # A second click this soon would be a double click, which the button reports as such.
     d.key("F5")
     d.wait_focus("final")
     d.key("F12")
