@@ -76,6 +76,10 @@ HBITMAP CarregaLogo(const std::string& dirbitmaps)
     const std::string cami = dirbitmaps + "logo.bmp";
     if (cami.size() >= MAX_PATH)
         return nullptr;
+    // Most installations have no logo: asking the picture loader to find out costs the start-up
+    // a library load and a couple of milliseconds.
+    if (GetFileAttributesA(cami.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return nullptr;
     WCHAR ample[MAX_PATH];
     if (!MultiByteToWideChar(CP_ACP, 0, cami.c_str(), -1, ample, MAX_PATH))
         return nullptr;

@@ -46,16 +46,23 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
     width_ = r.ample;
     height_ = r.alt;
 
-    // Measured on the parent: a child with this index may be another field's window.
-    labelWidth_ = AmpladaText(def->etiqueta, configuracio.fontControl, parent);
+    // Measuring is a good part of a field's cost: only a label that will be made needs it here.
+    if (def->posEtiqueta != 2)
+        labelWidth_ = MideEtiqueta();
     const GeometriaCDN::Punt label = GeometriaCDN::Etiqueta(*def, labelWidth_, sx, sy);
     labelX_ = label.x;
     labelY_ = label.y;
 }
 
-void CDNBase::CreateControlWindow()
+int CDNBase::MideEtiqueta() const
 {
-    hwnd_ = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, x_, y_, width_, height_, parent_,
+    // Measured on the parent: a child with this index may be another field's window.
+    return AmpladaText(def_->etiqueta, configuracio.fontControl, parent_);
+}
+
+void CDNBase::CreateControlWindow(const char* text)
+{
+    hwnd_ = CreateWindowExA(exStyle_, className_.c_str(), text, style_, x_, y_, width_, height_, parent_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId_)), instance_, nullptr);
     if (!hwnd_)
         throw "Internal error: Control Edit, la creación a fallado.";

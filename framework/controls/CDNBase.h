@@ -11,9 +11,12 @@ class CDNBase : public ControlBase {
 protected:
     CDNBase(HWND parent, int index, ControlDef* def);
 
-    // Creates the control window from the members (class, styles, geometry, child id), without
-    // text; throws the text "Internal error: Control Edit, la creación a fallado.".
-    void CreateControlWindow();
+    // Width of the record's label text in the label font.
+    int MideEtiqueta() const;
+
+    // Creates the control window from the members (class, styles, geometry, child id) with this
+    // text (none when null); throws the text "Internal error: Control Edit, la creación a fallado.".
+    void CreateControlWindow(const char* text = nullptr);
 
     // Creates the "STATIC" label window of a field whose label is not switched off (position
     // 2), with the label font and the record's label text.

@@ -26,10 +26,10 @@ CDNBoto::CDNBoto(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     const GeometriaCDN::Mida mida = GeometriaCDN::Boto(*def, height_, configuracio.escalaX, configuracio.escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
-    CreateControlWindow();
+    // The text comes with the window: one message less for every button.
+    CreateControlWindow(def->etiqueta.c_str());
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
     Subclass(ctrl_);
-    SetWindowTextA(hwnd_, def->etiqueta.c_str());
 }
 
 CDNBoto::~CDNBoto()

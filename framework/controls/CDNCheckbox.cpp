@@ -17,13 +17,16 @@ CDNCheckbox::CDNCheckbox(HWND parent, int index, ControlDef* def) : CDNBase(pare
     } else {
         exStyle_ = 0;
     }
+    // The box is as wide as its text, label or no label.
+    if (def->posEtiqueta == 2)
+        labelWidth_ = MideEtiqueta();
     const GeometriaCDN::Mida mida = GeometriaCDN::Checkbox(labelWidth_, configuracio.escalaX, configuracio.escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
-    CreateControlWindow();
+    // The text comes with the window: one message less for every box.
+    CreateControlWindow(def->etiqueta.c_str());
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
     Subclass(ctrl_);
-    SetWindowTextA(hwnd_, def->etiqueta.c_str());
 }
 
 CDNCheckbox::~CDNCheckbox()

@@ -113,12 +113,15 @@ TEST_F(Controls, CheckBoxSizeStyleAndLabelSide)
     ControlDef right = Def(1, 6, 10, 10, 1, "Recordar");
     ControlDef leftText = Def(1, 6, 10, 50, 1, "Recordar", 1);
     ControlDef drawn = Def(13, 7, 10, 90, 1, "Recordar");
+    ControlDef noLabel = Def(1, 6, 10, 130, 1, "Recordar", 2);
     const int tw = AmpladaText("Recordar", configuracio.fontControl, nullptr);
     {
         Win::CDNCheckbox c1(Parent(), 0, &right);
         Win::CDNCheckbox c2(Parent(), 1, &leftText);
         Win::CDNCheckbox c3(Parent(), 2, &drawn);
+        Win::CDNCheckbox c4(Parent(), 3, &noLabel);
         ExpectPlaced(c1.Window(), 10, 10, tw + 20, 24);
+        ExpectPlaced(c4.Window(), 10, 130, tw + 20, 24);  // as wide as its text without a label too
         EXPECT_EQ(Text(c1.Window()), "Recordar");
         EXPECT_EQ(c1.LabelWindow(), nullptr);
         const auto style = [](HWND h) { return static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)); };
