@@ -11,6 +11,7 @@ every step of drive held.
 import argparse
 import importlib.util
 import os
+import re
 import subprocess
 import sys
 import time
@@ -111,6 +112,36 @@ class Driver:
                 raise StepFailed("the server never reached %s" % name)
             time.sleep(0.05)
 
+    def ready(self, seconds=20, keys=True):
+        """Waits until a key pressed now reaches the client's focus. Wine hands a key to the
+        thread whose window is in front when the client reads it, so the client must be in front,
+        out of any exchange with the server and of any move, size or menu loop; and the X server
+        must send the key to one of its windows: with no window manager the focus follows the
+        pointer, so the window under the pointer (or the X focus) must be the client's."""
+        deadline = time.monotonic() + seconds
+        while True:
+            ok, state = self.sonda("ready", seconds=max(1, int(deadline - time.monotonic())))
+            m = re.match(r"front '(.*)' main '(.*)' focus", state)
+            x = self.x_window() if keys else None
+            if ok and m and (not keys or x in m.groups()):
+                return
+            if time.monotonic() > deadline:
+                raise StepFailed("the client does not take keys: %s; keys go to X window %r"
+                                 % (state, x))
+            time.sleep(0.1)
+
+    def x_window(self):
+        """The name of the X window that a key pressed now goes to."""
+        def run(*args):
+            r = subprocess.run(["xdotool"] + list(args), timeout=30,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            return r.stdout.decode("utf-8", errors="replace").strip() if r.returncode == 0 else None
+        name = run("getwindowfocus", "getwindowname")  # fails with the focus following the pointer
+        if name is not None:
+            return name
+        where = dict(l.split("=", 1) for l in (run("getmouselocation", "--shell") or "").split() if "=" in l)
+        return run("getwindowname", where["WINDOW"]) if "WINDOW" in where else None
+
     # ---- acting
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + list(args), check=False, timeout=30,
@@ -142,6 +173,7 @@ class Driver:
             raise StepFailed("no control shows %r to click" % text)
         x, y = out.split()[:2]
         self.log("click %r at %s,%s" % (text, x, y))
+        self.ready(keys=False)
         self.xdotool("mousemove", x, y, "click", "1")
         time.sleep(0.2)
 
@@ -160,12 +192,14 @@ class Driver:
 
     def type(self, text):
         self.log("type %r" % text)
+        self.ready()
         self.xdotool("type", "--delay", "30", text)
         time.sleep(0.2)
 
     def key(self, *names):
         self.log("key %s" % " ".join(names))
         for name in names:
+            self.ready()
             self.xdotool("key", name)
             time.sleep(0.15)
 

@@ -11,6 +11,9 @@
 //   sonda close                 asks the main window to close, as its close button does
 //   sonda attrib FILE VALUE     sets a file's attributes; prints them as they now read
 //   sonda focus                 prints the class and text of the control that has the focus
+//   sonda ready                 the client takes keys: one of its windows is in front, it has a
+//                               focus, no move, size or menu loop runs and its thread answers;
+//                               prints "front 'CAPTION' main 'CAPTION' focus CLASS flags N"
 //   sonda gone                  the main window is gone
 // Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
 #include <windows.h>
@@ -128,6 +131,46 @@ bool Espera(F trobat)
     return false;
 }
 
+// Whether a key pressed now reaches the client's focus: wine hands a key to the thread of the
+// window in front as it stands when the client reads the key, and a move, size or menu loop
+// swallows keys. The state goes to the driver, which checks the X side with it.
+std::string Titol(HWND w)
+{
+    char titol[256] = {};
+    if (w)
+        GetWindowTextA(w, titol, sizeof titol);
+    return titol;
+}
+
+bool Llest(std::string& estat)
+{
+    HWND p = Principal();
+    estat = "no main window";
+    if (!p)
+        return false;
+    const DWORD fil = GetWindowThreadProcessId(p, nullptr);
+    HWND davant = GetForegroundWindow();
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const bool te = GetGUIThreadInfo(fil, &info) != 0;
+    char classe[64] = {};
+    if (te && info.hwndFocus)
+        GetClassNameA(info.hwndFocus, classe, sizeof classe);
+    estat = "front '" + Titol(davant) + "' main '" + Titol(p) + "' focus " + classe + " flags " +
+            std::to_string(te ? info.flags : 0);
+    if (!davant || GetWindowThreadProcessId(davant, nullptr) != fil || !te || !info.hwndFocus)
+        return false;
+    if (info.flags & (GUI_INMOVESIZE | GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE))
+        return false;
+    // Answered only once the thread reads its messages again, past any exchange with the server.
+    DWORD_PTR r = 0;
+    if (!SendMessageTimeoutA(davant, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r)) {
+        estat += " busy";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,6 +246,12 @@ int main(int argc, char** argv)
             return 1;
         std::printf("0x%lx\n", GetFileAttributesA(arg));
         return 0;
+    }
+    if (ordre == "ready") {
+        std::string estat;
+        const bool llest = Espera([&] { return Llest(estat); });
+        std::printf("%s\n", estat.c_str());
+        return llest ? 0 : 1;
     }
     if (ordre == "focus") {
         HWND p = Principal();
