@@ -31,12 +31,13 @@ struct SortidaFitxer : BlocsFitxer::Sortida {
 };
 
 // A file being sent, read in large pieces and handed out a chunk at a time. A read that
-// fails ends the file there.
+// fails throws: the file must not reach the server cut short with the end mark.
 class Lectura {
 public:
-    explicit Lectura(const std::string& ruta)
+    Lectura(const std::string& ruta, Transferencia::Llegidor llegeix)
         : h(CreateFileA(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr))
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)),
+          llegeix_(llegeix)
     {
     }
     ~Lectura()
@@ -54,7 +55,9 @@ public:
         while (n < BlocsFitxer::kMidaTros) {
             if (pos_ == mida_) {
                 pos_ = mida_ = 0;
-                if (fi_ || !ReadFile(h, buffer_, sizeof buffer_, &mida_, nullptr) || mida_ == 0) {
+                if (!fi_ && !llegeix_(h, buffer_, sizeof buffer_, &mida_, nullptr))
+                    throw DispError(kErrorEnviant);
+                if (fi_ || mida_ == 0) {
                     fi_ = true;
                     break;
                 }
@@ -70,6 +73,7 @@ public:
     HANDLE h;
 
 private:
+    Transferencia::Llegidor llegeix_;
     unsigned char buffer_[64 * 1024];
     DWORD mida_ = 0;
     DWORD pos_ = 0;
@@ -118,7 +122,7 @@ bool Transferencia::Rep(FitxerNou& fitxer, bool substitueixLectura)
     }
 }
 
-void Transferencia::Envia()
+void Transferencia::Envia(Llegidor llegeix)
 {
     const std::string nom = Camp(com_, 1);
     std::string ruta;
@@ -137,7 +141,7 @@ void Transferencia::Envia()
         com_.Transmit(4, 0);
         return;
     }
-    std::unique_ptr<Lectura> fitxer = std::make_unique<Lectura>(ruta);
+    std::unique_ptr<Lectura> fitxer = std::make_unique<Lectura>(ruta, llegeix);
     if (fitxer->h == INVALID_HANDLE_VALUE) {
         com_.Transmit(4, 0);
         return;

@@ -19,9 +19,14 @@ public:
     // failed write or a failed rename. False on any failure, shown in the error box.
     bool Rep(FitxerNou& fitxer, bool substitueixLectura);
 
+    // How the file being sent is read; tests stand a failing read in.
+    using Llegidor = BOOL(WINAPI*)(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED);
+
     // Server command 6: sends the file that the reply names (from the documents folder, or
-    // picked in the Open dialog when the name is a pattern). Throws DispError "#ref 027".
-    void Envia();
+    // picked in the Open dialog when the name is a pattern). Throws DispError "#ref 027" when
+    // the last block cannot be sent or the file cannot be read to its end; the server then
+    // never gets the end mark.
+    void Envia(Llegidor llegeix = ReadFile);
 
     // The whole text of field n of the reply record (after its 2-character code); empty when
     // the reply has no record. A missing field throws DispError "#ref 018".

@@ -1,18 +1,24 @@
 // The Win32 side of documents without a server: the new file that replaces its target only
 // when whole, command-line quoting, the converter on disk, the in-use test and the purge of
-// temporary files, and the RTF export on disk.
+// temporary files, the RTF export on disk, and a file sent to a bare socket.
+#include "documents/BlocsFitxer.h"
 #include "documents/ExportaRtf.h"
 #include "documents/FitxerNou.h"
 #include "documents/OrdresDocument.h"
 #include "documents/Programes.h"
 #include "documents/SortidaFitxer.h"
+#include "documents/Transferencia.h"
 #include "framework/DispError.h"
+#include "link/Comunicador.h"
+#include "link/Xifrat.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -337,3 +343,111 @@ TEST(BorraTemporales, DeletesOnlyTheClientsLeftovers)
 }
 
 } // namespace
+
+namespace {
+
+// The first read gets part of the file; every later read fails as a failing disk would.
+int lectures = 0;
+BOOL WINAPI LecturaQueFalla(HANDLE h, LPVOID b, DWORD n, LPDWORD llegits, LPOVERLAPPED o)
+{
+    if (lectures++ == 0)
+        return ReadFile(h, b, std::min<DWORD>(n, 600), llegits, o);
+    *llegits = 0;
+    SetLastError(ERROR_READ_FAULT);
+    return FALSE;
+}
+
+struct Decodificat : BlocsFitxer::Sortida {
+    std::string bytes;
+    bool Escriu(const unsigned char* b, std::size_t n) override
+    {
+        bytes.append(reinterpret_cast<const char*>(b), n);
+        return true;
+    }
+};
+
+// Sends documents\<nom> as command 6 to the far end of a loopback pair and returns what the
+// far end got, decoded, with whether it ended on the end mark. The file fits one block, so
+// no answer from the far end is awaited.
+struct Enviament {
+    bool llancat = false;
+    std::string text;
+    bool ambFi = false;
+    std::size_t bytesRebuts = 0;
+};
+
+Enviament EnviaAUnSocol(const std::string& nom, Transferencia::Llegidor llegeix)
+{
+    WSADATA wsa;
+    EXPECT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    SOCKET l = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adr = {};
+    adr.sin_family = AF_INET;
+    adr.sin_addr.s_addr = inet_addr("127.0.0.1");
+    bind(l, reinterpret_cast<sockaddr*>(&adr), sizeof adr);
+    listen(l, 1);
+    int mida = sizeof adr;
+    getsockname(l, reinterpret_cast<sockaddr*>(&adr), &mida);
+    SOCKET a = socket(AF_INET, SOCK_STREAM, 0);
+    connect(a, reinterpret_cast<sockaddr*>(&adr), sizeof adr);
+    SOCKET b = accept(l, nullptr, nullptr);
+    closesocket(l);
+
+    Enviament e;
+    {
+        Comunicador com;
+        com.sock = a;
+        com.estat = Comunicador::kConnectat;
+        std::memset(com.trama, 0, Trama::kMidaText);
+        std::memset(com.trama, ' ', Trama::kIniciRegistre);
+        std::strcpy(com.trama + Trama::kIniciRegistre, ("00" + nom + "\xFF").c_str());
+        try {
+            Transferencia(com, nullptr).Envia(llegeix);
+        } catch (const DispError& error) {
+            e.llancat = true;
+            EXPECT_EQ(error.Texto(), "Error #ref 027, error enviando datos");
+        }
+        closesocket(com.sock);
+        com.sock = INVALID_SOCKET;
+    }
+    std::string wire;
+    char buf[4096];
+    for (int n; (n = recv(b, buf, sizeof buf, 0)) > 0;)
+        wire.append(buf, static_cast<std::size_t>(n));
+    closesocket(b);
+    WSACleanup();
+
+    e.bytesRebuts = wire.size();
+    if (wire.size() > static_cast<std::size_t>(Trama::kCapcalera)) {
+        std::vector<char> text(Trama::kMidaText, 0);
+        DesxifraTramesa(wire.data(), text.data());
+        Decodificat d;
+        e.ambFi = BlocsFitxer::DescodificaBloc(reinterpret_cast<const unsigned char*>(text.data()),
+                                               wire.size() - static_cast<std::size_t>(Trama::kCapcalera), d) == BlocsFitxer::Fi;
+        e.text = d.bytes;
+    }
+    return e;
+}
+
+} // namespace
+
+TEST(EnviaFitxer, AFailedReadNeverReachesTheServerAsAWholeFile)
+{
+    configuracio.dirdocs = DirActual() + "\\";
+    configuracio.primerDocuments = 0;
+    std::string contingut;
+    for (int i = 0; i < 1000; ++i)
+        contingut += static_cast<char>(i * 7 % 251);
+    EscriuFitxer(DirActual() + "\\enviat.bin", contingut);
+
+    const Enviament be = EnviaAUnSocol("enviat.bin", ReadFile);
+    EXPECT_FALSE(be.llancat);
+    EXPECT_TRUE(be.ambFi);
+    EXPECT_EQ(be.text, contingut);
+
+    lectures = 0;
+    const Enviament tallat = EnviaAUnSocol("enviat.bin", LecturaQueFalla);
+    EXPECT_EQ(lectures, 2);
+    EXPECT_TRUE(tallat.llancat);
+    EXPECT_EQ(tallat.bytesRebuts, 0u) << tallat.text.size() << " bytes, end mark " << tallat.ambFi;
+}
