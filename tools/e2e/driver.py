@@ -17,6 +17,8 @@ import sys
 import time
 
 TITLE = "Quorvanta - ver. 2.3.045"
+# The main window under any caption: at login and once logged in.
+MAIN = ".* - ver\\. 2\\.3\\.045"
 
 
 class StepFailed(Exception):
@@ -120,7 +122,8 @@ class Driver:
         pointer, so the window under the pointer (or the X focus) must be the client's."""
         deadline = time.monotonic() + seconds
         while True:
-            ok, state = self.sonda("ready", seconds=max(1, int(deadline - time.monotonic())))
+            ok, state = self.sonda("ready", *([] if keys else ["click"]),
+                                   seconds=max(1, int(deadline - time.monotonic())))
             m = re.match(r"front '(.*)' main '(.*)' focus", state)
             x = self.x_window() if keys else None
             if ok and m and (not keys or x in m.groups()):
@@ -159,6 +162,13 @@ class Driver:
         wid = self.window_id(title)
         if wid:
             self.xdotool("mousemove", "--window", wid, str(x), str(y), "click", "1")
+        elif title == TITLE:
+            # Logged in, the caption names the company and the user. The main window is already
+            # in front; with the focus following the pointer, the pointer over it is what makes
+            # X hand it the keys, and a click could move the client's focus.
+            wid = self.window_id(MAIN)
+            if wid:
+                self.xdotool("mousemove", "--window", wid, str(x), str(y))
         time.sleep(0.2)
 
     def click(self, x, y, title=TITLE):

@@ -13,7 +13,8 @@
 //   sonda focus                 prints the class and text of the control that has the focus
 //   sonda ready                 the client takes keys: one of its windows is in front, it has a
 //                               focus, no move, size or menu loop runs and its thread answers;
-//                               prints "front 'CAPTION' main 'CAPTION' focus CLASS flags N"
+//                               prints "front 'CAPTION' main 'CAPTION' focus CLASS flags N";
+//                               with "click", only no loop and a thread that answers
 //   sonda gone                  the main window is gone
 // Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
 #include <windows.h>
@@ -142,7 +143,9 @@ std::string Titol(HWND w)
     return titol;
 }
 
-bool Llest(std::string& estat)
+// For a click only the thread must be reading its messages: the click itself brings the window
+// forward, and after the shell opened a document the client is no longer in front.
+bool Llest(std::string& estat, bool clic)
 {
     HWND p = Principal();
     estat = "no main window";
@@ -158,13 +161,13 @@ bool Llest(std::string& estat)
         GetClassNameA(info.hwndFocus, classe, sizeof classe);
     estat = "front '" + Titol(davant) + "' main '" + Titol(p) + "' focus " + classe + " flags " +
             std::to_string(te ? info.flags : 0);
-    if (!davant || GetWindowThreadProcessId(davant, nullptr) != fil || !te || !info.hwndFocus)
+    if (!clic && (!davant || GetWindowThreadProcessId(davant, nullptr) != fil || !te || !info.hwndFocus))
         return false;
     if (info.flags & (GUI_INMOVESIZE | GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE))
         return false;
     // Answered only once the thread reads its messages again, past any exchange with the server.
     DWORD_PTR r = 0;
-    if (!SendMessageTimeoutA(davant, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r)) {
+    if (!SendMessageTimeoutA(clic ? p : davant, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r)) {
         estat += " busy";
         return false;
     }
@@ -249,7 +252,8 @@ int main(int argc, char** argv)
     }
     if (ordre == "ready") {
         std::string estat;
-        const bool llest = Espera([&] { return Llest(estat); });
+        const bool clic = argc > 2 && std::string(argv[2]) == "click";
+        const bool llest = Espera([&] { return Llest(estat, clic); });
         std::printf("%s\n", estat.c_str());
         return llest ? 0 : 1;
     }
