@@ -270,8 +270,9 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
             ++i;
         else if (d[i] == '{')
             ++obertes;
-        else if (d[i] == '}')
+        else if (d[i] == '}') {
             EXPECT_TRUE(--obertes > 0 || (obertes == 0 && i + 1 == d.size())) << i << ": " << d;
+        }
     }
     EXPECT_EQ(obertes, 0) << d;
     // The longest record, a row, is 26 bytes: portrait, the largest size, a rule of 26 dashes.
