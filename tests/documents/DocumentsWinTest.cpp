@@ -12,6 +12,7 @@
 #include "link/Comunicador.h"
 #include "link/Xifrat.h"
 #include "tests/documents/ProvaDocuments.h"
+#include "tests/link/XarxaProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -380,23 +381,12 @@ Enviament EnviaAUnSocol(const std::string& nom, Transferencia::Llegidor llegeix)
 {
     WSADATA wsa;
     EXPECT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
-    SOCKET l = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adr = {};
-    adr.sin_family = AF_INET;
-    adr.sin_addr.s_addr = inet_addr("127.0.0.1");
-    bind(l, reinterpret_cast<sockaddr*>(&adr), sizeof adr);
-    listen(l, 1);
-    int mida = sizeof adr;
-    getsockname(l, reinterpret_cast<sockaddr*>(&adr), &mida);
-    SOCKET a = socket(AF_INET, SOCK_STREAM, 0);
-    connect(a, reinterpret_cast<sockaddr*>(&adr), sizeof adr);
-    SOCKET b = accept(l, nullptr, nullptr);
-    closesocket(l);
+    prova::Parell parell;
 
     Enviament e;
     {
         Comunicador com;
-        com.sock = a;
+        com.sock = parell.client;
         com.estat = Comunicador::kConnectat;
         std::memset(com.trama, 0, Trama::kMidaText);
         std::memset(com.trama, ' ', Trama::kIniciRegistre);
@@ -412,9 +402,9 @@ Enviament EnviaAUnSocol(const std::string& nom, Transferencia::Llegidor llegeix)
     }
     std::string wire;
     char buf[4096];
-    for (int n; (n = recv(b, buf, sizeof buf, 0)) > 0;)
+    for (int n; (n = recv(parell.servidor, buf, sizeof buf, 0)) > 0;)
         wire.append(buf, static_cast<std::size_t>(n));
-    closesocket(b);
+    parell.TancaServidor();
     WSACleanup();
 
     e.bytesRebuts = wire.size();
