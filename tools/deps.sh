@@ -2,10 +2,14 @@
 # Installs what the build and the tests need, once: a machine that has it all does nothing slow.
 # Usage: tools/deps.sh [more packages]...   (the demo adds what its screenshot needs)
 set -euo pipefail
+. "$(dirname "$0")/arch.sh"
 
 packages=(cmake ninja-build python3 g++ clang googletest
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev mingw-w64-tools
           wine wine32:i386 xvfb xauth x11-utils xdotool "$@")
+if [ "$KORVU_WINDOWS_ARCH" = x86_64 ]; then
+    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64)
+fi
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"

@@ -1,5 +1,6 @@
 # Sourced by the test and demo commands: gives wine a display and one persistent wineserver,
 # and stops both (only those started here) on exit.
+. "$(dirname "${BASH_SOURCE[0]}")/arch.sh"
 korvu_started_xvfb=""
 korvu_display_up() {
     if [ -z "${DISPLAY:-}" ]; then
@@ -25,6 +26,12 @@ korvu_display_up() {
         fi
     fi
     export WINEPREFIX="$1"
+    # The 64-bit test build needs wine's 64-bit loader for wine's own programs too (tools/arch.sh).
+    local boot=wineboot
+    if [ "${KORVU_WINDOWS_ARCH:-i686}" = x86_64 ]; then
+        export WINELOADER=/usr/lib/wine/wine64
+        boot="$WINELOADER wineboot"
+    fi
     export WINEDEBUG="${WINEDEBUG:--all}"
     # No debugger on a crash: a crashing test ends at once instead of waiting for one.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
@@ -32,11 +39,11 @@ korvu_display_up() {
     wineserver -p >/dev/null 2>&1 || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the wine prefix in $WINEPREFIX"
-        wineboot -i >/dev/null 2>&1 || true
+        $boot -i >/dev/null 2>&1 || true
     else
         # Start wine's own background processes here, away from any test's output: a test
         # that started them would keep its output open for as long as the server lives.
-        wineboot >/dev/null 2>&1 || true
+        $boot >/dev/null 2>&1 || true
     fi
     trap korvu_display_down EXIT
 }
