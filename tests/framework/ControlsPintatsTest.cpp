@@ -444,10 +444,7 @@ TEST_F(Pintats, ListingRealKeysAndDrag)
     Desplacaments vista;
     ControlDef d = DefRect(9, 1, 10, 100, 390, 140);
     Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
-    SetForegroundWindow(Parent());
-    SetFocus(l.Window());
-    if (!PumpUntil([&] { return GetFocus() == l.Window(); }, 5000))
-        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    ASSERT_TRUE(TakeKeyboard(Parent(), l.Window())) << "the test window could not take the keyboard focus";
     parent->ctrl.calls.clear();
     Tecla(VK_TAB, 0x0F);
     Tecla(VK_DOWN, 0x50);
