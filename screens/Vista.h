@@ -4,7 +4,7 @@
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNLlistatn.h"
 #include "framework/controls/EstatLlistat.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <windows.h>
 

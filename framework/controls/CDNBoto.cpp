@@ -3,7 +3,7 @@
 #include "app/Configuracio.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

@@ -1,7 +1,7 @@
 #include "framework/controls/CDNEdit.h"
 
 #include "app/Configuracio.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

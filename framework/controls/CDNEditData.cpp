@@ -5,7 +5,7 @@
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ReglaData.h"
 #include "framework/controls/TextFinestra.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

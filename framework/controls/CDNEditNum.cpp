@@ -4,7 +4,7 @@
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/TextFinestra.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <cstring>
 

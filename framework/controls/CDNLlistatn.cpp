@@ -7,7 +7,7 @@
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/DCMemoria.h"
 #include "framework/controls/SeleccioGdi.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "app/Configuracio.h"
 #include "framework/controls/CopiaValor.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 
 namespace Win {

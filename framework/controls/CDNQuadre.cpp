@@ -5,7 +5,7 @@
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/DCMemoria.h"
 #include "framework/controls/NomImatge.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <objbase.h>
 #include <olectl.h>

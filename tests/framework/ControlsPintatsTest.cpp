@@ -9,7 +9,7 @@
 #include "framework/controls/CercaFitxers.h"
 #include "framework/controls/DCMemoria.h"
 #include "resources/ResourceIds.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "tests/framework/ControlsProva.h"
 
 #include <gtest/gtest.h>
