@@ -1,6 +1,6 @@
 #include "documents/Programes.h"
 
-#include "app/Configuracio.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 
 #include <shellapi.h>
@@ -60,7 +60,7 @@ bool IniciaVisor(const std::string& programa, const std::string& ruta)
 
 std::string TextError(DWORD codi)
 {
-    const std::string text = Configuracio::TextErrorSistema(codi);
+    const std::string text = Win::TextErrorSistema(codi);
     return text.empty() ? std::to_string(codi) : text;
 }
 

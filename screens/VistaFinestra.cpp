@@ -4,6 +4,7 @@
 #include "framework/DcFinestra.h"
 #include "framework/DcMemoria.h"
 #include "framework/ErrorBox.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "framework/controls/ControlBase.h"
 #include "link/Comunicador.h"
@@ -68,7 +69,7 @@ void Vista::GuardaFondo()
         return;
     }
     // The old background stays; the half-made one goes with its owner.
-    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Configuracio::TextErrorSistema(GetLastError());
+    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Win::TextErrorSistema(GetLastError());
     if (texto.size() > 299)
         texto.resize(299);
     Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);
