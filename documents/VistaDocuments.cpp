@@ -2,6 +2,7 @@
 // helper of its concern.
 #include "screens/Vista.h"
 
+#include "documents/Actualitzacio.h"
 #include "documents/BlocsFitxer.h"
 #include "documents/Correu.h"
 #include "documents/FitxerNou.h"
@@ -68,6 +69,11 @@ bool Vista::DocumentoEnUso(const std::string& ruta)
 void Vista::BorraTemporales()
 {
     OrdresDocument::BorraTemporales();
+}
+
+bool Vista::ActualizaAplicacion(const std::string& missatge)
+{
+    return Actualitzacio::Actualiza(missatge);
 }
 
 std::string Vista::DirInicio() const

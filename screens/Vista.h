@@ -214,6 +214,8 @@ public:
     bool EnviaMail();             // command "A"
     bool DocumentoEnUso(const std::string& ruta);
     void BorraTemporales();       // at start-up; throws DispError "#ref 029" without TMP
+    // The self-update of command "z": true when the new installer was started.
+    static bool ActualizaAplicacion(const std::string& missatge);
     std::string DirInicio() const;
 
 
