@@ -135,7 +135,7 @@ bool Vista::LeePantalla(std::string id, int numero)
             return false;
         idPantalla = id;
         if (filtreCaracters)
-            *filtreCaracters = id.compare(0, 2, "Es") == 0 ? 1 : 0;
+            *filtreCaracters = IdSinPrefijoEs() ? 0 : 1;
         return true;
     } catch (...) {
     }
