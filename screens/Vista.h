@@ -79,7 +79,6 @@ public:
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
     int sumaDefinicion = 0;
-    int posicionSuma = 0;
     int progresoCarga = 0;
     int desplX = 0;
     int desplY = 0;
@@ -102,8 +101,6 @@ public:
     // there, when there is no definitions file yet, or when its lines do not add up to
     // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
     bool LeePantalla(std::string id, int numero);
-    // Adds the characters of one column to the running check sum of the screen being loaded.
-    void SumaLinea(const char* texto);
     // Replaces the definitions file with the one the server sends: mode 1 the series of `id`,
     // mode 2 every screen of the configured language. The old file stays in place until the
     // new one is whole. Throws DispError.

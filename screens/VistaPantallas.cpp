@@ -98,20 +98,9 @@ struct EsborraNou {
 
 } // namespace
 
-void Vista::SumaLinea(const char* texto)
-{
-    SumaPantalla s;
-    s.suma = sumaDefinicion;
-    s.posicio = posicionSuma;
-    s.Afegeix(texto);
-    sumaDefinicion = s.suma;
-    posicionSuma = s.posicio;
-}
-
 bool Vista::LeePantalla(std::string id, int numero)
 {
     sumaDefinicion = 0;
-    posicionSuma = 0;
     progresoCarga = 0;
     FitxerDisc fitxer;
     std::optional<LectorPantalles> lector;
