@@ -3,23 +3,11 @@
 #include "screens/Vista.h"
 
 #include "documents/Actualitzacio.h"
-#include "documents/BlocsFitxer.h"
 #include "documents/Correu.h"
-#include "documents/FitxerNou.h"
 #include "documents/OrdresDocument.h"
 #include "documents/SortidaFitxer.h"
 #include "documents/Transferencia.h"
 #include "link/Comunicador.h"
-
-int Vista::ModoTransferencia(const char* texto)
-{
-    return BlocsFitxer::AccioMode(texto[4]);
-}
-
-bool Vista::RecibirFichero(FitxerNou& fitxer, bool substitueixLectura)
-{
-    return Transferencia(*comunicador, hwnd).Rep(fitxer, substitueixLectura);
-}
 
 void Vista::TrataFicheroRecibido()
 {

@@ -196,11 +196,9 @@ public:
     // ===================================================================== documents
     // The document and file-transfer operations are declared here.
     // Each handler of a server command answers the server itself before it returns: "0" done,
-    // "9" failed, "1" cancelled, or the refusal frame (command 6).
-    int ModoTransferencia(const char* texto);  // the action code of the mode letter in byte 4
-    // Receives one file block by block into a new file beside its target, which it replaces
-    // only when whole; false after a failure (shown).
-    bool RecibirFichero(class FitxerNou& fitxer, bool substitueixLectura);
+    // "9" failed, "1" cancelled, or the refusal frame (command 6). Their steps live with their
+    // concern in documents/: the receiving loop (Transferencia), the transfer-mode letter
+    // (BlocsFitxer::AccioMode), the print jobs (ImpresioDirecta, ImpresioRaw).
     void TrataFicheroRecibido();  // command 3; throws DispError "#ref 023" to "#ref 026"
     void RecibeDocumento();       // command 4
     void AbreDocumento();         // command 5
@@ -214,16 +212,6 @@ public:
     // The self-update of command "z": true when the new installer was started.
     static bool ActualizaAplicacion(const std::string& missatge);
     std::string DirInicio() const;
-
-
-
-    // ===================================================================== printing
-    // The printing, raw printing, RTF export and mail operations are declared here.
-    // Received print files (transfer modes 'c' and 'd'). Neither raises: a failure ends the
-    // job and shows the error box. The RTF export of a listing is ExportaRtf (documents/).
-    void ImpresionDirecta(const std::string& fichero);
-    void ImpresionRaw(const std::string& fichero);
-
 };
 
 #endif
