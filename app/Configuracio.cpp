@@ -3,6 +3,7 @@
 #include "app/LiniaOrdres.h"
 #include "app/TextConfiguracio.h"
 #include "framework/DispError.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "resources/ResourceIds.h"
 
@@ -14,6 +15,12 @@
 #include <vector>
 
 Configuracio configuracio;
+
+namespace {
+// The window library and the link read the one configuration from the start; a Configuracio
+// made elsewhere (a test's) is not handed over.
+[[maybe_unused]] const bool entregada = (Win::UsaAjustos(configuracio), UsaAjustosEnllac(configuracio), true);
+}
 
 namespace {
 
@@ -146,7 +153,7 @@ void Configuracio::Carrega(const char* fitxer)
         recursos = LoadLibraryA(entorn.biblioteca.c_str());
 
         if (!AsseguraCarpeta(dirdocs)) {
-            const std::string sistema = Configuracio::TextErrorSistema(GetLastError());
+            const std::string sistema = Win::TextErrorSistema(GetLastError());
             Win::MsgBox::Show(nullptr, sistema.c_str(), "Error", MB_ICONINFORMATION);
             throw DispError("Error #ref 035_1, error en carpeta de documentos: " + dirdocs);
         }
@@ -344,23 +351,15 @@ bool Configuracio::Desa(const std::string& acces, const std::string& usuarioNou,
     return true;
 }
 
-std::string Configuracio::TextErrorSistema(unsigned long codi)
+void Configuracio::PosaServidorExtern(const std::string& adreca, int portNou)
 {
-    char* text = nullptr;
-    const DWORD mida = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, codi, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                      reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string resultat = mida && text ? std::string(text, mida) : std::string();
-    if (text)
-        LocalFree(text);
-    return resultat;
+    servidor_ext = adreca;
+    port = portNou;
 }
 
-std::string Configuracio::FormataErrorWindows(const std::string& ref)
+void Configuracio::DesaServidor()
 {
-    const DWORD codi = GetLastError();
-    return "Error ref. " + ref + ", cod. " + std::to_string(codi) + " " + TextErrorSistema(codi);
+    Desa("", "", "", "", Servidor(), port);
 }
 
 bool Configuracio::EstatTransmissio(unsigned char take)

@@ -2,6 +2,8 @@
 #define KORVU_APP_CONFIGURACIO_H
 
 #include "app/TextConfiguracio.h"
+#include "framework/Ajustos.h"
+#include "link/AjustosEnllac.h"
 
 #include <windows.h>
 
@@ -11,8 +13,10 @@
 // The process-wide configuration and environment: the settings of korvuc.cfg and the command
 // line, and what is derived from them (screen scale, fonts, images, folders, the transmission
 // semaphore). Other subsystems read the members directly; those that the file sets come from
-// TextConfiguracio::Valors, so the reader fills them in place.
-class Configuracio : public TextConfiguracio::Valors {
+// TextConfiguracio::Valors, so the reader fills them in place. The window library and the link
+// read only their own part of it (Win::Ajustos, AjustosEnllac), which the one configuration of
+// the process hands them.
+class Configuracio : public TextConfiguracio::Valors, public Win::Ajustos, public AjustosEnllac {
 public:
     Configuracio();
     ~Configuracio();
@@ -37,9 +41,6 @@ public:
     // Write-back of the login values and server address into korvuc.cfg.
     bool Desa(const std::string& acces, const std::string& usuario, const std::string& empresa,
               const std::string& idioma, const std::string& servidorExt, int port);
-    static std::string FormataErrorWindows(const std::string& ref);
-    // The system's message for an error code; empty when it has none.
-    static std::string TextErrorSistema(unsigned long codi);
 
     // Transmission semaphore (take = 1 takes it, anything else gives it back) and client log.
     bool EstatTransmissio(unsigned char take);
@@ -49,32 +50,24 @@ public:
     std::string DirDocuments();
     std::string DirFitxers();
     std::string AccesRemot() const { return acceso_remoto ? "S" : "N"; }
-    std::string DirBitmaps() const { return dirbitmaps; }
+    std::string DirBitmaps() const override { return dirbitmaps; }
     std::string DirImport() const { return dirimport; }
     std::string DirJfree() const { return dirjfree; }
     std::string RutaPrograma() const { return rutaPrograma; }
     std::string Grup() const { return grupo; }
     std::string TecladoVirtual() const { return tvirtual; }
-    std::string UrlIpDinamica() const { return acceso_remoto ? ipdin : std::string(); }
+    std::string UrlIpDinamica() const override { return acceso_remoto ? ipdin : std::string(); }
     void ComponRuta(char* buffer) const; // buffer of MAX_PATH bytes
 
-    HBITMAP bmpCapLlista = nullptr;
-    HBITMAP bmpCapLlista50 = nullptr;
-    HBITMAP bmpCapLlista53 = nullptr;
-    HBITMAP bmpCapLlista150 = nullptr;
-    HBITMAP bmpBandaEtiqueta = nullptr;
-    HBITMAP bmpBandaMenu = nullptr;
-    HBITMAP bmpFonsText = nullptr;
-    HBITMAP bmpFonsText2 = nullptr;
-    HBITMAP bmpFonsText3 = nullptr;
-    HBITMAP bmpImatge133 = nullptr;
-    HBITMAP bmpLogo = nullptr;
-    HICON icoMes = nullptr;
-    HICON icoMenys = nullptr;
-    HICON icoEntrada = nullptr;
-    HBRUSH brFonsText = nullptr;
-    HBRUSH brFonsText2 = nullptr;
-    HBRUSH brFonsText3 = nullptr;
+    std::string Idioma() const override { return idioma; }
+    bool ModeDesenvolupament() const override { return modeDesenvolupament != 0; }
+    bool TracaTrames() const override { return tracaTrames != 0; }
+    std::string Servidor() const override { return acceso_remoto ? servidor_ext : servidor_int; }
+    int Port() const override { return port; }
+    std::string FitxerClaus() const override { return fitxerClaus; }
+    void PosaServidorExtern(const std::string& adreca, int portNou) override;
+    void DesaServidor() override;
+
     char fitxerClaus[80] = {};
     unsigned char logClient = 0;
     unsigned char autoLogin = 0;
@@ -83,22 +76,7 @@ public:
     unsigned char primerDocuments = 1;
     unsigned char primerFitxers = 1;
     std::string visorSvg;
-    double escalaX = 1.0;
-    double escalaY = 1.0;
-    HFONT fontFixa = nullptr;
-    HFONT fontFixaPetita = nullptr;
-    HFONT fontFixaGran = nullptr;
-    HFONT fontControl = nullptr;
-    HFONT fontControlMitjana = nullptr;
-    HFONT fontTitol = nullptr;
-    HFONT fontControlGran = nullptr;
-    HFONT fontEnllac = nullptr;
-    HFONT fontArial = nullptr;
-    HFONT fontSubratllada = nullptr;
-    HFONT fontLlista = nullptr;
-    HMODULE recursos = nullptr;
     std::string versio = "2.3.045";
-    unsigned char canviFocusTramesa = 0;
     HANDLE semafor = nullptr;
     std::FILE* logStream = nullptr; // opened shared, so that others may read and write the log
 

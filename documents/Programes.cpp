@@ -1,6 +1,7 @@
 #include "documents/Programes.h"
 
 #include "app/Configuracio.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "screens/Llancador.h"
 
@@ -25,7 +26,7 @@ bool IniciaVisor(const std::string& programa, const std::string& ruta)
 
 std::string TextError(DWORD codi)
 {
-    const std::string text = Configuracio::TextErrorSistema(codi);
+    const std::string text = Win::TextErrorSistema(codi);
     return text.empty() ? std::to_string(codi) : text;
 }
 

@@ -2,23 +2,12 @@
 // helper of its concern.
 #include "screens/Vista.h"
 
-#include "documents/BlocsFitxer.h"
+#include "documents/Actualitzacio.h"
 #include "documents/Correu.h"
-#include "documents/FitxerNou.h"
 #include "documents/OrdresDocument.h"
 #include "documents/SortidaFitxer.h"
 #include "documents/Transferencia.h"
 #include "link/Comunicador.h"
-
-int Vista::ModoTransferencia(const char* texto)
-{
-    return BlocsFitxer::AccioMode(texto[4]);
-}
-
-bool Vista::RecibirFichero(FitxerNou& fitxer, bool substitueixLectura)
-{
-    return Transferencia(*comunicador, hwnd).Rep(fitxer, substitueixLectura);
-}
 
 void Vista::TrataFicheroRecibido()
 {
@@ -68,6 +57,11 @@ bool Vista::DocumentoEnUso(const std::string& ruta)
 void Vista::BorraTemporales()
 {
     OrdresDocument::BorraTemporales();
+}
+
+bool Vista::ActualizaAplicacion(const std::string& missatge)
+{
+    return Actualitzacio::Actualiza(missatge);
 }
 
 std::string Vista::DirInicio() const

@@ -1,6 +1,6 @@
 #include "framework/MultiController.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/MissatgesPrivats.h"
 
 MultiController::~MultiController() = default;
@@ -17,11 +17,11 @@ bool MultiController::OnSetFocus(HWND lost)
     if (lost)
         InvalidateRect(lost, nullptr, TRUE);
     if (IsWindow(own)) {
-        if (!configuracio.modeDesenvolupament)
+        if (!Win::ajustos().ModeDesenvolupament())
             SendMessageA(own, EM_SETSEL, 0, -1);
         InvalidateRect(own, nullptr, TRUE);
     }
-    return configuracio.canviFocusTramesa != 0;
+    return Win::ajustos().canviFocusTramesa != 0;
 }
 
 bool MultiController::OnKeyDown(WPARAM key, LPARAM)

@@ -1,8 +1,9 @@
 #include "link/Comunicador.h"
 
-#include "app/Configuracio.h"
+#include "link/AjustosEnllac.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
+#include "framework/ErrorSistema.h"
 #include "link/Camps.h"
 #include "link/TrazaTrama.h"
 #include "link/VintuIp.h"
@@ -125,7 +126,7 @@ void Comunicador::Transmit(int kind, int len)
             if (total > Trama::kMidaTrama)
                 throw DispError(kTramaLlarga);
             longitudTrama = total;
-            if (configuracio.tracaTrames)
+            if (ajustosEnllac().TracaTrames())
                 Traza(0);
             XifraTramesa(trama, tramaXifrada, total, kind == 4 ? 0x39 : 0x00);
             Envia(total);
@@ -136,7 +137,7 @@ void Comunicador::Transmit(int kind, int len)
             DesxifraTramesa(tramaXifrada, trama);
             // A reply without its own NUL still ends here for the readers of the text.
             trama[longitudTrama - Trama::kCapcalera] = '\0';
-            if (configuracio.tracaTrames)
+            if (ajustosEnllac().TracaTrames())
                 Traza(1);
         }
     } catch (const DispError&) {
@@ -214,19 +215,18 @@ void Comunicador::Traza(int direccio)
 
 bool Comunicador::Conecta(int attempt)
 {
-    const std::string adreca =
-        configuracio.acceso_remoto ? configuracio.servidor_ext : configuracio.servidor_int;
-    if (CarregaClaus(configuracio.fitxerClaus) > 9) {
+    const std::string adreca = ajustosEnllac().Servidor();
+    if (CarregaClaus(ajustosEnllac().FitxerClaus().c_str()) > 9) {
         estat = kFallada;
         throw DispError("Error #ref 006, error en fichero de encriptación");
     }
-    const u_short port = htons(static_cast<u_short>(configuracio.port));
+    const u_short port = htons(static_cast<u_short>(ajustosEnllac().Port()));
     WSADATA wsa;
     if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
         estat = kFallada;
         throw DispError("Error #ref 007, inicializando socket");
     }
-    const bool ambServei = attempt <= 1 && !configuracio.UrlIpDinamica().empty();
+    const bool ambServei = attempt <= 1 && !ajustosEnllac().UrlIpDinamica().empty();
 
     sockaddr_in dir = {};
     dir.sin_family = AF_INET;
@@ -301,7 +301,7 @@ bool Comunicador::Conecta(int attempt)
     app.sin_port = htons(static_cast<u_short>(portApp));
     if (!Resol(adrecaApp, app.sin_addr)) {
         SetLastError(static_cast<DWORD>(WSAGetLastError()));
-        const std::string text = Configuracio::FormataErrorWindows("#011");
+        const std::string text = Win::FormataErrorWindows("#011");
         WSACleanup();
         throw DispError(text);
     }
@@ -322,7 +322,7 @@ void Comunicador::ObtenIpDinamica()
 {
     try {
         DeleteFileA("vintuip");
-        const std::string linia = "wget \"" + configuracio.UrlIpDinamica() + "/vintuip\"";
+        const std::string linia = "wget \"" + ajustosEnllac().UrlIpDinamica() + "/vintuip\"";
         std::vector<char> ordre(linia.begin(), linia.end());
         ordre.push_back('\0');
         STARTUPINFOA inici = {};
@@ -333,7 +333,7 @@ void Comunicador::ObtenIpDinamica()
         if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &inici, &proces)) {
             const DWORD codi = GetLastError();
-            const std::string sistema = Configuracio::TextErrorSistema(codi);
+            const std::string sistema = Win::TextErrorSistema(codi);
             throw DispError("Error #ref 061: Sercicio Vintu no responde:\n"
                             + (sistema.empty() ? std::to_string(codi) : sistema));
         }
@@ -357,8 +357,7 @@ void Comunicador::ObtenIpDinamica()
         case VintuIp::SenseAdreca: throw DispError("Error #ref 064: Vintu no responde");
         case VintuIp::SensePort: throw DispError("Error #ref 065: Vintu no responde");
         }
-        configuracio.servidor_ext = adreca;
-        configuracio.port = port;
+        ajustosEnllac().PosaServidorExtern(adreca, port);
     } catch (const DispError&) {
         throw;
     } catch (...) {
@@ -369,9 +368,7 @@ void Comunicador::ObtenIpDinamica()
 void Comunicador::GuardaServidor()
 {
     try {
-        const std::string adreca =
-            configuracio.acceso_remoto ? configuracio.servidor_ext : configuracio.servidor_int;
-        configuracio.Desa("", "", "", "", adreca, configuracio.port);
+        ajustosEnllac().DesaServidor();
     } catch (const DispError&) {
         throw;
     } catch (...) {

@@ -1,7 +1,7 @@
 #ifndef KORVU_SCREENS_COMANDES_H
 #define KORVU_SCREENS_COMANDES_H
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <vector>
 

@@ -14,7 +14,7 @@
 #include "framework/controls/CDNQuadre.h"
 #include "framework/controls/CDNStatic.h"
 #include "framework/controls/CDNStaticu.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "screens/Vista.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #ifndef KORVU_SCREENS_LECTORPANTALLES_H
 #define KORVU_SCREENS_LECTORPANTALLES_H
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "screens/FontBytes.h"
 #include "screens/LectorLinies.h"
 #include "screens/SumaPantalla.h"

@@ -1,7 +1,7 @@
 #ifndef KORVU_SCREENS_LINIAPANTALLA_H
 #define KORVU_SCREENS_LINIAPANTALLA_H
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "screens/SumaPantalla.h"
 
 #include <cstddef>

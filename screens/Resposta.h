@@ -1,7 +1,7 @@
 #ifndef KORVU_SCREENS_RESPOSTA_H
 #define KORVU_SCREENS_RESPOSTA_H
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,6 @@
 #include "screens/TopController.h"
 
 #include "app/Configuracio.h"
-#include "documents/Actualitzacio.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/MissatgesPrivats.h"
@@ -379,7 +378,7 @@ void TopController::OrdreServidor(int codi)
 
 bool TopController::Actualiza(const std::string& missatge)
 {
-    return Actualitzacio::Actualiza(missatge);
+    return Vista::ActualizaAplicacion(missatge);
 }
 
 bool TopController::AccionCampo(int i)

@@ -4,7 +4,7 @@
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNLlistatn.h"
 #include "framework/controls/EstatLlistat.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <windows.h>
 
@@ -79,7 +79,6 @@ public:
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
     int sumaDefinicion = 0;
-    int posicionSuma = 0;
     int progresoCarga = 0;
     int desplX = 0;
     int desplY = 0;
@@ -102,8 +101,6 @@ public:
     // there, when there is no definitions file yet, or when its lines do not add up to
     // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
     bool LeePantalla(std::string id, int numero);
-    // Adds the characters of one column to the running check sum of the screen being loaded.
-    void SumaLinea(const char* texto);
     // Replaces the definitions file with the one the server sends: mode 1 the series of `id`,
     // mode 2 every screen of the configured language. The old file stays in place until the
     // new one is whole. Throws DispError.
@@ -199,11 +196,9 @@ public:
     // ===================================================================== documents
     // The document and file-transfer operations are declared here.
     // Each handler of a server command answers the server itself before it returns: "0" done,
-    // "9" failed, "1" cancelled, or the refusal frame (command 6).
-    int ModoTransferencia(const char* texto);  // the action code of the mode letter in byte 4
-    // Receives one file block by block into a new file beside its target, which it replaces
-    // only when whole; false after a failure (shown).
-    bool RecibirFichero(class FitxerNou& fitxer, bool substitueixLectura);
+    // "9" failed, "1" cancelled, or the refusal frame (command 6). Their steps live with their
+    // concern in documents/: the receiving loop (Transferencia), the transfer-mode letter
+    // (BlocsFitxer::AccioMode), the print jobs (ImpresioDirecta, ImpresioRaw).
     void TrataFicheroRecibido();  // command 3; throws DispError "#ref 023" to "#ref 026"
     void RecibeDocumento();       // command 4
     void AbreDocumento();         // command 5
@@ -214,17 +209,9 @@ public:
     bool EnviaMail();             // command "A"
     bool DocumentoEnUso(const std::string& ruta);
     void BorraTemporales();       // at start-up; throws DispError "#ref 029" without TMP
+    // The self-update of command "z": true when the new installer was started.
+    static bool ActualizaAplicacion(const std::string& missatge);
     std::string DirInicio() const;
-
-
-
-    // ===================================================================== printing
-    // The printing, raw printing, RTF export and mail operations are declared here.
-    // Received print files (transfer modes 'c' and 'd'). Neither raises: a failure ends the
-    // job and shows the error box. The RTF export of a listing is ExportaRtf (documents/).
-    void ImpresionDirecta(const std::string& fichero);
-    void ImpresionRaw(const std::string& fichero);
-
 };
 
 #endif

@@ -3,6 +3,7 @@
 #include "app/Configuracio.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "framework/controls/ControlBase.h"
 #include "link/Camps.h"
@@ -190,7 +191,7 @@ bool Vista::ConfirmaSalida()
         info.nShow = SW_SHOWMAXIMIZED;
         if (!ShellExecuteExA(&info)) {
             const std::string texto = std::string("No se ha podido completar la acción: \n") + "\nError: " +
-                                      Configuracio::TextErrorSistema(GetLastError());
+                                      Win::TextErrorSistema(GetLastError());
             Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);
         }
     }

@@ -4,6 +4,7 @@
 #include "framework/DcFinestra.h"
 #include "framework/DcMemoria.h"
 #include "framework/ErrorBox.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "framework/controls/ControlBase.h"
 #include "link/Comunicador.h"
@@ -43,7 +44,7 @@ namespace {
 
 void InformaFondo(DWORD error)
 {
-    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Configuracio::TextErrorSistema(error);
+    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Win::TextErrorSistema(error);
     if (texto.size() > 299)
         texto.resize(299);
     Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);

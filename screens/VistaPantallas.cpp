@@ -98,20 +98,9 @@ struct EsborraNou {
 
 } // namespace
 
-void Vista::SumaLinea(const char* texto)
-{
-    SumaPantalla s;
-    s.suma = sumaDefinicion;
-    s.posicio = posicionSuma;
-    s.Afegeix(texto);
-    sumaDefinicion = s.suma;
-    posicionSuma = s.posicio;
-}
-
 bool Vista::LeePantalla(std::string id, int numero)
 {
     sumaDefinicion = 0;
-    posicionSuma = 0;
     progresoCarga = 0;
     FitxerDisc fitxer;
     std::optional<LectorPantalles> lector;
@@ -135,7 +124,7 @@ bool Vista::LeePantalla(std::string id, int numero)
             return false;
         idPantalla = id;
         if (filtreCaracters)
-            *filtreCaracters = id.compare(0, 2, "Es") == 0 ? 1 : 0;
+            *filtreCaracters = IdSinPrefijoEs() ? 0 : 1;
         return true;
     } catch (...) {
     }

@@ -1,9 +1,9 @@
 #include "framework/controls/CDNBase.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/AmpladaText.h"
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -38,8 +38,8 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
     static const DWORD exStyle = DefaultExStyle();  // the system does not change while we run
     exStyle_ = exStyle;
 
-    const double sx = configuracio.escalaX;
-    const double sy = configuracio.escalaY;
+    const double sx = Win::ajustos().escalaX;
+    const double sy = Win::ajustos().escalaY;
     const GeometriaCDN::Rect r = GeometriaCDN::Base(*def, sx, sy);
     x_ = r.x;
     y_ = r.y;
@@ -57,7 +57,7 @@ CDNBase::CDNBase(HWND parent, int index, ControlDef* def)
 int CDNBase::MideEtiqueta() const
 {
     // Measured on the parent: a child with this index may be another field's window.
-    return AmpladaText(def_->etiqueta, configuracio.fontControl, parent_);
+    return AmpladaText(def_->etiqueta, Win::ajustos().fontControl, parent_);
 }
 
 void CDNBase::CreateControlWindow(const char* text)
@@ -78,7 +78,7 @@ void CDNBase::CreateLabel()
                              instance_, nullptr);
     if (!label_)
         return;
-    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControl), TRUE);
     SetWindowTextA(label_, def_->etiqueta.c_str());
 }
 

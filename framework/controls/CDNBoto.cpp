@@ -1,9 +1,9 @@
 #include "framework/controls/CDNBoto.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -23,12 +23,12 @@ CDNBoto::CDNBoto(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     style_ = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE | BS_NOTIFY | BS_FLAT;
     exStyle_ = 0;
     childId_ = 0;
-    const GeometriaCDN::Mida mida = GeometriaCDN::Boto(*def, height_, configuracio.escalaX, configuracio.escalaY);
+    const GeometriaCDN::Mida mida = GeometriaCDN::Boto(*def, height_, Win::ajustos().escalaX, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     // The text comes with the window: one message less for every button.
     CreateControlWindow(def->etiqueta.c_str());
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControl), TRUE);
     Subclass(ctrl_);
 }
 

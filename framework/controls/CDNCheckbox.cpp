@@ -1,8 +1,8 @@
 #include "framework/controls/CDNCheckbox.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -20,12 +20,12 @@ CDNCheckbox::CDNCheckbox(HWND parent, int index, ControlDef* def) : CDNBase(pare
     // The box is as wide as its text, label or no label.
     if (def->posEtiqueta == 2)
         labelWidth_ = MideEtiqueta();
-    const GeometriaCDN::Mida mida = GeometriaCDN::Checkbox(labelWidth_, configuracio.escalaX, configuracio.escalaY);
+    const GeometriaCDN::Mida mida = GeometriaCDN::Checkbox(labelWidth_, Win::ajustos().escalaX, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     // The text comes with the window: one message less for every box.
     CreateControlWindow(def->etiqueta.c_str());
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControl), TRUE);
     Subclass(ctrl_);
 }
 

@@ -1,7 +1,7 @@
 #include "framework/controls/CDNEdit.h"
 
-#include "app/Configuracio.h"
-#include "screens/ControlDef.h"
+#include "framework/Ajustos.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -27,7 +27,7 @@ CDNEdit::CDNEdit(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     childId_ = def->orden;
     CreateControlWindow();
     Subclass(ctrl_);
-    HFONT font = height_ > 24 ? configuracio.fontControlGran : configuracio.fontControlMitjana;
+    HFONT font = height_ > 24 ? Win::ajustos().fontControlGran : Win::ajustos().fontControlMitjana;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longVisible), 0);
     CreateLabel();

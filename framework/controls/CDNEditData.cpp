@@ -1,11 +1,11 @@
 #include "framework/controls/CDNEditData.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ReglaData.h"
 #include "framework/controls/TextFinestra.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -31,9 +31,9 @@ CDNEditData::CDNEditData(HWND parent, int index, ControlDef* def) : CDNBase(pare
 {
     className_ = "EDIT";
     style_ |= ES_RIGHT;
-    width_ = MidesCDN::AmpleData(height_, configuracio.escalaX);
+    width_ = MidesCDN::AmpleData(height_, Win::ajustos().escalaX);
     CreateControlWindow();
-    HFONT font = height_ < 25 ? configuracio.fontControlMitjana : configuracio.fontControlGran;
+    HFONT font = height_ < 25 ? Win::ajustos().fontControlMitjana : Win::ajustos().fontControlGran;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     Subclass(ctrl_);
     SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longVisible), 0);

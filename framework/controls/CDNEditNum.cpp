@@ -1,10 +1,10 @@
 #include "framework/controls/CDNEditNum.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/TextFinestra.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,14 +30,14 @@ bool CDNEditNum::CtrlNEditNum::OnKillFocus(HWND)
 static_assert((ES_RIGHT | ES_AUTOHSCROLL) == 0x82, "right aligned, scrolled");
 
 CDNEditNum::CDNEditNum(HWND parent, int index, ControlDef* def)
-    : CDNBase(parent, index, def), signes_(ReglaNumero::PerIdioma(configuracio.idioma))
+    : CDNBase(parent, index, def), signes_(ReglaNumero::PerIdioma(Win::ajustos().Idioma()))
 {
     className_ = "EDIT";
     style_ |= ES_RIGHT | ES_AUTOHSCROLL;
     width_ = MidesCDN::AmpleNumeric(width_);
     CreateControlWindow();
     Subclass(ctrl_);
-    HFONT font = height_ <= 24 ? configuracio.fontControlMitjana : configuracio.fontControlGran;
+    HFONT font = height_ <= 24 ? Win::ajustos().fontControlMitjana : Win::ajustos().fontControlGran;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(def->longVisible), 0);
     CreateLabel();

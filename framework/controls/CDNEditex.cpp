@@ -1,10 +1,10 @@
 #include "framework/controls/CDNEditex.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/DcFinestra.h"
+#include "framework/controls/ControlDef.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/SeleccioGdi.h"
-#include "screens/ControlDef.h"
 
 namespace Win {
 
@@ -28,7 +28,7 @@ static_assert((ES_MULTILINE | ES_AUTOVSCROLL) == 0x44 && WS_VSCROLL == 0x200000,
 CDNEditex::CDNEditex(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = "EDIT";
-    const MidesCDN::Mida mida = MidesCDN::Editex(*def, {width_, height_}, configuracio.escalaY);
+    const MidesCDN::Mida mida = MidesCDN::Editex(*def, {width_, height_}, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     style_ |= ES_MULTILINE | ES_AUTOVSCROLL;
@@ -37,23 +37,23 @@ CDNEditex::CDNEditex(HWND parent, int index, ControlDef* def) : CDNBase(parent, 
     else
         style_ |= WS_VSCROLL;
     CreateControlWindow();
-    HFONT font = def->opcion == 1 ? configuracio.fontArial : configuracio.fontControlMitjana;
+    HFONT font = def->opcion == 1 ? Win::ajustos().fontArial : Win::ajustos().fontControlMitjana;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     height_ = MidesCDN::AltLinies(height_, AltLinia(hwnd_));
     MoveWindow(hwnd_, x_, y_, width_, height_, FALSE);
     if (def->tipo == 15) {
         switch (def->variante) {
         case 2:
-            fons_ = configuracio.bmpFonsText2;
-            pinzellFons_ = configuracio.brFonsText2;
+            fons_ = Win::ajustos().bmpFonsText2;
+            pinzellFons_ = Win::ajustos().brFonsText2;
             break;
         case 3:
-            fons_ = configuracio.bmpFonsText3;
-            pinzellFons_ = configuracio.brFonsText3;
+            fons_ = Win::ajustos().bmpFonsText3;
+            pinzellFons_ = Win::ajustos().brFonsText3;
             break;
         default:
-            fons_ = configuracio.bmpFonsText;
-            pinzellFons_ = configuracio.brFonsText;
+            fons_ = Win::ajustos().bmpFonsText;
+            pinzellFons_ = Win::ajustos().brFonsText;
             break;
         }
     }

@@ -1,8 +1,8 @@
 #include "framework/controls/CDNHeina.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/MidesCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -13,15 +13,15 @@ CDNHeina::CDNHeina(HWND parent, int index, ControlDef* def, HWND) : CDNBase(pare
     className_ = "BUTTON";
     style_ = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_FLAT | BS_NOTIFY | BS_BITMAP;
     exStyle_ = 0;
-    const MidesCDN::Mida mida = MidesCDN::Heina(def->posEtiqueta, configuracio.escalaX, configuracio.escalaY);
+    const MidesCDN::Mida mida = MidesCDN::Heina(def->posEtiqueta, Win::ajustos().escalaX, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     CreateControlWindow();
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControl), TRUE);
     Subclass(ctrl_);
     // Without the library a null module would name the system's own bitmaps.
-    if (configuracio.recursos)
-        imatge_.Posa(LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
+    if (Win::ajustos().recursos)
+        imatge_.Posa(LoadBitmapA(Win::ajustos().recursos, MAKEINTRESOURCEA(def->imagen & 0xFFFF)));
     if (imatge_) {
         SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imatge_.Get()));
     } else {

@@ -1,13 +1,13 @@
 #include "framework/controls/CDNLlistatn.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
 #include "framework/DispError.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/SeleccioGdi.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <algorithm>
 
@@ -23,17 +23,17 @@ HFONT FontDe(int tipus)
 {
     switch (tipus) {
     case 0:
-        return configuracio.fontControl;
+        return Win::ajustos().fontControl;
     case 2:
-        return configuracio.fontLlista;
+        return Win::ajustos().fontLlista;
     case 3:
-        return configuracio.fontControlGran;
+        return Win::ajustos().fontControlGran;
     case 4:
-        return configuracio.fontFixa;
+        return Win::ajustos().fontFixa;
     case 7:
-        return configuracio.fontFixaPetita;
+        return Win::ajustos().fontFixaPetita;
     default:
-        return configuracio.fontControlMitjana;
+        return Win::ajustos().fontControlMitjana;
     }
 }
 
@@ -112,7 +112,7 @@ CDNLlistatn::CDNLlistatn(HWND parent, int index, ControlDef* def, EstatLlistat& 
     className_ = "STATIC";
     style_ = WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_USERITEM;
     exStyle_ = WS_EX_TRANSPARENT;
-    const EstatLlistat::Lletra lletra = EstatLlistat::LletraDe(def->opcion, def->longVisible, configuracio.escalaX);
+    const EstatLlistat::Lletra lletra = EstatLlistat::LletraDe(def->opcion, def->longVisible, Win::ajustos().escalaX);
     const HFONT font = FontDe(lletra.tipus);
     def->reservado = lletra.pixelsCaracter;
     const int ample = def->x2 ? def->x2 - def->x1 : lletra.ample;
@@ -206,23 +206,23 @@ void CDNLlistatn::AplicaColors()
     case 50:
         ctrl_.colorText_ = RGB(0, 0, 0);
         ctrl_.colorLinia_ = RGB(0xC8, 0xC8, 0xC8);
-        ctrl_.franja_ = configuracio.bmpCapLlista50;
+        ctrl_.franja_ = Win::ajustos().bmpCapLlista50;
         break;
     case 53:
         ctrl_.colorText_ = RGB(0xFF, 0xFF, 0xFF);
         ctrl_.colorLinia_ = RGB(0x96, 0x96, 0x96);
-        ctrl_.franja_ = configuracio.bmpCapLlista53;
+        ctrl_.franja_ = Win::ajustos().bmpCapLlista53;
         break;
     case 150:
     case 151:
         ctrl_.colorText_ = RGB(0xFF, 0xFF, 0xFF);
         ctrl_.colorLinia_ = RGB(0xC8, 0xC8, 0xC8);
-        ctrl_.franja_ = configuracio.bmpCapLlista150;
+        ctrl_.franja_ = Win::ajustos().bmpCapLlista150;
         break;
     default:
         ctrl_.colorText_ = RGB(0, 0, 0);
         ctrl_.colorLinia_ = RGB(0xC8, 0xC8, 0xC8);
-        ctrl_.franja_ = configuracio.bmpCapLlista;
+        ctrl_.franja_ = Win::ajustos().bmpCapLlista;
         break;
     }
 }

@@ -1,8 +1,8 @@
 #include "framework/controls/CDNMenu.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/CopiaValor.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 
 namespace Win {
@@ -20,9 +20,9 @@ CDNMenu::CDNMenu(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     height_ = static_cast<int>(alt * def->escalaY + 0.5);
     width_ = static_cast<int>(ample * def->escalaX + 0.5);
     CreateControlWindow();
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControlMitjana), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControlMitjana), TRUE);
     Subclass(ctrl_);
-    ctrl_.PosaRecursos(configuracio.fontControlMitjana, configuracio.fontSubratllada, configuracio.bmpBandaMenu,
+    ctrl_.PosaRecursos(Win::ajustos().fontControlMitjana, Win::ajustos().fontSubratllada, Win::ajustos().bmpBandaMenu,
                        (height_ - 16) / 2);
     ParseItems(def->etiqueta);
 }

@@ -1,6 +1,6 @@
 #include "framework/controls/CDNPant.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/MidesCDN.h"
 
 namespace Win {
@@ -12,7 +12,7 @@ CDNPant::CDNPant(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     className_ = "STATIC";
     style_ = WS_CHILD | WS_VISIBLE | SS_ENHMETAFILE;
     exStyle_ = WS_EX_DLGMODALFRAME;
-    const MidesCDN::Mida mida = MidesCDN::Marc(*def, configuracio.escalaX, configuracio.escalaY);
+    const MidesCDN::Mida mida = MidesCDN::Marc(*def, Win::ajustos().escalaX, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     CreateControlWindow();

@@ -1,8 +1,8 @@
 #include "framework/controls/CDNPest.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/controls/MidesCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <commctrl.h>
 
@@ -15,11 +15,11 @@ CDNPest::CDNPest(HWND parent, int index, ControlDef* def) : CDNBase(parent, inde
     className_ = WC_TABCONTROLA;
     style_ = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     exStyle_ = WS_EX_TRANSPARENT;
-    const MidesCDN::Mida mida = MidesCDN::Marc(*def, configuracio.escalaX, configuracio.escalaY);
+    const MidesCDN::Mida mida = MidesCDN::Marc(*def, Win::ajustos().escalaX, Win::ajustos().escalaY);
     width_ = mida.ample;
     height_ = mida.alt;
     CreateControlWindow();
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(configuracio.fontControl), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Win::ajustos().fontControl), TRUE);
     int i = 0;
     for (ControlDef::Element& element : def->elementos) {
         TCITEMA item = {};

@@ -1,11 +1,11 @@
 #include "framework/controls/CDNQuadre.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
 #include "framework/controls/CercaFitxers.h"
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/NomImatge.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <objbase.h>
 #include <olectl.h>
@@ -131,8 +131,8 @@ CDNQuadre::CDNQuadre(HWND parent, int index, ControlDef* def) : CDNBase(parent, 
         const int m = a ? static_cast<int>((a - de) * escala + 0.5) : 0;
         return m > 0 ? m : 0;
     };
-    width_ = mida(def->x1, def->x2, configuracio.escalaX);
-    height_ = mida(def->y1, def->y2, configuracio.escalaY);
+    width_ = mida(def->x1, def->x2, Win::ajustos().escalaX);
+    height_ = mida(def->y1, def->y2, Win::ajustos().escalaY);
     className_ = "STATIC";
     exStyle_ = WS_EX_TRANSPARENT;
     style_ = def->subtipo == 9    ? WS_CHILD | WS_VISIBLE | SS_USERITEM
@@ -191,23 +191,23 @@ bool CDNQuadre::CarregaImatge(const std::string& nom)
 {
     ctrl_.diapositiva_ = false;
     ctrl_.nomImatge_ = nom.substr(0, NomImatge::kMaxNom);
-    const std::string dirBitmaps = configuracio.DirBitmaps();
+    const std::string dirBitmaps = Win::ajustos().DirBitmaps();
     const NomImatge n = NomImatge::Classifica(nom, dirBitmaps);
     switch (n.classe) {
     case NomImatge::Classe::Cap:
         ctrl_.nomImatge_.clear();
         return false;
     case NomImatge::Classe::Imatge133:
-        return ctrl_.Mostra(configuracio.bmpImatge133, false);
+        return ctrl_.Mostra(Win::ajustos().bmpImatge133, false);
     case NomImatge::Classe::FonsText:
-        return ctrl_.Mostra(configuracio.bmpFonsText, false);
+        return ctrl_.Mostra(Win::ajustos().bmpFonsText, false);
     case NomImatge::Classe::Logo:
-        return ctrl_.Mostra(configuracio.bmpLogo, false);
+        return ctrl_.Mostra(Win::ajustos().bmpLogo, false);
     case NomImatge::Classe::Recurs:
         // A private copy, not the shared one: the frame deletes it and nobody else holds it.
-        if (!configuracio.recursos)
+        if (!Win::ajustos().recursos)
             return false;
-        return ctrl_.Mostra(static_cast<HBITMAP>(LoadImageA(configuracio.recursos, MAKEINTRESOURCEA(n.numero & 0xFFFF),
+        return ctrl_.Mostra(static_cast<HBITMAP>(LoadImageA(Win::ajustos().recursos, MAKEINTRESOURCEA(n.numero & 0xFFFF),
                                                             IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)),
                             true);
     case NomImatge::Classe::Fitxer:

@@ -1,10 +1,10 @@
 #include "framework/controls/CDNStatic.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
 #include "framework/controls/FontEtiqueta.h"
 #include "framework/controls/MidesCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 
@@ -54,7 +54,7 @@ CDNStatic::CDNStatic(HWND parent, int index, ControlDef* def, Vista* vista) : CD
     HFONT font = FontEtiqueta(e.font);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     ctrl_.font = font;
-    ctrl_.banda = configuracio.bmpBandaEtiqueta;
+    ctrl_.banda = Win::ajustos().bmpBandaEtiqueta;
     ctrl_.def = def;
     ctrl_.vista = vista;
     Subclass(ctrl_);

@@ -2,7 +2,7 @@
 
 #include "framework/controls/FontEtiqueta.h"
 #include "framework/controls/MidesCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

@@ -1,6 +1,6 @@
 #include "framework/controls/CtrlNMenu.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
 #include "framework/controls/SeleccioGdi.h"
 
@@ -25,13 +25,13 @@ void CtrlNMenu::PosaEntrada(const std::string& text, const EntradaMenu& entrada)
     iconaX_ = entrada.iconaX;
     switch (entrada.icona) {
     case EntradaMenu::Icona::Mes:
-        icona_ = configuracio.icoMes;
+        icona_ = Win::ajustos().icoMes;
         break;
     case EntradaMenu::Icona::Menys:
-        icona_ = configuracio.icoMenys;
+        icona_ = Win::ajustos().icoMenys;
         break;
     case EntradaMenu::Icona::Entrada:
-        icona_ = configuracio.icoEntrada;
+        icona_ = Win::ajustos().icoEntrada;
         break;
     default:
         icona_ = nullptr;

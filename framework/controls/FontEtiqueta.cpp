@@ -1,18 +1,18 @@
 #include "framework/controls/FontEtiqueta.h"
 
-#include "app/Configuracio.h"
+#include "framework/Ajustos.h"
 
 HFONT FontEtiqueta(Win::MidesCDN::Font font)
 {
     using Font = Win::MidesCDN::Font;
     switch (font) {
-    case Font::Control: return configuracio.fontControl;
-    case Font::ControlMitjana: return configuracio.fontControlMitjana;
-    case Font::ControlGran: return configuracio.fontControlGran;
-    case Font::Titol: return configuracio.fontTitol;
-    case Font::FixaGran: return configuracio.fontFixaGran;
-    case Font::Enllac: return configuracio.fontEnllac;
+    case Font::Control: return Win::ajustos().fontControl;
+    case Font::ControlMitjana: return Win::ajustos().fontControlMitjana;
+    case Font::ControlGran: return Win::ajustos().fontControlGran;
+    case Font::Titol: return Win::ajustos().fontTitol;
+    case Font::FixaGran: return Win::ajustos().fontFixaGran;
+    case Font::Enllac: return Win::ajustos().fontEnllac;
     case Font::Fixa: break;
     }
-    return configuracio.fontFixa;
+    return Win::ajustos().fontFixa;
 }

@@ -1,6 +1,6 @@
 #include "framework/controls/GeometriaCDN.h"
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

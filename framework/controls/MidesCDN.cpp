@@ -1,7 +1,7 @@
 #include "framework/controls/MidesCDN.h"
 
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace Win {
 

@@ -13,7 +13,7 @@
 #include "framework/controls/CDNStatic.h"
 #include "framework/controls/CDNStaticu.h"
 #include "resources/ResourceIds.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "tests/framework/ControlsProva.h"
 
 #include <commctrl.h>

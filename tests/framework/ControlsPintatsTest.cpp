@@ -12,7 +12,7 @@
 #include "framework/controls/CDNStatic.h"
 #include "framework/controls/CercaFitxers.h"
 #include "resources/ResourceIds.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "tests/framework/ControlsProva.h"
 #include "tests/framework/EspiaDc.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/Configuracio.h"
 #include "framework/MsgLoop.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "tests/framework/TestWindow.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "framework/controls/CDNBoto.h"
 #include "framework/controls/CDNCheckbox.h"
 #include "framework/controls/CDNEdit.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 #include "tests/framework/ControlsProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
 

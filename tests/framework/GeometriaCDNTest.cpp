@@ -1,5 +1,5 @@
 #include "framework/controls/GeometriaCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <gtest/gtest.h>
 

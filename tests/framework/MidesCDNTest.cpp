@@ -1,5 +1,5 @@
 #include "framework/controls/MidesCDN.h"
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #ifndef KORVU_TESTS_SCREENS_CAMPPROVA_H
 #define KORVU_TESTS_SCREENS_CAMPPROVA_H
 
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 namespace prova {
 

@@ -424,6 +424,20 @@ TEST(SumaPantalla, ColumnsWeightedByPosition)
     EXPECT_EQ(alta.suma, INT32_MIN);
 }
 
+// Column by column, as the loader feeds a line: the sum and the position run on across calls.
+TEST(SumaPantalla, RunsOnAcrossColumns)
+{
+    SumaPantalla s;
+    for (const char* columna : {"001", "0010", "0020", "0100", "0030", "E", "C", " ", "0", "00020", "0", "1", "001",
+                                "000"})
+        s.Afegeix(columna);
+    EXPECT_EQ(s.suma, 32648);
+    EXPECT_EQ(s.posicio, 36);
+    s.NovaLinia();
+    s.Afegeix("\x80");
+    EXPECT_EQ(s.suma, 32648 - 128);
+}
+
 TEST(SumaPantalla, CheckNumberZeroAcceptsAnyLines)
 {
     EXPECT_TRUE(SumaPantalla::Accepta(32648, 0));

@@ -194,24 +194,6 @@ TEST_F(LeePantalla, EmptyFileAndLastLineWithoutItsEnd)
     EXPECT_EQ(vista().campos[2].elementos.size(), 2u);
 }
 
-TEST(SumaLinea, AddsColumnsToTheViewsRunningSum)
-{
-    TestWindow finestra;
-    Comunicador com;
-    unsigned char filtre = 0;
-    Vista vista(finestra.hwnd, &com, &filtre);
-    vista.sumaDefinicion = 0;
-    vista.posicionSuma = 0;
-    for (const char* columna : {"001", "0010", "0020", "0100", "0030", "E", "C", " ", "0", "00020", "0", "1", "001",
-                                "000"})
-        vista.SumaLinea(columna);
-    EXPECT_EQ(vista.sumaDefinicion, 32648);
-    EXPECT_EQ(vista.posicionSuma, 36);
-    vista.posicionSuma = 0;
-    vista.SumaLinea("\x80");
-    EXPECT_EQ(vista.sumaDefinicion, 32648 - 128);
-}
-
 // Failures before the transfer begins: each has its message, and PANT1.DAT is untouched.
 TEST(ActualizaPantallas, FailuresBeforeTheTransferLeaveTheFile)
 {

@@ -1,4 +1,4 @@
-#include "screens/ControlDef.h"
+#include "framework/controls/ControlDef.h"
 
 #include <gtest/gtest.h>
 
