@@ -69,6 +69,7 @@ public:
     int campoDefecto = -1;
     int campoAFoco = -1;
     int pestanya = 0;
+    bool mostrantPestanya = false;  // MuestraPestanya is showing and hiding the fields
     double escalaX = 1.0;
     double escalaY = 1.0;
     int ocupada = 1;

@@ -13,7 +13,9 @@ static_assert((WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS) == 0x54000000, "tab stri
 CDNPest::CDNPest(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = WC_TABCONTROLA;
-    style_ = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    // A click never takes the keyboard focus from the field: the screen moves it to a field of
+    // the page picked, and the strip itself has no use for Tab or the keypad's "+".
+    style_ = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_FOCUSNEVER;
     exStyle_ = WS_EX_TRANSPARENT;
     const MidesCDN::Mida mida = MidesCDN::Marc(*def, configuracio.escalaX, configuracio.escalaY);
     width_ = mida.ample;
