@@ -168,6 +168,8 @@ public:
         HBRUSH brocha;  // null: leave the message to the default procedure
     };
     Colores ColoresCampo(HWND ventana) const;
+    // The field whose label is the window, or kMaxCamps.
+    int CampoDeEtiqueta(HWND ventana) const;
     HBRUSH BrochaCampo(HWND ventana) const;
     bool IdSinPrefijoEs() const;
     // Paints the busy indicator's dot with palette colour n.

@@ -1,6 +1,7 @@
 // The main window's controller itself, on a window of its own: what it does with the field
 // controllers' messages, a tab click and a click on a button.
 #include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
 #include "framework/EliminacioDiferida.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
@@ -105,7 +106,7 @@ protected:
         semaforAnterior = configuracio.semafor;
         configuracio.semafor = CreateSemaphoreA(nullptr, 0, 1, nullptr);
         Win::WinMaker maker(TestClassName(), GetModuleHandleA(nullptr));
-        maker.SetSize(600, 400);
+        maker.SetSize(640, 640);  // room for the busy dot at the bottom left
         principal = maker.Create(&top, "prova");
         ASSERT_NE(principal, nullptr);
         ShowWindow(principal, SW_SHOW);
@@ -297,4 +298,61 @@ TEST_F(PestanyaProva, AClickOnATabLeavesTheFocusOnAField)
     ClicaPestanya(tira, 1);
     EXPECT_EQ(vista->pestanya, 2);
     EXPECT_EQ(GetFocus(), Ventana(0));
+}
+
+namespace {
+
+COLORREF Pixel(HWND finestra, int x, int y)
+{
+    const Win::DcFinestra dc(finestra);
+    return GetPixel(dc.Get(), x, y);
+}
+
+COLORREF ColorDe(HBRUSH brocha)
+{
+    LOGBRUSH lb = {};
+    GetObjectA(brocha, sizeof lb, &lb);
+    return lb.lbColor;
+}
+
+} // namespace
+
+TEST_F(PestanyaProva, ABoxOnAPageIsPaintedWithThePagesColour)
+{
+    std::vector<ControlDef> c = {Campo(1, 6, 1, 30, 60), Campo(1, 6, 2, 30, 250), Campo(0, 1, 3, 30, 100),
+                                 Campo(10, 1, 0, 10, 30)};
+    c[0].pagina = 1;   // on the page
+    c[2].pagina = 1;
+    c[2].posEtiqueta = 0;  // its label above it, a window of its own
+    c[3].x2 = 300;
+    c[3].y2 = 200;
+    c[3].elementos = {{1, "Uno", 0}, {2, "Dos", 1}};
+    Pantalla(std::move(c));
+    vista->Focus(2);
+    RedrawWindow(principal, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The page as the strip shows it on the screen, away from every field.
+    const COLORREF pagina = Pixel(principal, 250, 150);
+    const COLORREF finestra = vista->paleta[10];
+    ASSERT_NE(pagina, finestra);
+
+    const HDC dc = GetDC(Ventana(0));
+    const HBRUSH caixa = top.OnCtlColorStatic(Ventana(0), dc);
+    EXPECT_EQ(ColorDe(caixa), pagina);
+    EXPECT_EQ(GetBkColor(dc), pagina);
+    ReleaseDC(Ventana(0), dc);
+    ASSERT_NE(vista->campos[2].control->LabelWindow(), nullptr);
+    EXPECT_EQ(ColorDe(top.OnCtlColorStatic(vista->campos[2].control->LabelWindow(), nullptr)), pagina);
+    // Off the pages the window's colour stays.
+    EXPECT_EQ(ColorDe(top.OnCtlColorStatic(Ventana(1), nullptr)), finestra);
+}
+
+TEST_F(PestanyaProva, ShowingAPageLeavesNoDotAtTheEdge)
+{
+    vista->Focus(0);
+    RedrawWindow(principal, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const COLORREF fons = Pixel(principal, 30, 545);
+    ClicaPestanya(tira, 1);
+    ASSERT_EQ(vista->pestanya, 2);
+    UpdateWindow(principal);
+    EXPECT_EQ(Pixel(principal, 10, 545), fons);
 }
