@@ -5,17 +5,19 @@
 
 namespace Win {
 
-// Objects that must outlive the control handlers now running. A control's handler can start an
+// Objects that must outlive the window procedures now running. A control's handler can start an
 // exchange that replaces the whole screen; the old controls then wait here until the outermost
-// handler of any control has returned, and are freed at once when none is running.
+// message being handled has returned, and are freed at once when none is (the rule for
+// controls is stated in CDNBase.h).
 class EliminacioDiferida {
 public:
-    // Frees `objecte` now, or once no control handler is running.
+    // Frees `objecte` now, or once no message is being handled.
     static void Elimina(std::shared_ptr<void> objecte);
     static bool DinsManejador();
     static int Pendents();
 
-    // Marks a control handler running for its lifetime (the subclass procedure holds one).
+    // Marks a message being handled for its lifetime: the message loop holds one around every
+    // dispatch, and the window and subclass procedures each hold one for a message sent to them.
     class Manejador {
     public:
         Manejador();

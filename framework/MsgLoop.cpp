@@ -1,5 +1,6 @@
 #include "framework/MsgLoop.h"
 
+#include "framework/EliminacioDiferida.h"
 #include "framework/Exception.h"
 #include "framework/PendingException.h"
 
@@ -29,6 +30,9 @@ MsgLoop::MsgLoop(HWND mainWindow, HACCEL accelerators, const unsigned char* filt
 
 void MsgLoop::Handle(MSG& msg)
 {
+    // Every window procedure this message reaches, ours or the system's, is on the stack until
+    // DispatchMessageA returns: whatever a screen retires meanwhile waits for that.
+    const EliminacioDiferida::Manejador manejador;
     if (!dialogs_.empty()) {
         // A dialog may leave the list while it handles the message.
         const std::list<HWND> dialogs = dialogs_;
@@ -72,8 +76,11 @@ int MsgLoop::PumpWindow(HWND hwnd)
 {
     MSG msg;
     while (TakeWaiting(msg, hwnd)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        {
+            const EliminacioDiferida::Manejador manejador;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
         PendingException::Rethrow();
     }
     return 0;

@@ -141,6 +141,9 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         return DefWindowProcA(hwnd, msg, wp, lp);
     }
+    // A message sent to the window from outside the loop (or before it runs) still defers what
+    // its handler retires until the handler has returned.
+    const EliminacioDiferida::Manejador manejador;
     try {
         LRESULT result;
         if (Route(c, hwnd, msg, wp, lp, result))

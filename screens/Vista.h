@@ -69,6 +69,7 @@ public:
     int campoDefecto = -1;
     int campoAFoco = -1;
     int pestanya = 0;
+    bool mostrantPestanya = false;  // MuestraPestanya is showing and hiding the fields
     double escalaX = 1.0;
     double escalaY = 1.0;
     int ocupada = 1;
@@ -164,6 +165,8 @@ public:
         HBRUSH brocha;  // null: leave the message to the default procedure
     };
     Colores ColoresCampo(HWND ventana) const;
+    // The field whose label is the window, or kMaxCamps.
+    int CampoDeEtiqueta(HWND ventana) const;
     HBRUSH BrochaCampo(HWND ventana) const;
     bool IdSinPrefijoEs() const;
     // Paints the busy indicator's dot with palette colour n.

@@ -6,6 +6,7 @@
 #include "framework/ErrorBox.h"
 #include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
+#include "framework/controls/CDNPest.h"
 #include "framework/controls/ControlBase.h"
 #include "link/Comunicador.h"
 #include "screens/ColorsCamp.h"
@@ -117,8 +118,12 @@ void Vista::SetEstatVista(int estat)
         InvalidateRect(hwnd, &r, FALSE);
     }
     LockWindowUpdate(nullptr);
-    if (delante)
-        Pilot(4);
+    // Idle leaves no mark: the dot's place is painted again from the window's background, as
+    // the repaint after an exchange does anyway. A dot of the idle colour stayed only where no
+    // repaint followed (a tab page shown), a stray grey spot at the window's edge.
+    const RECT punt = {5, 540, 15, 550};
+    if (hwnd)
+        InvalidateRect(hwnd, &punt, TRUE);
 }
 
 void Vista::Pilot(int color)
@@ -145,7 +150,30 @@ Vista::Colores Vista::ColoresCampo(HWND ventana) const
     const int i = IndiceCampo(ventana);
     const ColorsCamp c = i == kMaxCamps ? ColorsCamp::PorDefecto()
                                          : ColorsCamp::De(campos[i].estilo, campos[i].estado, campos[i].tipo);
-    return {paleta[c.fondo], paleta[c.texto], c.brocha < 0 ? nullptr : Brocha(c.brocha)};
+    const Colores colores = {paleta[c.fondo], paleta[c.texto], c.brocha < 0 ? nullptr : Brocha(c.brocha)};
+    // A field on a tab page, or its label, that would take the window's colour stands on the
+    // page: it takes the page's.
+    const ColorsCamp finestra = ColorsCamp::PorDefecto();
+    if (c.fondo != finestra.fondo || c.brocha != finestra.brocha)
+        return colores;
+    const int campo = i != kMaxCamps ? i : CampoDeEtiqueta(ventana);
+    if (campo == kMaxCamps || campos[campo].pagina == 0 || campos[campo].tipo == 10)
+        return colores;
+    const int tira = IndiceCampo(hwndPestanya);
+    const auto* pest = tira == kMaxCamps ? nullptr : dynamic_cast<const Win::CDNPest*>(campos[tira].control);
+    if (!pest || !pest->BrochaPagina())
+        return colores;
+    return {pest->ColorPagina(), colores.texto, pest->BrochaPagina()};
+}
+
+int Vista::CampoDeEtiqueta(HWND ventana) const
+{
+    if (!ventana)
+        return kMaxCamps;
+    for (int i = 0; i < NumCampos(); ++i)
+        if (campos[i].control && campos[i].control->LabelWindow() == ventana)
+            return i;
+    return kMaxCamps;
 }
 
 HBRUSH Vista::BrochaCampo(HWND ventana) const

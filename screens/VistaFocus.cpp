@@ -134,7 +134,10 @@ int Vista::PrimerCampoPestanya(int indicePestanya)
 
 void Vista::MuestraPestanya(int indicePestanya)
 {
-    if (!hwndPestanya)
+    // Hiding the focused field hands the focus to the main window, which gives it back to the
+    // current field: that focus change must not show the field's own page while this one is
+    // being shown, or a page with nothing to focus could never be shown.
+    if (!hwndPestanya || mostrantPestanya)
         return;
     const int tira = IndiceCampo(hwndPestanya);
     int p = 0;
@@ -146,6 +149,7 @@ void Vista::MuestraPestanya(int indicePestanya)
     // The tab shown is the one whose stored index was asked for, not a position from its page.
     SendMessageA(hwndPestanya, TCM_SETCURSEL, static_cast<WPARAM>(indicePestanya), 0);
     SetEstatVista(1);
+    mostrantPestanya = true;
     for (int i = 0; i < NumCampos(); ++i) {
         const ControlDef& d = campos[i];
         if (!d.control)
@@ -158,5 +162,6 @@ void Vista::MuestraPestanya(int indicePestanya)
         if (d.control->LabelWindow())
             ShowWindow(d.control->LabelWindow(), mostrar);
     }
+    mostrantPestanya = false;
     SetEstatVista(0);
 }

@@ -7,6 +7,14 @@ namespace Win {
 
 // The first step of every form control: placement, size and label position from the field
 // record and the screen scale. It creates no window; each control class creates its own.
+//
+// The rule for every control: its object, and so its window, is freed only when no procedure
+// of its window is on the stack, ours or the system's, because a click or key in it can start
+// an exchange that replaces the whole screen. The view never frees a control itself: it hands
+// the old screen to EliminacioDiferida, which frees it once the message that the loop (or a
+// window procedure of ours) is handling has returned. A new control, subclassed or not, needs
+// nothing of its own for this; it must only never delete itself or a sibling directly. The
+// tab strip test of TopControllerTest breaks when this is not so.
 class CDNBase : public ControlBase {
 protected:
     CDNBase(HWND parent, int index, ControlDef* def);

@@ -1,6 +1,7 @@
 #ifndef KORVU_FRAMEWORK_CONTROLS_CDNPEST_H
 #define KORVU_FRAMEWORK_CONTROLS_CDNPEST_H
 
+#include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNBase.h"
 
 namespace Win {
@@ -11,6 +12,17 @@ class CDNPest : public CDNBase {
 public:
     // Throws the text "Internal error: Control Edit, la creación a fallado.".
     CDNPest(HWND parent, int index, ControlDef* def);
+
+    // The colour the strip paints its pages with, and a brush of it (null when the strip could
+    // not be asked): a field on a page that would take the window's colour takes this one.
+    COLORREF ColorPagina() const { return colorPagina_; }
+    HBRUSH BrochaPagina() const { return brochaPagina_.Get(); }
+
+private:
+    void MideColorPagina();
+
+    COLORREF colorPagina_ = CLR_INVALID;
+    ObjecteGdi<HBRUSH> brochaPagina_;
 };
 
 } // namespace Win

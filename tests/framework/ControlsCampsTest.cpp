@@ -974,10 +974,10 @@ TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
     };
     const int objects = Win::ObjectesGdiVius();
     {
-        // While a screen lives its controls hold one font and one bitmap: what a missing
-        // release would leave behind.
+        // While a screen lives its controls hold one font, one bitmap and the tab strip's page
+        // brush: what a missing release would leave behind.
         auto screen = build();
-        EXPECT_EQ(Win::ObjectesGdiVius(), objects + 2);
+        EXPECT_EQ(Win::ObjectesGdiVius(), objects + 3);
     }
     std::vector<HWND> windows;
     for (int i = 0; i < 200; ++i) {

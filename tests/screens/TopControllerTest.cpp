@@ -1,0 +1,358 @@
+// The main window's controller itself, on a window of its own: what it does with the field
+// controllers' messages, a tab click and a click on a button.
+#include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
+#include "framework/EliminacioDiferida.h"
+#include "framework/MissatgesPrivats.h"
+#include "framework/MsgLoop.h"
+#include "framework/WinMaker.h"
+#include "framework/controls/ControlBase.h"
+#include "screens/TopController.h"
+#include "screens/Vista.h"
+#include "tests/framework/MsgBoxRecorder.h"
+#include "tests/framework/TestWindow.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+ControlDef Campo(int tipo, int subtipo, int orden, int x1, int y1)
+{
+    ControlDef d;
+    d.tipo = tipo;
+    d.subtipo = subtipo;
+    d.orden = orden;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.longMax = d.longVisible = 8;
+    d.etiqueta = "Campo";
+    d.posEtiqueta = 1;
+    return d;
+}
+
+// The real controller; a test may add a step after its handling of a private message.
+class TopProva : public TopController {
+public:
+    std::function<void(UINT)> despres;
+    bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override
+    {
+        const bool r = TopController::OnUserMessage(msg, wp, lp, result);
+        if (despres)
+            despres(msg);
+        return r;
+    }
+};
+
+// Watches the tab strip's own procedure: how deep its WM_LBUTTONDOWN is, and whether the window
+// went while one was still running.
+struct EspiaPestanya {
+    static WNDPROC anterior;
+    static int dins;
+    static bool destruidaDins;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_NCDESTROY && dins > 0)
+            destruidaDins = true;
+        if (msg != WM_LBUTTONDOWN)
+            return CallWindowProcA(anterior, hwnd, msg, wp, lp);
+        ++dins;
+        const LRESULT r = CallWindowProcA(anterior, hwnd, msg, wp, lp);
+        --dins;
+        return r;
+    }
+    static void Instala(HWND w)
+    {
+        dins = 0;
+        destruidaDins = false;
+        anterior = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EspiaPestanya::Proc)));
+    }
+};
+WNDPROC EspiaPestanya::anterior = nullptr;
+int EspiaPestanya::dins = 0;
+bool EspiaPestanya::destruidaDins = false;
+
+// Hands out what is queued, as the program's loop does.
+void Bombeja()
+{
+    Win::MsgLoop(nullptr, nullptr).Pump();
+}
+
+// A click on tab `tab`, queued as the user's would be.
+void ClicaPestanya(HWND tira, int tab)
+{
+    RECT r = {};
+    SendMessageA(tira, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&r));
+    const LPARAM punt = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageA(tira, WM_LBUTTONDOWN, MK_LBUTTON, punt);
+    PostMessageA(tira, WM_LBUTTONUP, 0, punt);
+    Bombeja();
+}
+
+class TopControllerProva : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        configuracio.escalaX = configuracio.escalaY = 1.0;
+        configuracio.modeDesenvolupament = 0;
+        configuracio.autoLogin = 0;
+        configuracio.intermens = 0;
+        // Held here: an exchange started by the controller gives up at once, as it does while
+        // another one runs.
+        semaforAnterior = configuracio.semafor;
+        configuracio.semafor = CreateSemaphoreA(nullptr, 0, 1, nullptr);
+        Win::WinMaker maker(TestClassName(), GetModuleHandleA(nullptr));
+        maker.SetSize(640, 640);  // room for the busy dot at the bottom left
+        principal = maker.Create(&top, "prova");
+        ASSERT_NE(principal, nullptr);
+        ShowWindow(principal, SW_SHOW);
+        SetForegroundWindow(principal);
+        Bombeja();
+        vista = top.vista.get();
+        ASSERT_NE(vista, nullptr);
+    }
+    void TearDown() override
+    {
+        top.despres = nullptr;
+        if (IsWindow(principal))
+            DestroyWindow(principal);
+        // The destroy handler asked a loop to end that no test runs.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        CloseHandle(configuracio.semafor);
+        configuracio.semafor = semaforAnterior;
+        EXPECT_TRUE(caixes.Boxes().empty()) << caixes.Boxes().front().text;
+    }
+
+    // The screen of `campos` in place of the one shown, as an exchange builds it.
+    void Pantalla(std::vector<ControlDef> campos)
+    {
+        vista->BorraCampos();
+        vista->campos = std::move(campos);
+        vista->CreaPantalla();
+        vista->SetEstatVista(0);
+    }
+
+    HWND Ventana(int i) const { return vista->campos[i].control ? vista->campos[i].control->Window() : nullptr; }
+
+    MsgBoxRecorder caixes;  // no box may wait for a user here
+    TopProva top;
+    HWND principal = nullptr;
+    Vista* vista = nullptr;
+    HANDLE semaforAnterior = nullptr;
+};
+
+// Two text fields, the first sending its value when left, and a button that closes the window.
+std::vector<ControlDef> CampsIBoto()
+{
+    std::vector<ControlDef> c = {Campo(0, 1, 1, 10, 10), Campo(0, 1, 2, 10, 40), Campo(2, 4, 3, 10, 70)};
+    c[0].accion = 1;
+    c[2].accion = 9;
+    c[2].etiqueta = "Salir";
+    return c;
+}
+
+} // namespace
+
+TEST_F(TopControllerProva, WhileBusyTheFieldsMessagesAreSwallowed)
+{
+    Pantalla(CampsIBoto());
+    vista->campos[0].accion = 0;  // leaving it asks for nothing
+    vista->Focus(0);
+    ASSERT_EQ(vista->campoActual, 0);
+    const HWND boto = Ventana(2);
+
+    vista->SetEstatVista(1);
+    SendMessageA(principal, Win::WM_CAMP_SEGUENT, 0, 0);
+    EXPECT_EQ(GetFocus(), Ventana(0));
+    SendMessageA(principal, Win::WM_CAMP_FOCUS, 0, reinterpret_cast<LPARAM>(Ventana(1)));
+    EXPECT_EQ(vista->campoActual, 0);
+    SendMessageA(principal, Win::WM_BOTO_ENTER, reinterpret_cast<WPARAM>(boto), 0);
+    EXPECT_TRUE(IsWindow(principal));
+
+    // The same messages once the view is idle.
+    vista->SetEstatVista(0);
+    SendMessageA(principal, Win::WM_CAMP_SEGUENT, 0, 0);
+    EXPECT_EQ(GetFocus(), Ventana(1));
+    EXPECT_EQ(vista->campoActual, 1);
+    SendMessageA(principal, Win::WM_BOTO_ENTER, reinterpret_cast<WPARAM>(boto), 0);
+    EXPECT_FALSE(IsWindow(principal));
+}
+
+TEST_F(TopControllerProva, TheFirstFocusAfterANewScreenStartsNoExchange)
+{
+    Pantalla(CampsIBoto());
+    vista->Focus(0);
+    configuracio.canviFocusTramesa = 0;
+
+    // Leaving field 0 for a text field asks for an exchange, but this focus came with the screen.
+    top.pantallaMostrada = 1;
+    vista->Focus(1);
+    EXPECT_EQ(top.pantallaMostrada, 0);
+    EXPECT_EQ(configuracio.canviFocusTramesa, 0);
+    EXPECT_EQ(GetFocus(), Ventana(1));
+    EXPECT_EQ(vista->campoActual, 1);
+
+    // The next time field 0 is left the exchange starts (and gives up: it is not its turn).
+    vista->Focus(0);
+    EXPECT_EQ(configuracio.canviFocusTramesa, 0);
+    vista->Focus(1);
+    EXPECT_EQ(configuracio.canviFocusTramesa, 1);
+    EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(TopControllerProva, APendingLeaveFieldExchangeThatFailsRunsNoButtonAction)
+{
+    Pantalla(CampsIBoto());
+    vista->Focus(0);
+    // Left for the button: the exchange waits for the button's activation.
+    vista->Focus(2);
+    ASSERT_EQ(vista->salidaPendiente, 1);
+    const HWND boto = Ventana(2);
+    const WPARAM clic = MAKEWPARAM(GetDlgCtrlID(boto), BN_CLICKED);
+
+    SendMessageA(principal, WM_COMMAND, clic, reinterpret_cast<LPARAM>(boto));
+    EXPECT_TRUE(IsWindow(principal));
+    EXPECT_EQ(vista->salidaPendiente, 1);
+
+    // Enter on the button drops the pending exchange and runs the action.
+    SendMessageA(principal, Win::WM_BOTO_ENTER, reinterpret_cast<WPARAM>(boto), 0);
+    EXPECT_FALSE(IsWindow(principal));
+}
+
+TEST_F(TopControllerProva, AClickWithNothingPendingRunsTheButtonAction)
+{
+    Pantalla(CampsIBoto());
+    vista->Focus(1);
+    vista->Focus(2);
+    ASSERT_EQ(vista->salidaPendiente, 0);
+    const HWND boto = Ventana(2);
+    SendMessageA(principal, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(boto), BN_CLICKED), reinterpret_cast<LPARAM>(boto));
+    EXPECT_FALSE(IsWindow(principal));
+}
+
+// Two fields on two pages and the strip.
+class PestanyaProva : public TopControllerProva {
+protected:
+    void SetUp() override
+    {
+        TopControllerProva::SetUp();
+        std::vector<ControlDef> c = {Campo(0, 1, 1, 30, 60), Campo(0, 1, 2, 30, 60), Campo(10, 1, 0, 10, 30)};
+        c[0].pagina = 1;
+        c[1].pagina = 2;
+        c[2].x2 = 300;
+        c[2].y2 = 200;
+        c[2].elementos = {{1, "Uno", 0}, {2, "Dos", 1}};
+        Pantalla(std::move(c));
+        tira = vista->hwndPestanya;
+        ASSERT_NE(tira, nullptr);
+    }
+
+    HWND tira = nullptr;
+};
+
+TEST_F(PestanyaProva, ScreenReplacedByAClickOnTheStripOutlivesTheClick)
+{
+    vista->Focus(0);
+    ASSERT_EQ(vista->pestanya, 1);
+    EspiaPestanya::Instala(tira);
+    // The field of the other page gains the focus and its exchange brings another screen.
+    bool reemplazada = false;
+    top.despres = [&](UINT msg) {
+        if (msg != Win::WM_CAMP_FOCUS || vista->campoActual != 1 || reemplazada)
+            return;
+        reemplazada = true;
+        Pantalla({Campo(0, 1, 1, 10, 10)});
+    };
+    ClicaPestanya(tira, 1);
+    EXPECT_TRUE(reemplazada);
+    EXPECT_FALSE(EspiaPestanya::destruidaDins);
+    EXPECT_EQ(EspiaPestanya::dins, 0);
+    EXPECT_FALSE(IsWindow(tira));
+    EXPECT_EQ(Win::EliminacioDiferida::Pendents(), 0);
+}
+
+TEST_F(PestanyaProva, AClickOnATabLeavesTheFocusOnAField)
+{
+    // The tab already shown: the focus stays on the field and Tab goes on from it.
+    vista->Focus(0);
+    ClicaPestanya(tira, 0);
+    EXPECT_EQ(GetFocus(), Ventana(0));
+    SendMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Bombeja();
+    EXPECT_EQ(GetFocus(), Ventana(1));
+    EXPECT_EQ(vista->pestanya, 2);
+
+    // The other tab: its page's first field.
+    ClicaPestanya(tira, 0);
+    EXPECT_EQ(GetFocus(), Ventana(0));
+    EXPECT_EQ(vista->pestanya, 1);
+
+    // A page with nothing to focus: the field keeps the focus.
+    vista->campos[1].estado = '2';
+    ClicaPestanya(tira, 1);
+    EXPECT_EQ(vista->pestanya, 2);
+    EXPECT_EQ(GetFocus(), Ventana(0));
+}
+
+namespace {
+
+COLORREF Pixel(HWND finestra, int x, int y)
+{
+    const Win::DcFinestra dc(finestra);
+    return GetPixel(dc.Get(), x, y);
+}
+
+COLORREF ColorDe(HBRUSH brocha)
+{
+    LOGBRUSH lb = {};
+    GetObjectA(brocha, sizeof lb, &lb);
+    return lb.lbColor;
+}
+
+} // namespace
+
+TEST_F(PestanyaProva, ABoxOnAPageIsPaintedWithThePagesColour)
+{
+    std::vector<ControlDef> c = {Campo(1, 6, 1, 30, 60), Campo(1, 6, 2, 30, 250), Campo(0, 1, 3, 30, 100),
+                                 Campo(10, 1, 0, 10, 30)};
+    c[0].pagina = 1;   // on the page
+    c[2].pagina = 1;
+    c[2].posEtiqueta = 0;  // its label above it, a window of its own
+    c[3].x2 = 300;
+    c[3].y2 = 200;
+    c[3].elementos = {{1, "Uno", 0}, {2, "Dos", 1}};
+    Pantalla(std::move(c));
+    vista->Focus(2);
+    RedrawWindow(principal, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // The page as the strip shows it on the screen, away from every field.
+    const COLORREF pagina = Pixel(principal, 250, 150);
+    const COLORREF finestra = vista->paleta[10];
+    ASSERT_NE(pagina, finestra);
+
+    const HDC dc = GetDC(Ventana(0));
+    const HBRUSH caixa = top.OnCtlColorStatic(Ventana(0), dc);
+    EXPECT_EQ(ColorDe(caixa), pagina);
+    EXPECT_EQ(GetBkColor(dc), pagina);
+    ReleaseDC(Ventana(0), dc);
+    ASSERT_NE(vista->campos[2].control->LabelWindow(), nullptr);
+    EXPECT_EQ(ColorDe(top.OnCtlColorStatic(vista->campos[2].control->LabelWindow(), nullptr)), pagina);
+    // Off the pages the window's colour stays.
+    EXPECT_EQ(ColorDe(top.OnCtlColorStatic(Ventana(1), nullptr)), finestra);
+}
+
+TEST_F(PestanyaProva, ShowingAPageLeavesNoDotAtTheEdge)
+{
+    vista->Focus(0);
+    RedrawWindow(principal, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const COLORREF fons = Pixel(principal, 30, 545);
+    ClicaPestanya(tira, 1);
+    ASSERT_EQ(vista->pestanya, 2);
+    UpdateWindow(principal);
+    EXPECT_EQ(Pixel(principal, 10, 545), fons);
+}
