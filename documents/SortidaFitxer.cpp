@@ -6,6 +6,7 @@
 #include "documents/DialegFitxer.h"
 #include "documents/ExportaRtf.h"
 #include "documents/FitxerNou.h"
+#include "documents/FluxRegistres.h"
 #include "documents/ImpresioDirecta.h"
 #include "documents/ImpresioRaw.h"
 #include "documents/NomSimple.h"
@@ -14,9 +15,6 @@
 #include "framework/DispError.h"
 #include "framework/MsgBox.h"
 #include "link/Comunicador.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -40,16 +38,6 @@ struct Temporal {
     }
 };
 
-// The whole file, or false when it cannot be read.
-bool LlegeixTot(const std::string& ruta, std::string& bytes)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return !f.bad();
-}
-
 } // namespace
 
 bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string& extensio,
@@ -57,7 +45,7 @@ bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string&
 {
     convertit = ConversorInforme::RutaConvertida(font, extensio);
     std::string informe;
-    if (!LlegeixTot(font, informe))
+    if (!FluxRegistres::LlegeixFitxer(font, informe))
         return false;
     const std::string text = ConversorInforme::Converteix(informe);
     FitxerNou sortida(convertit);
