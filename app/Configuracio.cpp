@@ -137,7 +137,7 @@ void Configuracio::Carrega(const char* fitxer)
         std::string dir;
         if (!DirActual(dir))
             throw DispError("Error #ref 032, error cargando configuración");
-        claus = "crpt.cfg";
+        claus = kClausPerDefecte;
         TextConfiguracio::Aplica(text, dir, *this);
         std::memset(fitxerClaus, 0, sizeof fitxerClaus);
         std::memcpy(fitxerClaus, claus.data(), std::min(claus.size(), sizeof fitxerClaus - 1));

@@ -11,8 +11,11 @@ class TextConfiguracio {
 public:
     // What the file can set; the caller fills it with the values in force before reading.
     struct Valors {
+        // The key file when the configuration names none.
+        static constexpr char kClausPerDefecte[] = "crpt.cfg";
+
         int port = 0;
-        std::string claus = "crpt.cfg";
+        std::string claus = kClausPerDefecte;
         std::string ajuda;
         std::string navegador = "defecto";
         unsigned char modeDesenvolupament = 0;

@@ -1,5 +1,7 @@
 #include "documents/ConversorInforme.h"
 
+#include "documents/FluxRegistres.h"
+
 namespace ConversorInforme {
 
 namespace {
@@ -20,12 +22,10 @@ void EscriuLinia(const std::string& registre, std::string& sortida)
 std::string Converteix(const std::string& informe)
 {
     std::string sortida;
-    std::size_t pos = 1;  // the first kind byte is dropped
-    while (pos < informe.size()) {
-        std::size_t fi = pos;
-        while (fi < informe.size() && fi - pos < kMaxRegistre && informe[fi] != '\x01')
-            ++fi;
-        std::string registre = informe.substr(pos, fi - pos);
+    FluxRegistres f(informe);
+    f.Salta();  // the first kind byte
+    while (!f.Esgotat()) {
+        std::string registre(f.Fins('\x01', kMaxRegistre));
         std::size_t cr = registre.find('\r');
         if (cr != std::string::npos && cr != 0) {
             while (cr != std::string::npos) {
@@ -34,7 +34,10 @@ std::string Converteix(const std::string& informe)
             }
         }
         EscriuLinia(registre, sortida);
-        pos = fi + 2;  // the delimiter and the next record's kind byte
+        // The delimiter and the next record's kind byte; after a record cut at its longest,
+        // two bytes of its text.
+        f.Salta();
+        f.Salta();
     }
     return sortida;
 }

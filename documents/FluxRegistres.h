@@ -27,6 +27,9 @@ public:
 
     bool Fi() const { return fi_; }
 
+    // No byte is left to read (Fi() may not be set yet).
+    bool Esgotat() const { return pos_ == dades_.size(); }
+
     // The bytes of a file exactly as stored; false when it cannot be read.
     static bool LlegeixFitxer(const std::string& cami, std::string& dades);
 

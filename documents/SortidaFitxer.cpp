@@ -6,6 +6,7 @@
 #include "documents/DialegFitxer.h"
 #include "documents/ExportaRtf.h"
 #include "documents/FitxerNou.h"
+#include "documents/FluxRegistres.h"
 #include "documents/ImpresioDirecta.h"
 #include "documents/ImpresioRaw.h"
 #include "documents/NomSimple.h"
@@ -15,9 +16,6 @@
 #include "framework/MsgBox.h"
 #include "link/Comunicador.h"
 #include "screens/Llancador.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -71,16 +69,6 @@ std::string NouTemporal(const char* carpeta)
     throw DispError("Error #ref 024, error creando temporal");
 }
 
-// The whole file, or false when it cannot be read.
-bool LlegeixTot(const std::string& ruta, std::string& bytes)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return !f.bad();
-}
-
 } // namespace
 
 bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string& extensio,
@@ -88,7 +76,7 @@ bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string&
 {
     convertit = ConversorInforme::RutaConvertida(font, extensio);
     std::string informe;
-    if (!LlegeixTot(font, informe))
+    if (!FluxRegistres::LlegeixFitxer(font, informe))
         return false;
     const std::string text = ConversorInforme::Converteix(informe);
     FitxerNou sortida(convertit);

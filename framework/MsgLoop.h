@@ -8,8 +8,8 @@
 namespace Win {
 
 // The thread's message loop: dialog windows first, then the main window's accelerators, then
-// the usual translation and dispatch. An exception that a window procedure handed on is thrown
-// again here, once the system call that carried it has returned.
+// the usual translation and dispatch. An exception a window procedure kept (PendingException)
+// is thrown again after each message.
 class MsgLoop {
 public:
     // `filtre` points to the flag that has WM_CHAR offered to the message-filter hooks (code

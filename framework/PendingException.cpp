@@ -4,10 +4,10 @@ namespace Win {
 
 std::exception_ptr PendingException::pending_;
 
-void PendingException::Keep(std::exception_ptr e)
+void PendingException::KeepCurrent()
 {
     if (!pending_)
-        pending_ = std::move(e);
+        pending_ = std::current_exception();
 }
 
 bool PendingException::Waiting()
@@ -22,11 +22,6 @@ void PendingException::Rethrow()
         pending_ = nullptr;
         std::rethrow_exception(e);
     }
-}
-
-void PendingException::Clear()
-{
-    pending_ = nullptr;
 }
 
 } // namespace Win

@@ -149,12 +149,12 @@ LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (Route(c, hwnd, msg, wp, lp, result))
             return result;
     } catch (const DispError& e) {
-        // Shown here, then handed on to whoever made the system call that brought the message.
+        // Shown here, and kept like every failure that must leave the procedure.
         Report(e);
-        PendingException::Keep(std::current_exception());
+        PendingException::KeepCurrent();
         return msg == WM_CREATE ? -1 : 0;
     } catch (const ExitException&) {
-        PendingException::Keep(std::current_exception());
+        PendingException::KeepCurrent();
         return msg == WM_CREATE ? -1 : 0;
     } catch (...) {
         Report("Internal Error:\nFailure to initialize.");
@@ -230,7 +230,7 @@ LRESULT CALLBACK SubProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     } catch (const DispError& e) {
         Report(e);
     } catch (const ExitException&) {
-        PendingException::Keep(std::current_exception());
+        PendingException::KeepCurrent();
         return 0;
     } catch (...) {
         char text[40];

@@ -152,12 +152,8 @@ void Comunicador::Envia(int total)
     int enviats = 0;
     while (enviats < total) {
         const int n = send(sock, tramaXifrada + enviats, total - enviats, 0);
-        if (n == SOCKET_ERROR || n == 0) {
-            TancaSocket();
-            WSACleanup();
-            estat = kFallada;
-            throw DispError(kErrorSocket);
-        }
+        if (n == SOCKET_ERROR || n == 0)
+            Abandona(false, kErrorSocket);
         enviats += n;
     }
 }
@@ -176,6 +172,16 @@ void Comunicador::Rep()
     if (r == Recepcio::TotalIncorrecte)
         FallaConnexio(kErrorResposta);
     longitudTrama = recepcio_.Total();
+}
+
+bool Comunicador::Abandona(bool callat, const std::string& text)
+{
+    TancaSocket();
+    WSACleanup();
+    estat = kFallada;
+    if (callat)
+        return false;
+    throw DispError(text);
 }
 
 void Comunicador::FallaConnexio(const char* text)
@@ -233,13 +239,8 @@ bool Comunicador::Conecta(int attempt)
     dir.sin_port = port;
     if (!Resol(adreca, dir.sin_addr)) {
         const int codi = WSAGetLastError();
-        TancaSocket();
-        WSACleanup();
-        estat = kFallada;
-        if (ambServei)
-            return false;
-        throw DispError("Error #ref 036, resolviendo nombre del servidor: " + adreca +
-                        ", cod.: " + std::to_string(codi) + "\n");
+        return Abandona(ambServei, "Error #ref 036, resolviendo nombre del servidor: " + adreca + ", cod.: "
+                                       + std::to_string(codi) + "\n");
     }
 
     TancaSocket();
@@ -250,14 +251,8 @@ bool Comunicador::Conecta(int attempt)
         setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
     }
     if (sock == INVALID_SOCKET ||
-        connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR) {
-        TancaSocket();
-        WSACleanup();
-        estat = kFallada;
-        if (ambServei)
-            return false;
-        throw DispError("Error #ref 009, El servicio Vintu no responde");
-    }
+        connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR)
+        return Abandona(ambServei, "Error #ref 009, El servicio Vintu no responde");
 
     try {
         Transmit(0, 0);

@@ -60,6 +60,10 @@ private:
     void Traza(int direccio);
     void Envia(int total);
     void Rep();
+    // Gives the connection up: the socket closed, the socket library released, the link
+    // failed. Then false when `callat` (the caller asks the address service and tries again),
+    // else throws DispError `text`.
+    bool Abandona(bool callat, const std::string& text);
     [[noreturn]] void FallaConnexio(const char* text);
     void TancaSocket();
 

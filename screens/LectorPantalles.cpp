@@ -34,32 +34,38 @@ bool LectorPantalles::Cerca(std::string_view id)
     id_ = std::string(id);
     if (id_.size() != LiniaPantalla::kLongitudId)
         return false;
-    etapa = 1;
+    etapa = kCercant;
     teLinia_ = linies_.CercaInici(id_, linia_, saltades);
     if (!teLinia_)
         return false;
-    etapa = 3;
+    etapa = kTrobada;
     return true;
+}
+
+std::string LectorPantalles::Progres() const
+{
+    return std::to_string(saltades) + "-" + std::to_string(etapa) + "-" + std::to_string(marcador);
 }
 
 std::vector<ControlDef> LectorPantalles::Llegeix(double escalaX, double escalaY)
 {
+    etapa = kTaulaBuidada;
     std::vector<ControlDef> taula;
     ControlDef pestanyes;  // field code 0: no tab strip yet
     suma_ = SumaPantalla();
     while (EsDeLaPantalla()) {
-        etapa = 5;
+        etapa = kLinia;
         LiniaPantalla::Suma(linia_, suma_);
         ControlDef d = LiniaPantalla::Llegeix(linia_, id_, escalaX, escalaY);
-        etapa = 16;
+        etapa = kLiniaDesada;
         if (d.tipo == 10) {
             if (pestanyes.codigo == 0)
                 pestanyes = d;
             pestanyes.AfegeixElement(d.pagina, d.etiqueta);
-            marcador = 98;
+            marcador = kMarcaPestanyes;
         } else {
             taula.push_back(std::move(d));
-            marcador = 97;
+            marcador = kMarcaCamp;
         }
         teLinia_ = linies_.Seguent(linia_);
     }

@@ -80,7 +80,6 @@ public:
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
     int sumaDefinicion = 0;
-    int progresoCarga = 0;
     int desplX = 0;
     int desplY = 0;
 

@@ -14,7 +14,6 @@
 #include "screens/LiniaPantalla.h"
 #include "screens/SumaPantalla.h"
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -101,24 +100,19 @@ struct EsborraNou {
 bool Vista::LeePantalla(std::string id, int numero)
 {
     sumaDefinicion = 0;
-    progresoCarga = 0;
     FitxerDisc fitxer;
     std::optional<LectorPantalles> lector;
     try {
         if (!ObreDefinicions(fitxer, fichPantallas, dirTrabajo, esperaPantallas))
             return false;
         lector.emplace(fitxer);
-        const bool trobada = lector->Cerca(id);
-        progresoCarga = lector->etapa;
-        if (!trobada)
+        if (!lector->Cerca(id))
             return false;
         campoActual = -1;
         campoAnterior = -1;
         BorraCampos();
         campos.clear();
-        progresoCarga = 4;
         campos = lector->Llegeix(escalaX, escalaY);
-        progresoCarga = lector->etapa;
         sumaDefinicion = lector->Suma();
         if (!SumaPantalla::Accepta(sumaDefinicion, numero))
             return false;
@@ -129,15 +123,7 @@ bool Vista::LeePantalla(std::string id, int numero)
     } catch (...) {
     }
     // Whatever failed, the text tells how far the load came (all 0: the file did not open).
-    int saltades = 0;
-    int marcador = 0;
-    if (lector) {
-        progresoCarga = std::max(progresoCarga, lector->etapa);
-        saltades = lector->saltades;
-        marcador = lector->marcador;
-    }
-    throw DispError(kErrorCarrega + std::to_string(saltades) + "-" + std::to_string(progresoCarga) + "-"
-                    + std::to_string(marcador));
+    throw DispError(kErrorCarrega + (lector ? lector->Progres() : std::string("0-0-0")));
 }
 
 bool Vista::FormataLiniaPantalla(std::string& linea)
