@@ -15,7 +15,6 @@ namespace {
 
 const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
 const char kErrorSocket[] = "Error #ref 014, error en el socket";
-const char kErrorResposta[] = "Error #ref 015, error en la respuesta del servidor";
 const char kErrorRestaResposta[] = "Error #ref 016, error en la respuesta del servidor";
 const char kTramaLlarga[] = "Error #ref 017, trama demasiado larga";
 const char kErrorIntern[] = "Error interno:\nComunicador.Transmit.";
@@ -168,12 +167,12 @@ void Comunicador::Rep()
         const int n = recv(sock, recepcio_.Lloc(), recepcio_.Espai(), 0);
         if (n == SOCKET_ERROR || n == 0) {
             WSAGetLastError();
-            FallaConnexio(recepcio_.Rebuts() == 0 ? kErrorResposta : kErrorRestaResposta);
+            FallaConnexio(recepcio_.Rebuts() == 0 ? Trama::kErrorResposta : kErrorRestaResposta);
         }
         r = recepcio_.Afegeix(n);
     }
     if (r == Recepcio::TotalIncorrecte)
-        FallaConnexio(kErrorResposta);
+        FallaConnexio(Trama::kErrorResposta);
     longitudTrama = recepcio_.Total();
 }
 
@@ -270,8 +269,8 @@ bool Comunicador::Conecta(int attempt)
     TancaSocket();
     // Past the reply the text still holds the login request, whose identifier reads as a
     // redirect: a reply too short for its header is refused, not read with the request's.
-    if (longitudTrama - Trama::kCapcalera < Trama::kIniciRegistre)
-        FallaConnexio(kErrorResposta);
+    if (!Trama::PortaCapcalera(longitudTrama - Trama::kCapcalera))
+        FallaConnexio(Trama::kErrorResposta);
 
     idPantalla = Trama::IdPantalla(trama);
     if (idPantalla.size() < 2 || idPantalla.compare(2, 6, "KRVINI") != 0) {
@@ -288,7 +287,7 @@ bool Comunicador::Conecta(int attempt)
     // A redirect that ends before its fields is as bad a reply as one without a header.
     auto llegeix = [&](int n, char* text, std::size_t mida) {
         if (!TeCamp(registre, n))
-            FallaConnexio(kErrorResposta);
+            FallaConnexio(Trama::kErrorResposta);
         GetCodedField(registre, text, codi, n, mida);
     };
     llegeix(59, adrecaApp, sizeof adrecaApp);

@@ -208,6 +208,23 @@ TEST_F(ComunicadorTest, BytesOfTheNextFrameWaitForTheNextReceive)
     EXPECT_EQ(Text(), "SEGONA");
 }
 
+TEST_F(ComunicadorTest, ReplyOfTheHeaderAloneIsAnEmptyText)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    com->estat = 1;
+    Posa("abans");
+    // The header alone, then a whole frame behind it in the same stream.
+    const std::string buida("\x00\x03\x00", 3);
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, buida + prova::Xifrada(TextAmbNul("DESPRES"))));
+    com->Transmit(2, 0);
+    EXPECT_EQ(com->longitudTrama, 3);
+    EXPECT_EQ(Text(), "");
+    EXPECT_EQ(com->estat, 1);
+    com->Transmit(2, 0);
+    EXPECT_EQ(Text(), "DESPRES") << "the frame after it is read whole";
+}
+
 TEST_F(ComunicadorTest, ReceiveFailuresEndTheConnection)
 {
     std::string frame = prova::Xifrada(TextAmbNul(std::string(100, 'r')));
@@ -220,7 +237,7 @@ TEST_F(ComunicadorTest, ReceiveFailuresEndTheConnection)
         {frame.substr(0, 50), kError016},
         {std::string("\x20\x09\x00", 3) + std::string(8300, 'z'), kError015},  // total 8,201
         {std::string("\xFF\xFF\x00", 3) + std::string(100, 'z'), kError015},
-        {std::string("\x00\x03\x00", 3), kError015},
+        {std::string("\x00\x02\x00", 3), kError015},
         {std::string("\x00\x00", 2), kError015},
     };
     for (const Caso& c : casos) {

@@ -1,6 +1,6 @@
 # Documents received in blocks: byte for byte (0x1A, NUL, CR and LF included), a read-only
 # document replaced and left read-only, a read-only one refused in writable mode, an empty one
-# replaced by the start folder's default, and a large one.
+# (an empty block on the way) replaced by the start folder's default, and a large one.
 import docs_common as dc
 
 SAMPLE = dc.sample(300000)
@@ -29,6 +29,8 @@ def app(conn):
     dc.expect_answer(conn, b"9", "command 4 w on a read-only document")
     conn.send_text(dc.command(b"4", b"w", b"vacio.docx"))
     dc.expect_answer(conn, b"0", "command 4 w empty")
+    conn.send_body(b"")
+    dc.expect_answer(conn, b"0", "an empty block, the header alone")
     dc.send_file(conn, b"", "vacio.docx")
     conn.send_text(dc.command(b"4", b"W", b"grande.bin"))
     dc.expect_answer(conn, b"0", "command 4 W")
