@@ -101,9 +101,14 @@ TEST_F(Documents, ReceivesDocumentsByteForByte)
 {
     ASSERT_TRUE(SetFileAttributesA((Docs() + "informe.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(SetFileAttributesA((Docs() + "bloqueado.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
+    // Held open without sharing, as an editor holds the document it shows.
+    const HANDLE abierto = CreateFileA((Docs() + "abierto.pdf").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                       0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(abierto, INVALID_HANDLE_VALUE);
     MsgBoxRecorder cajas;
     Entra();
     EXPECT_EQ(Ordres(), "");
+    CloseHandle(abierto);
     EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
     // The system may add the archive mark of its own.
     EXPECT_TRUE(GetFileAttributesA((Docs() + "informe.pdf").c_str()) & FILE_ATTRIBUTE_READONLY);
