@@ -18,6 +18,7 @@ const char kErrorSocket[] = "Error #ref 014, error en el socket";
 const char kErrorRestaResposta[] = "Error #ref 016, error en la respuesta del servidor";
 const char kTramaLlarga[] = "Error #ref 017, trama demasiado larga";
 const char kErrorIntern[] = "Error interno:\nComunicador.Transmit.";
+const char kErrorLog[] = "Error #ref 068,  escribiendo log korvuc.log";
 const char kSenseServidor[] = "Error #ref 039, servidor no disponible";
 const char kVintuNoRespon[] = "Error #ref 063: Vintu no responde";
 
@@ -195,19 +196,33 @@ void Comunicador::TancaSocket()
 void Comunicador::Traza(int direccio)
 {
     // A frame that cannot be logged is not lost for the server: the entry is dropped instead.
+    // After a failed write the log is opened again at the next frame, behind what this run
+    // wrote, so that it goes on once writing works; each such failure is reported once.
     try {
         if (!logTrames.is_open()) {
             logTrames.clear();
-            logTrames.open("korvuc.log", std::ios::out | std::ios::trunc | std::ios::binary);
+            logTrames.open("korvuc.log", std::ios::out | std::ios::binary |
+                                             (logComencat_ ? std::ios::app : std::ios::trunc));
             if (!logTrames.is_open()) {
                 logTrames.clear();
                 return;
             }
+            logComencat_ = true;
         }
         const std::string entrada = EntradaTraza(trama, sizeof trama, direccio);
         logTrames.write(entrada.data(), static_cast<std::streamsize>(entrada.size()));
         logTrames.flush();
+        if (logTrames) {
+            logFallat_ = false;
+            return;
+        }
     } catch (...) {
+    }
+    logTrames.close();
+    logTrames.clear();
+    if (!logFallat_) {
+        logFallat_ = true;
+        Win::ErrorBox::Show(kErrorLog);
     }
 }
 
