@@ -28,6 +28,32 @@ bool MateixFitxer(const std::string& a, const std::string& b)
            info[0].nFileIndexLow == info[1].nFileIndexLow;
 }
 
+// The new files that transfers cut off with the program left in the folder of `desti`. One that
+// another transfer is writing cannot be deleted (it is open without delete sharing) and stays.
+void EsborraRestos(const std::string& desti)
+{
+    const std::size_t barra = desti.find_last_of("\\/");
+    const std::string carpeta = barra == std::string::npos ? std::string() : desti.substr(0, barra + 1);
+    WIN32_FIND_DATAA dades;
+    const HANDLE h = FindFirstFileA((carpeta + "*" + kSufix).c_str(), &dades);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    const std::size_t mida = sizeof kSufix - 1;
+    do {
+        const std::string nom = dades.cFileName;
+        if ((dades.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || nom.size() <= mida ||
+            nom.compare(nom.size() - mida, mida, kSufix) != 0)
+            continue;
+        const std::string resto = carpeta + nom;
+        // A copy of a read-only source is left read-only.
+        if (dades.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            SetFileAttributesA(resto.c_str(), dades.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+        if (!DeleteFileA(resto.c_str()) && (dades.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+            SetFileAttributesA(resto.c_str(), dades.dwFileAttributes);
+    } while (FindNextFileA(h, &dades));
+    FindClose(h);
+}
+
 // Whether the file at ruta could be replaced now. Another program that holds it open without
 // sharing its deletion (an editor showing it, say) would make the rename over it fail, and only
 // after the whole file had come.
@@ -56,6 +82,7 @@ bool FitxerNou::Copia(const std::string& font, const std::string& desti)
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
+    EsborraRestos(desti);
     const DWORD atributs = GetFileAttributesA(desti.c_str());
     if ((atributs != INVALID_FILE_ATTRIBUTES &&
          (atributs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) ||
@@ -88,6 +115,7 @@ bool FitxerNou::Obre()
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
+    EsborraRestos(desti_);
     if (!EsPotSubstituir(desti_)) {
         SetLastError(ERROR_SHARING_VIOLATION);
         return false;

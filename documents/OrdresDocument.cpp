@@ -17,7 +17,6 @@
 
 namespace {
 
-const char kVisor[] = "runvexa.exe";
 static_assert(MB_YESNO + MB_ICONINFORMATION == 0x44 && MB_ICONEXCLAMATION == 0x30,
               "the question and the warnings of the document commands");
 
@@ -72,12 +71,8 @@ void EsborraCoincidencies(const std::string& carpeta, const char* patro)
 
 void OrdresDocument::Obre(const std::string& ruta, bool visorSvg)
 {
-    if (configuracio.so == 2) {
-        Programes::IniciaVisor(kVisor, ruta);
-        return;
-    }
     const std::string ext = Extensio(NomSimple::NomDeRuta(ruta));
-    if (visorSvg && (ext == ".svg" || ext == ".SVG") && !configuracio.visorSvg.empty()) {
+    if (configuracio.so != 2 && visorSvg && (ext == ".svg" || ext == ".SVG") && !configuracio.visorSvg.empty()) {
         Programes::IniciaVisor(configuracio.visorSvg, ruta);
         return;
     }

@@ -2,10 +2,9 @@
 
 #include "app/Configuracio.h"
 #include "framework/MsgBox.h"
+#include "screens/Llancador.h"
 
 #include <shellapi.h>
-
-#include <vector>
 
 namespace Programes {
 
@@ -17,40 +16,6 @@ constexpr std::size_t kMaxMissatge = 299;
 static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONINFORMATION == 0x40, "the document window and its failure box");
 
 } // namespace
-
-std::string Cita(const std::string& argument)
-{
-    std::string out = "\"";
-    std::size_t barres = 0;
-    for (char c : argument) {
-        if (c == '\\') {
-            ++barres;
-            continue;
-        }
-        // Backslashes before a quote are doubled, and the quote itself escaped.
-        out.append(c == '"' ? barres * 2 + 1 : barres, '\\');
-        barres = 0;
-        out += c;
-    }
-    out.append(barres * 2, '\\');
-    out += '"';
-    return out;
-}
-
-bool Inicia(const std::string& programa, const std::string& linia)
-{
-    std::vector<char> ordre(linia.begin(), linia.end());
-    ordre.push_back('\0');
-    STARTUPINFOA inici = {};
-    inici.cb = sizeof inici;
-    PROCESS_INFORMATION proces = {};
-    if (!CreateProcessA(programa.c_str(), ordre.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &inici, &proces))
-        return false;
-    CloseHandle(proces.hThread);
-    CloseHandle(proces.hProcess);
-    return true;
-}
 
 bool IniciaVisor(const std::string& programa, const std::string& ruta)
 {
@@ -64,28 +29,37 @@ std::string TextError(DWORD codi)
     return text.empty() ? std::to_string(codi) : text;
 }
 
-bool ObreDocument(const std::string& ruta)
+bool Obre(HWND propietari, const std::string& ruta)
 {
+    if (configuracio.so == 2)
+        return IniciaVisor(kLlancador, ruta);
+    if (ruta.empty()) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return false;
+    }
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
+    // The client says itself what failed: no box of the system's as well.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = propietari;
     info.lpVerb = "open";
     info.lpFile = ruta.c_str();
     info.nShow = SW_SHOWMAXIMIZED;
-    if (ShellExecuteExA(&info))
+    return ShellExecuteExA(&info) != FALSE;
+}
+
+bool ObreDocument(const std::string& ruta)
+{
+    if (Obre(nullptr, ruta))
         return true;
+    if (configuracio.so == 2)
+        return false;
     const DWORD codi = GetLastError();
     std::string text = "No se ha podido abrir el documento: \n" + ruta + "\nError: " + TextError(codi);
     if (text.size() > kMaxMissatge)
         text.resize(kMaxMissatge);
     Win::MsgBox::Show(nullptr, text.c_str(), "Error", MB_ICONINFORMATION);
     return false;
-}
-
-bool ObreAmbFinestra(HWND finestra, const std::string& ruta)
-{
-    const HINSTANCE r = ShellExecuteA(finestra, "open", ruta.c_str(), nullptr, nullptr,
-                                      SW_SHOWMAXIMIZED);
-    return reinterpret_cast<INT_PTR>(r) > 32;
 }
 
 } // namespace Programes

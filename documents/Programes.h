@@ -1,6 +1,8 @@
 #ifndef KORVU_DOCUMENTS_PROGRAMES_H
 #define KORVU_DOCUMENTS_PROGRAMES_H
 
+#include "framework/Proces.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,24 +10,21 @@
 // Starting the programs that show documents and reports, and opening through the shell.
 namespace Programes {
 
-// One argument of a command line, quoted so that blanks, a trailing '\' or a quote inside
-// cannot split it or add others.
-std::string Cita(const std::string& argument);
-
-// Starts `programa` (a file name, looked for as the system does for a given program file)
-// with the command line `linia`, and leaves it running. False when it did not start; the
-// system's code is then in the last error.
-bool Inicia(const std::string& programa, const std::string& linia);
+using Win::Proces::Cita;
+using Win::Proces::Inicia;
 
 // Starts "runvexa.exe" or another viewer with the arguments "1" and the document path.
 bool IniciaVisor(const std::string& programa, const std::string& ruta);
 
-// Opens a document with its associated application, maximised, without owner; on failure shows
-// "No se ha podido abrir el documento: ..." and returns false.
-bool ObreDocument(const std::string& ruta);
+// Opens a file with the program that shows its kind: on system type 2 the report-viewer
+// launcher, with "1" and the path; on any other the program the system associates with its
+// type ("open", maximised, owned by `propietari`; an empty path opens nothing). False when it
+// could not be started; the system's code is then in the last error.
+bool Obre(HWND propietari, const std::string& ruta);
 
-// Opens with the shell, the main window as owner, maximised; false when the shell failed.
-bool ObreAmbFinestra(HWND finestra, const std::string& ruta);
+// Obre without owner; when the shell could not open it, shows "No se ha podido abrir el
+// documento: ..." (the launcher's start is not looked at).
+bool ObreDocument(const std::string& ruta);
 
 // The system's text for an error code, bounded for a message box.
 std::string TextError(DWORD codi);

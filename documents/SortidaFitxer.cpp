@@ -14,6 +14,7 @@
 #include "framework/DispError.h"
 #include "framework/MsgBox.h"
 #include "link/Comunicador.h"
+#include "screens/Llancador.h"
 
 #include <fstream>
 #include <iterator>
@@ -21,7 +22,6 @@
 namespace {
 
 const char kCaption[] = "Korvuc";
-const char kVisor[] = "runvexa.exe";
 const char kJava[] = "javaw.exe";
 static_assert(MB_ICONEXCLAMATION == 0x30 && MB_ICONINFORMATION == 0x40, "the output boxes");
 
@@ -30,15 +30,46 @@ void Avisa(const std::string& text)
     Win::MsgBox::Show(nullptr, text.c_str(), kCaption, MB_ICONEXCLAMATION);
 }
 
-// Deletes a received temporary file once its consumer is done with it.
+// A received temporary file, deleted once it has been handed on unless an output named after it
+// stays (a listing's document, a report's spreadsheet copy): while the program that shows the
+// output may have it open, the temporary keeps its name from a later transfer. The purge at
+// the next start takes both.
 struct Temporal {
     std::string ruta;
+    bool conserva = false;
     ~Temporal()
     {
-        if (!ruta.empty())
+        if (!ruta.empty() && !conserva)
             DeleteFileA(ruta.c_str());
     }
 };
+
+// Whether no output of a new temporary file is there yet: one of an earlier run, whose
+// temporary the purge took, may still be open in the program that shows it.
+bool SortidesLliures(const std::string& temporal)
+{
+    for (const std::string& sortida :
+         {NomDocumentRtf(temporal), ConversorInforme::RutaConvertida(temporal, configuracio.exthojac)}) {
+        if (lstrcmpiA(sortida.c_str(), temporal.c_str()) != 0 &&
+            GetFileAttributesA(sortida.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return false;
+    }
+    return true;
+}
+
+// A new unique temporary file of the folder whose outputs are free too. A name passed over stays
+// taken until the purge at the next start.
+std::string NouTemporal(const char* carpeta)
+{
+    char unic[MAX_PATH];
+    for (int intent = 0; intent < 100; ++intent) {
+        if (!GetTempFileNameA(carpeta, "{tm", 0, unic))
+            break;
+        if (SortidesLliures(unic))
+            return unic;
+    }
+    throw DispError("Error #ref 024, error creando temporal");
+}
 
 // The whole file, or false when it cannot be read.
 bool LlegeixTot(const std::string& ruta, std::string& bytes)
@@ -87,10 +118,7 @@ void SortidaFitxer::TrataFicheroRecibido()
         linia = std::string(kJava) + " -cp " + Programes::Cita(j) + " -jar " +
                 Programes::Cita(j + "reports.jar") + " " + Programes::Cita(rebut);
     } else {
-        char unic[MAX_PATH];
-        if (!GetTempFileNameA(tmp, "{tm", 0, unic))
-            throw DispError("Error #ref 024, error creando temporal");
-        rebut = unic;
+        rebut = NouTemporal(tmp);
         temporal.ruta = rebut;
     }
 
@@ -99,41 +127,37 @@ void SortidaFitxer::TrataFicheroRecibido()
         throw DispError("Error #ref 025, error creando temporal");
     if (!Transferencia(com_, finestra_).Rep(fitxer, temporal.ruta == rebut))
         throw DispError("Error #ref 026, error recibiendo datos ");
-    Lliura(m, rebut, nom, linia);
+    temporal.conserva = Lliura(m, rebut, nom, linia);
 }
 
-void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& nom,
+bool SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& nom,
                            const std::string& linia)
 {
     switch (m) {
     case BlocsFitxer::kRtf:
     case BlocsFitxer::kImpressioDirecta:
     case BlocsFitxer::kImpressioRaw:
-        Impressio(m, rebut);
-        return;
+        return Impressio(m, rebut);
     case BlocsFitxer::kFullCalcul: {
         std::string convertit;
         if (!ConverteixFitxer(rebut, configuracio.exthojac, convertit))
             convertit.clear();
-        if (configuracio.so == 2) {
-            Programes::IniciaVisor(kVisor, convertit);
-            return;
-        }
-        if (!convertit.empty() && Programes::ObreAmbFinestra(finestra_, convertit))
-            return;
+        const bool fet = !convertit.empty();
+        if (Programes::Obre(finestra_, convertit) || configuracio.so == 2)
+            return fet;
         Avisa("No se ha podido lanzar la aplicación con extensión rtf");
         std::string desti;
         if (DialegFitxer::Desa(finestra_, "informe.txt", configuracio.DirDocuments(), desti) &&
             (convertit.empty() || !FitxerNou::Copia(convertit, desti)))
             Avisa("Error #ref 037, no se ha podido guardar el informe");
-        return;
+        return fet;
     }
     case BlocsFitxer::kJava:
         if (configuracio.so == 2)
-            Programes::IniciaVisor(kVisor, rebut);
+            Programes::IniciaVisor(kLlancador, rebut);
         else
             Programes::Inicia(kJava, linia);
-        return;
+        return false;
     case BlocsFitxer::kFitxers: {
         std::string copia;
         if (NomSimple::EsNomSimple(nom))
@@ -141,13 +165,11 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         if (copia.empty() || copia.size() >= MAX_PATH ||
             !FitxerNou::Copia(rebut, copia)) {
             Avisa("Error #ref 046, no se ha podido guardar el fichero");
-            return;
+            return false;
         }
-        const bool obert = configuracio.so == 2 ? Programes::IniciaVisor(kVisor, copia)
-                                                : Programes::ObreAmbFinestra(finestra_, copia);
-        if (!obert)
+        if (!Programes::Obre(finestra_, copia))
             Avisa("Error #ref 048, no se encuentra aplicación asociada para abir el fichero\n" + copia);
-        return;
+        return false;
     }
     case BlocsFitxer::kProvaImpres: {
         const std::string docs = configuracio.DirDocuments();
@@ -156,7 +178,7 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         if (h == INVALID_HANDLE_VALUE) {
             Win::MsgBox::Show(nullptr, "No se encuentra ningún impreso para probar", "Aviso",
                               MB_ICONINFORMATION);
-            return;
+            return false;
         }
         std::string impres;
         do {
@@ -168,7 +190,7 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         FindClose(h);
         if (!impres.empty())
             Programes::Inicia(kJava, linia + " " + Programes::Cita(docs + impres));
-        return;
+        return false;
     }
     default: {
         // The suggestion is only a name: the user picks the folder.
@@ -177,33 +199,29 @@ void SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         if (DialegFitxer::Desa(finestra_, suggerit, configuracio.DirFitxers(), desti) &&
             !FitxerNou::Copia(rebut, desti))
             Avisa("Error #ref 047, no se ha podido guardar el fichero");
-        return;
+        return false;
     }
     }
 }
 
-void SortidaFitxer::Impressio(int m, const std::string& rebut)
+bool SortidaFitxer::Impressio(int m, const std::string& rebut)
 {
     // Each printing shows its own box on failure; the exchange goes on either way.
     switch (m) {
     case BlocsFitxer::kRtf: {
         // A row whose column definitions never end throws DispError to the exchange.
         std::string rtf;
-        const bool ok = ExportaRtf(rebut, rtf);
-        const std::string document = ok ? rtf : std::string();
-        if (configuracio.so == 2) {
-            Programes::IniciaVisor(kVisor, document);
-            return;
-        }
-        if (document.empty() || !Programes::ObreAmbFinestra(finestra_, document))
+        const bool fet = ExportaRtf(rebut, rtf);
+        // The launcher's start is not looked at.
+        if (!Programes::Obre(finestra_, fet ? rtf : std::string()) && configuracio.so != 2)
             Avisa("No se ha podido lanzar la aplicación con extensión rtf");
-        return;
+        return fet;
     }
     case BlocsFitxer::kImpressioDirecta:
         ImpresioDirecta::Imprimeix(rebut);
-        return;
+        return false;
     default:
         ImpresioRaw::Imprimeix(rebut);
-        return;
+        return false;
     }
 }

@@ -23,10 +23,11 @@ public:
                                  std::string& convertit);
 
 private:
-    void Lliura(int accio, const std::string& rebut, const std::string& nom,
+    // Each returns whether an output named after the received file was made (it stays).
+    bool Lliura(int accio, const std::string& rebut, const std::string& nom,
                 const std::string& linia);
     // The RTF listing and both kinds of printing.
-    void Impressio(int accio, const std::string& rebut);
+    bool Impressio(int accio, const std::string& rebut);
 
     Comunicador& com_;
     HWND finestra_;

@@ -19,11 +19,16 @@ DcMemoria::~DcMemoria()
         --detail::dcsVius;
 }
 
-void DcMemoria::Selecciona(HGDIOBJ objecte)
+bool DcMemoria::Selecciona(HGDIOBJ objecte)
 {
     Restaura();
-    if (dc_ && objecte)
-        anterior_ = SelectObject(dc_, objecte);
+    if (!dc_ || !objecte)
+        return false;
+    const HGDIOBJ anterior = SelectObject(dc_, objecte);
+    if (!anterior || anterior == HGDI_ERROR)
+        return false;
+    anterior_ = anterior;
+    return true;
 }
 
 void DcMemoria::Restaura()
@@ -32,6 +37,18 @@ void DcMemoria::Restaura()
         SelectObject(dc_, anterior_);
         anterior_ = nullptr;
     }
+}
+
+bool EstiraBitmap(HDC dc, HBITMAP bitmap, int ample, int alt)
+{
+    BITMAP info = {};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info))
+        return false;
+    DcMemoria memoria(dc);
+    if (!memoria.Selecciona(bitmap))
+        return false;
+    StretchBlt(dc, 0, 0, ample, alt, memoria.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    return true;
 }
 
 } // namespace Win

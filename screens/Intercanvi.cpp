@@ -123,11 +123,26 @@ bool Intercanvi::Executa(Entorn& e)
         e.PostQuit();
         return false;
     } catch (...) {
-        // An internal failure leaves the program running: the screen must not stay frozen.
+        // An internal failure leaves the program running: the screen must not stay frozen,
+        // whatever else fails here. A semaphore that cannot be given back would refuse every
+        // later exchange, so that ends the program as any semaphore failure does.
+        std::string semafor;
+        try {
+            e.Ocupat(false);
+        } catch (...) {
+        }
         try {
             e.AlliberaSemafor();
-            e.Ocupat(false);
+        } catch (const DispError& error) {
+            semafor = error.Texto();
+        } catch (...) {
+        }
+        try {
             e.MostraError(std::string("Error interno:\nTopController.ProcessaTramesa, punto:") + etapa);
+            if (!semafor.empty()) {
+                e.MostraError(semafor);
+                e.PostQuit();
+            }
         } catch (...) {
         }
         return false;

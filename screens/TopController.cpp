@@ -9,6 +9,7 @@
 #include "framework/PendingException.h"
 #include "screens/EnllacAjuda.h"
 #include "screens/Intercanvi.h"
+#include "screens/Llancador.h"
 #include "screens/Vista.h"
 
 #include <commctrl.h>
@@ -77,20 +78,6 @@ private:
     Vista& v_;
     Comunicador& c_;
 };
-
-// Starts the report-viewer launcher with its mode and argument, without waiting for it.
-bool Llanca(const std::string& mode, const std::string& arguments)
-{
-    std::string linia = "runvexa.exe " + mode + " " + arguments;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &linia[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
-}
 
 bool ObertaPerShell(HINSTANCE r)
 {

@@ -39,39 +39,52 @@ void Vista::CanviaTitFinrestra()
     }
 }
 
-void Vista::GuardaFondo()
+namespace {
+
+void InformaFondo(DWORD error)
 {
-    if (!comunicador || comunicador->trama[1] != '1') {
-        fondo.Allibera();
-        return;
-    }
-    if (!IsZoomed(hwnd))
-        ShowWindow(hwnd, SW_SHOWDEFAULT);
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    const int ancho = r.right - r.left;
-    const int alto = r.bottom - r.top;
-    if (ancho <= 0 || alto <= 0)
-        return;
-    const Win::DcFinestra pantalla(hwnd);
-    if (!pantalla)
-        return;
-    Win::DcMemoria memoria(pantalla.Get());
-    Win::ObjecteGdi<HBITMAP> nuevo(CreateCompatibleBitmap(pantalla.Get(), ancho, alto));
-    if (!nuevo || !memoria)
-        return;
-    memoria.Selecciona(nuevo.Get());
-    const BOOL copiado = BitBlt(memoria.Get(), 0, 0, ancho, alto, pantalla.Get(), 0, 0, SRCCOPY | CAPTUREBLT);
-    memoria.Restaura();
-    if (copiado) {
-        fondo = std::move(nuevo);
-        return;
-    }
-    // The old background stays; the half-made one goes with its owner.
-    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Configuracio::TextErrorSistema(GetLastError());
+    std::string texto = std::string("Error guardando fondo. \n") + "\nError: " + Configuracio::TextErrorSistema(error);
     if (texto.size() > 299)
         texto.resize(299);
     Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);
+}
+
+} // namespace
+
+void Vista::GuardaFondo()
+{
+    // The snapshot before this one shows a screen that is going: whatever happens next, it is
+    // never painted again.
+    fondo.Allibera();
+    if (!comunicador || comunicador->trama[1] != '1')
+        return;
+    if (!IsZoomed(hwnd))
+        ShowWindow(hwnd, SW_SHOWDEFAULT);
+    RECT r = {};
+    if (!GetClientRect(hwnd, &r)) {
+        InformaFondo(GetLastError());
+        return;
+    }
+    const int ancho = r.right - r.left;
+    const int alto = r.bottom - r.top;
+    if (ancho <= 0 || alto <= 0)
+        return;  // nothing to keep
+    const Win::DcFinestra pantalla(hwnd);
+    Win::DcMemoria memoria(pantalla.Get());
+    Win::ObjecteGdi<HBITMAP> nuevo(pantalla ? CreateCompatibleBitmap(pantalla.Get(), ancho, alto) : nullptr);
+    if (!nuevo || !memoria || !memoria.Selecciona(nuevo.Get())) {
+        InformaFondo(GetLastError());
+        return;
+    }
+    const BOOL copiado = BitBlt(memoria.Get(), 0, 0, ancho, alto, pantalla.Get(), 0, 0, SRCCOPY | CAPTUREBLT);
+    const DWORD error = GetLastError();
+    memoria.Restaura();
+    if (!copiado) {
+        // A half-made copy is no background either: it goes with its owner.
+        InformaFondo(error);
+        return;
+    }
+    fondo = std::move(nuevo);
 }
 
 bool Vista::PintaFondo(HDC dc)

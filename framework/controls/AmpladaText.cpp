@@ -1,6 +1,8 @@
 #include "framework/controls/AmpladaText.h"
 
+#include "framework/DcFinestra.h"
 #include "framework/controls/GeometriaCDN.h"
+#include "framework/controls/SeleccioGdi.h"
 
 #include <vector>
 
@@ -19,14 +21,14 @@ int AmpladaText(const std::string& text, HFONT font, HWND window)
     results.lpGlyphs = glyphs.data();
     results.nGlyphs = static_cast<UINT>(room);
 
-    HDC dc = GetDC(window);
-    if (!dc)
-        return 0;
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    const DWORD done = GetCharacterPlacementA(dc, text.data(), static_cast<int>(text.size()), 0, &results, 0);
-    if (old)
-        SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    DWORD done = 0;
+    {
+        const Win::DcFinestra dc(window);
+        if (!dc)
+            return 0;
+        const Win::SeleccioGdi ambFont(dc.Get(), font);
+        done = GetCharacterPlacementA(dc.Get(), text.data(), static_cast<int>(text.size()), 0, &results, 0);
+    }
     if (done == 0)
         return 0;
     return Win::GeometriaCDN::SumaAmplades(advances.data(), room, results.nGlyphs);

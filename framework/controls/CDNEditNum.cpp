@@ -6,6 +6,7 @@
 #include "framework/controls/TextFinestra.h"
 #include "screens/ControlDef.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Win {
@@ -51,15 +52,22 @@ CDNEditNum::~CDNEditNum()
     DestroyControlWindow();
 }
 
-int CDNEditNum::Validate()
+int CDNEditNum::Formatat(std::string& s) const
 {
     // The whole text, so that a longer value from the server is refused, not cut.
-    std::string s = TextFinestra(hwnd_);
+    s = TextFinestra(hwnd_);
     if (s == guardat_)
         return 0;
     const ReglaNumero::Format format{signes_, def_->decimales, def_->longMax, def_->longVisible, def_->variante != 0};
-    if (ReglaNumero::Formata(s, format) != 2)
-        return 1;
+    return ReglaNumero::Formata(s, format);
+}
+
+int CDNEditNum::Validate()
+{
+    std::string s;
+    const int r = Formatat(s);
+    if (r != 2)
+        return r;
     guardat_ = s;
     def_->valor = s;
     SetWindowTextA(hwnd_, s.c_str());
@@ -70,10 +78,17 @@ int CDNEditNum::GetValue(char* buffer, int length)
 {
     if (!buffer || length <= 0)
         return 0;
-    const int read = GetWindowTextA(hwnd_, buffer, length);
-    const std::string valor = ReglaNumero::PerServidor(std::string(buffer, read > 0 ? read : 0), signes_);
-    std::memcpy(buffer, valor.c_str(), valor.size() + 1);
-    return static_cast<int>(valor.size());
+    // An exchange may run before the field is left (the refresh timer, a function key): the
+    // server gets what leaving it would show, or what it last held when that would be refused.
+    // The window and the kept text change only when the field is left.
+    std::string s;
+    if (Formatat(s) == 1)
+        s = guardat_;
+    const std::string valor = ReglaNumero::PerServidor(s, signes_);
+    const std::size_t n = std::min(valor.size(), static_cast<std::size_t>(length) - 1);
+    std::memcpy(buffer, valor.data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
 }
 
 void CDNEditNum::SetValue(const char* text)

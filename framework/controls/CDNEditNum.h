@@ -32,6 +32,9 @@ public:
     void SetValue(const char* text) override;
 
 private:
+    // What leaving the field makes of its text, into `text`: 0 unchanged, 1 refused, 2 formatted.
+    int Formatat(std::string& text) const;
+
     CtrlNEditNum ctrl_;
     ReglaNumero::Signes signes_;
     std::string guardat_;  // the last text formatted and shown

@@ -1,7 +1,9 @@
 #include "framework/controls/CDNEditex.h"
 
 #include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
 #include "framework/controls/MidesCDN.h"
+#include "framework/controls/SeleccioGdi.h"
 #include "screens/ControlDef.h"
 
 namespace Win {
@@ -11,17 +13,12 @@ namespace {
 // Line height of the font the field shows.
 int AltLinia(HWND hwnd)
 {
-    HDC dc = GetDC(hwnd);
+    const DcFinestra dc(hwnd);
     if (!dc)
         return 0;
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    const SeleccioGdi font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     TEXTMETRICA tm = {};
-    const BOOL ok = GetTextMetricsA(dc, &tm);
-    if (old)
-        SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return ok ? tm.tmHeight + tm.tmExternalLeading : 0;
+    return GetTextMetricsA(dc.Get(), &tm) ? tm.tmHeight + tm.tmExternalLeading : 0;
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "framework/controls/CDNLlistatn.h"
 
 #include "app/Configuracio.h"
+#include "framework/DcMemoria.h"
 #include "framework/DispError.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CopiaValor.h"
-#include "framework/controls/DCMemoria.h"
 #include "framework/controls/SeleccioGdi.h"
 #include "screens/ControlDef.h"
 
@@ -74,13 +74,7 @@ bool CDNLlistatn::CtrlNLlistatn::OnEraseBkgnd(HDC dc)
 {
     RECT client = {};
     GetClientRect(Window(), &client);
-    if (franja_) {
-        DCMemoria memoria(dc, franja_);
-        BITMAP info = {};
-        if (memoria.Get() && GetObjectA(franja_, sizeof info, &info))
-            StretchBlt(dc, 0, 0, client.right, client.bottom, memoria.Get(), 0, 0, info.bmWidth, info.bmHeight,
-                       SRCCOPY);
-    }
+    EstiraBitmap(dc, franja_, client.right, client.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colorText_);
     const ObjecteGdi<HPEN> llapis(CreatePen(PS_SOLID, 1, colorLinia_));

@@ -1,9 +1,9 @@
 #include "framework/controls/CDNQuadre.h"
 
 #include "app/Configuracio.h"
+#include "framework/DcMemoria.h"
 #include "framework/controls/CercaFitxers.h"
 #include "framework/controls/CopiaValor.h"
-#include "framework/controls/DCMemoria.h"
 #include "framework/controls/NomImatge.h"
 #include "screens/ControlDef.h"
 
@@ -102,9 +102,9 @@ bool CDNQuadre::CtrlNQuadre::OnEraseBkgnd(HDC dc)
 {
     if ((def_->subtipo != 9 && def_->subtipo != 11) || !bitmap_)
         return false;
-    DCMemoria memoria(dc, bitmap_);
+    DcMemoria memoria(dc);
     BITMAP info = {};
-    if (!memoria.Get() || !GetObjectA(bitmap_, sizeof info, &info))
+    if (!GetObjectA(bitmap_, sizeof info, &info) || !memoria.Selecciona(bitmap_))
         return false;
     RECT client = {};
     GetClientRect(Window(), &client);

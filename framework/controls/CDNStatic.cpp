@@ -1,6 +1,7 @@
 #include "framework/controls/CDNStatic.h"
 
 #include "app/Configuracio.h"
+#include "framework/DcMemoria.h"
 #include "framework/controls/FontEtiqueta.h"
 #include "framework/controls/MidesCDN.h"
 #include "screens/ControlDef.h"
@@ -22,16 +23,7 @@ bool CDNStatic::CtrlNStatic::OnEraseBkgnd(HDC dc)
         return false;
     RECT r = {};
     GetClientRect(Window(), &r);
-    BITMAP info = {};
-    if (banda && GetObjectA(banda, sizeof info, &info)) {
-        HDC mem = CreateCompatibleDC(dc);
-        if (mem) {
-            HGDIOBJ old = SelectObject(mem, banda);
-            StretchBlt(dc, 0, 0, r.right, r.bottom, mem, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-            SelectObject(mem, old);
-            DeleteDC(mem);
-        }
-    }
+    EstiraBitmap(dc, banda, r.right, r.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     r.left += 4;

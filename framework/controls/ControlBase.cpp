@@ -7,8 +7,6 @@ namespace Win {
 
 ControlBase::~ControlBase()
 {
-    if (brush_)
-        DeleteObject(brush_);
     if (hwnd_) {
         // The control class did not destroy its window (its constructor failed half way), so
         // its controller is gone: the window gets back what it had before it was subclassed.
@@ -64,7 +62,7 @@ void ControlBase::Clear()
 
 HBRUSH ControlBase::GetBrush()
 {
-    return brush_;
+    return brush_.Get();
 }
 
 HBRUSH ControlBase::GetBackBrush()

@@ -1,6 +1,8 @@
 #ifndef KORVU_FRAMEWORK_CONTROLS_CONTROLBASE_H
 #define KORVU_FRAMEWORK_CONTROLS_CONTROLBASE_H
 
+#include "framework/ObjecteGdi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -62,7 +64,7 @@ protected:
     HWND parent_ = nullptr;
     int childId_ = 0;
     ControlDef* def_ = nullptr;
-    HBRUSH brush_ = nullptr;
+    ObjecteGdi<HBRUSH> brush_;
     int labelX_ = 0;
     int labelY_ = 0;
     int labelWidth_ = 0;

@@ -1,7 +1,7 @@
 #include "framework/controls/CtrlNMenu.h"
 
 #include "app/Configuracio.h"
-#include "framework/controls/DCMemoria.h"
+#include "framework/DcMemoria.h"
 #include "framework/controls/SeleccioGdi.h"
 
 namespace Win {
@@ -72,13 +72,7 @@ bool CtrlNMenu::OnEraseBkgnd(HDC dc)
 {
     RECT client = {};
     GetClientRect(Window(), &client);
-    if (banda_) {
-        DCMemoria memoria(dc, banda_);
-        BITMAP info = {};
-        if (memoria.Get() && GetObjectA(banda_, sizeof info, &info))
-            StretchBlt(dc, 0, 0, client.right, client.bottom, memoria.Get(), 0, 0, info.bmWidth, info.bmHeight,
-                       SRCCOPY);
-    }
+    EstiraBitmap(dc, banda_, client.right, client.bottom);
     SetTextColor(dc, RGB(0x0A, 0x0A, 0x0A));
     SetBkMode(dc, TRANSPARENT);
     RECT text = client;

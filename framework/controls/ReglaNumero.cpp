@@ -101,7 +101,7 @@ int ReglaNumero::Formata(std::string& text, const Format& f)
     const char dec = f.signes.decimal;
     const char thou = f.signes.milers;
     const long long d = f.decimales > 0 ? f.decimales : 0;
-    std::string s = text.empty() ? "0" : text;
+    std::string s = text;
 
     const bool marques = MarquesDeGrup(s, f);
     std::size_t p = cap;
@@ -127,12 +127,17 @@ int ReglaNumero::Formata(std::string& text, const Format& f)
         }
         ++i;
     }
-    const bool teSigne = p != cap;
-
-    if (teSigne && d == 0)
+    if (p != cap && d == 0)
         s.resize(p);
-    else if (teSigne && s.size() - p - 1 > static_cast<unsigned long long>(d))
+    else if (p != cap && s.size() - p - 1 > static_cast<unsigned long long>(d))
         s.resize(p + 1 + static_cast<std::size_t>(d));
+    // No digit left (an empty text, a lone "-" or decimal sign, a fraction cut away): no number,
+    // which the field reads as empty, that is 0. "-.00" would reach the server otherwise.
+    if (s.find_first_not_of(std::string{'-', dec}) == cap) {
+        s = "0";
+        p = cap;
+    }
+    const bool teSigne = p != cap;
 
     while (s.size() > 1 && s[0] == '0' && s[1] != dec) {
         s.erase(0, 1);

@@ -1,6 +1,7 @@
 #include "app/Configuracio.h"
 
 #include "framework/DispError.h"
+#include "resources/ResourceIds.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -260,12 +261,32 @@ TEST_F(ConfiguracioTest, ImagesComeFromTheResourceLibrary)
     Configuracio c;
     Carrega(c, "dirdocs=docs;\r\n");
     ASSERT_NE(c.recursos, nullptr);
-    const HBITMAP bitmaps[] = {c.bmpCapLlista, c.bmpCapLlista50, c.bmpCapLlista53, c.bmpCapLlista150,
-                               c.bmpBandaEtiqueta, c.bmpBandaMenu, c.bmpFonsText, c.bmpFonsText2,
-                               c.bmpFonsText3, c.bmpImatge133};
-    for (HBITMAP b : bitmaps) {
+    // Each one is the picture of its own number: its size as korvui01 draws it, and its pixels
+    // those of that number (two headers share a size).
+    const struct {
+        HBITMAP bitmap;
+        int numero, ample, alt;
+    } bitmaps[] = {{c.bmpCapLlista, IDB_LIST_HEADER, 640, 20},     {c.bmpCapLlista50, IDB_LIST_HEADER_50, 400, 20},
+                   {c.bmpCapLlista53, IDB_LIST_HEADER_53, 640, 20}, {c.bmpCapLlista150, IDB_LIST_HEADER_150, 1280, 20},
+                   {c.bmpBandaEtiqueta, IDB_LABEL_BAND, 800, 24},   {c.bmpBandaMenu, IDB_MENU_BAND, 240, 24},
+                   {c.bmpFonsText, IDB_TEXT_BACK, 8, 8},            {c.bmpFonsText2, IDB_TEXT_BACK_2, 8, 8},
+                   {c.bmpFonsText3, IDB_TEXT_BACK_3, 8, 8},         {c.bmpImatge133, IDB_PICTURE_133, 120, 90}};
+    const auto pixels = [](HBITMAP b, const BITMAP& bm) {
+        std::vector<char> bytes(static_cast<std::size_t>(bm.bmWidthBytes) * bm.bmHeight);
+        GetBitmapBits(b, static_cast<LONG>(bytes.size()), bytes.data());
+        return bytes;
+    };
+    for (const auto& b : bitmaps) {
+        SCOPED_TRACE(b.numero);
         BITMAP bm = {};
-        EXPECT_TRUE(GetObjectA(b, sizeof bm, &bm));
+        ASSERT_TRUE(GetObjectA(b.bitmap, sizeof bm, &bm));
+        EXPECT_EQ(bm.bmWidth, b.ample);
+        EXPECT_EQ(bm.bmHeight, b.alt);
+        HBITMAP propi = LoadBitmapA(c.recursos, MAKEINTRESOURCEA(b.numero));
+        BITMAP bp = {};
+        ASSERT_TRUE(GetObjectA(propi, sizeof bp, &bp));
+        EXPECT_EQ(pixels(b.bitmap, bm), pixels(propi, bp));
+        DeleteObject(propi);
     }
     for (HICON i : {c.icoMes, c.icoMenys, c.icoEntrada})
         EXPECT_NE(i, nullptr);

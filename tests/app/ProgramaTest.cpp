@@ -127,14 +127,15 @@ TEST_F(Programa, OpensItsMainWindowAndEndsWhenItIsClosed)
 }
 
 // The command line gives the whole login: the program logs in while its window is made. With
-// no server to reach, the failure is shown over it and the program ends.
+// its key in place and no server to reach, the refused connection is shown and the program ends.
 TEST_F(Programa, AutomaticLoginTalksToTheServerAtOnce)
 {
-    Configura("dirdocs=docs;\r\nservidor_int=127.0.0.1;\r\nport=00001;\r\n");
+    Configura("dirdocs=docs;\r\nacceso_remoto=no;\r\nservidor_int=127.0.0.1;\r\nport=00001;\r\n");
+    std::ofstream(carpeta_ + "\\crpt.cfg", std::ios::binary) << std::string(2371, '\x5A');
     Arrenca(" /i ana,01,Es,secreto,");
     HWND caixa = Espera("#32770", "Korvuc Error");
     ASSERT_NE(caixa, nullptr);
-    EXPECT_EQ(TextCaixa(caixa).compare(0, 11, "Error #ref "), 0) << TextCaixa(caixa);
+    EXPECT_EQ(TextCaixa(caixa), "Error #ref 009, El servicio Vintu no responde");
     PostMessageA(caixa, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(Final(), 0u);
 }

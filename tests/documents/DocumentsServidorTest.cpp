@@ -41,6 +41,23 @@ std::vector<std::string> Textos(const MsgBoxRecorder& r)
     return out;
 }
 
+// The names of the files that match, sorted.
+std::vector<std::string> Temporals(const std::string& patro)
+{
+    std::vector<std::string> noms;
+    WIN32_FIND_DATAA dades;
+    const HANDLE h = FindFirstFileA(patro.c_str(), &dades);
+    if (h == INVALID_HANDLE_VALUE)
+        return noms;
+    do {
+        if (std::strcmp(dades.cFileName, ".") != 0 && std::strcmp(dades.cFileName, "..") != 0)
+            noms.push_back(dades.cFileName);
+    } while (FindNextFileA(h, &dades));
+    FindClose(h);
+    std::sort(noms.begin(), noms.end());
+    return noms;
+}
+
 class Documents : public testing::Test {
 protected:
     void SetUp() override
@@ -205,22 +222,18 @@ TEST_F(Documents, ReceivedFilesAreHandedOn)
     EXPECT_EQ(java[0], "javaw.exe -cp \"" + c + "\\jfree\\\\\" -jar \"" + c +
                            "\\jfree\\reports.jar\" \"" + c + "\\tmp\\report.xml\"\t" + c);
 
-    // The report converted for the spreadsheet is opened; the received temporary files are gone.
+    // The report converted for the spreadsheet is opened. The received file it was made from
+    // stays while the spreadsheet may have it open (its name keeps the converted one's free of
+    // a later transfer); the other received files are gone.
     const std::vector<std::string> abre = prova::Registre("abre", 2);
     EXPECT_TRUE(Conte(abre, configuracio.dirficheros + "foto.pdf"));
-    std::string convertit;
-    WIN32_FIND_DATAA dades;
-    HANDLE h = FindFirstFileA((c + "\\tmp\\{tm*").c_str(), &dades);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    std::vector<std::string> temporals;
-    do
-        temporals.push_back(dades.cFileName);
-    while (FindNextFileA(h, &dades));
-    FindClose(h);
-    ASSERT_EQ(temporals.size(), 1u);
-    EXPECT_EQ(temporals[0].substr(temporals[0].size() - 4), ".prn");
-    EXPECT_TRUE(Conte(abre, temporals[0]));
-    EXPECT_EQ(LlegeixFitxer(c + "\\tmp\\" + temporals[0]), "AB**\r\nCD\x1A\r\n");
+    const std::vector<std::string> temporals = Temporals(c + "\\tmp\\{tm*");
+    ASSERT_EQ(temporals.size(), 2u);
+    const std::string prn = temporals[0];
+    EXPECT_EQ(prn.substr(prn.size() - 4), ".prn");
+    EXPECT_EQ(temporals[1], prn.substr(0, prn.size() - 4) + ".tmp");
+    EXPECT_TRUE(Conte(abre, prn));
+    EXPECT_EQ(LlegeixFitxer(c + "\\tmp\\" + prn), "AB**\r\nCD\x1A\r\n");
     com->Cierra();
 }
 
@@ -288,17 +301,12 @@ TEST_F(Documents, ReceivedPrintJobsAndListingsArePrintedAndOpened)
               "7 \\par }}"})
         EXPECT_NE(d.find(tros), std::string::npos) << tros << "\n" << d;
 
-    // The received files are gone; only the documents stay, for the purge at the next start.
-    std::vector<std::string> temporals;
-    WIN32_FIND_DATAA dades;
-    HANDLE h = FindFirstFileA((DirActual() + "\\tmp\\*").c_str(), &dades);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    do {
-        if (std::strcmp(dades.cFileName, ".") != 0 && std::strcmp(dades.cFileName, "..") != 0)
-            temporals.push_back(dades.cFileName);
-    } while (FindNextFileA(h, &dades));
-    FindClose(h);
-    EXPECT_EQ(temporals, std::vector<std::string>{rtf.substr(rtf.rfind('\\') + 1)});
+    // The print jobs' received files are gone; the document stays with the received listing it
+    // was made from, whose name keeps the document's from a later listing, until the purge at
+    // the next start.
+    const std::string nom = rtf.substr(rtf.rfind('\\') + 1);
+    EXPECT_EQ(Temporals(DirActual() + "\\tmp\\*"),
+              (std::vector<std::string>{nom, nom.substr(0, nom.size() - 4) + ".tmp"}));
 }
 
 TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)

@@ -130,6 +130,38 @@ TEST_F(FitxerNouTest, ACopyReplacesTheTargetWholeOrNotAtAll)
     EXPECT_FALSE(Existeix(desti + ".~kv"));
 }
 
+// A transfer cut off with the program (killed, or the machine gone) leaves its new file behind;
+// the next file made in that folder clears such leftovers, but not one still being written.
+TEST_F(FitxerNouTest, LeftoversOfACutTransferGoWhenTheFolderIsNextUsed)
+{
+    const std::string carpeta = DirActual() + "\\restos";
+    CreateDirectoryA(carpeta.c_str(), nullptr);
+    const std::string resto = carpeta + "\\viejo.pdf.~kv";
+    const std::string enCurso = carpeta + "\\otro.pdf.~kv";
+    const std::string ajeno = carpeta + "\\notas.~kv.txt";
+    EscriuFitxer(ajeno, "x");
+    EscriuFitxer(enCurso, "x");
+    const HANDLE escrivint = CreateFileA(enCurso.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(escrivint, INVALID_HANDLE_VALUE);
+    for (int copia = 0; copia < 2; ++copia) {
+        SCOPED_TRACE(copia ? "copy" : "new file");
+        EscriuFitxer(resto, "cut");
+        SetFileAttributesA(resto.c_str(), FILE_ATTRIBUTE_READONLY);  // as a copy of a read-only source leaves it
+        if (copia) {
+            EXPECT_TRUE(FitxerNou::Copia(desti, carpeta + "\\copia.pdf"));
+        } else {
+            FitxerNou f(carpeta + "\\nuevo.pdf");
+            ASSERT_TRUE(f.Obre());
+            EXPECT_TRUE(f.Confirma(false));
+        }
+        EXPECT_FALSE(Existeix(resto));
+        EXPECT_TRUE(Existeix(enCurso)) << "another transfer is writing it";
+        EXPECT_TRUE(Existeix(ajeno));
+    }
+    CloseHandle(escrivint);
+}
+
 // Run by the test DocsDiscPle under a file-size limit, which plays a disk that fills up: the
 // copy of the large file it names fails half-way.
 TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -120,13 +121,7 @@ protected:
         }
         SetFocus(Parent());
     }
-    // Gives the field the keyboard focus; false when the window cannot take the foreground.
-    static bool Focus(HWND field)
-    {
-        SetForegroundWindow(Parent());
-        SetFocus(field);
-        return PumpUntil([&] { return GetFocus() == field; }, 5000);
-    }
+    static bool Focus(HWND field) { return TakeKeyboard(Parent(), field); }
 
     static void SetUpTestSuite()
     {
@@ -219,8 +214,7 @@ TEST_F(Camps, DateFieldTypedWithRealKeysAndLeft)
 {
     ControlDef d = Def(0, 2, 10, 10, 10);
     Win::CDNEditData f(Parent(), 0, &d);
-    if (!Focus(f.Window()))
-        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    ASSERT_TRUE(Focus(f.Window())) << "the test window could not take the keyboard focus";
     parent->ctrl.calls.clear();
     Digit('1');
     Press(VK_DIVIDE, 0x35);
@@ -329,6 +323,47 @@ TEST_F(Camps, NumericFieldValuesInBothLanguages)
     }
 }
 
+// An exchange may run while the field still has the focus (the refresh timer, a function key):
+// the server gets what the field's validation makes of the text, and the window, the kept text
+// and the record stay as they were until the field is left.
+TEST_F(Camps, NumericValueOfATextNotYetValidated)
+{
+    const struct {
+        const char* idioma;
+        const char* typed;
+        const char* value;
+        int leaving;  // what leaving the field afterwards makes of it
+    } table[] = {
+        {"Es", "1.5", "1.50", 2},
+        {"En", "12,5", "12.50", 2},
+        {"Es", "1.234.567", "1234567.00", 2},
+        {"Es", "-", "0.00", 2},
+        {"Es", "-3,5", "-3.50", 2},
+        // Refused by the field: the server gets what the field last held.
+        {"Es", "12345678901", "7.00", 1},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.typed);
+        configuracio.idioma = row.idioma;
+        ControlDef d = Def(0, 0, 10, 10, 15);
+        d.longMax = 12;
+        d.decimales = 2;
+        d.variante = 1;
+        d.marca = 1;
+        Win::CDNEditNum n(Parent(), 0, &d);
+        n.SetValue("7");
+        const std::string held = d.valor;
+        SetWindowTextA(n.Window(), row.typed);
+        char value[32] = {};
+        EXPECT_EQ(n.GetValue(value, sizeof value), static_cast<int>(std::strlen(row.value)));
+        EXPECT_STREQ(value, row.value);
+        EXPECT_EQ(Text(n.Window()), row.typed);
+        EXPECT_EQ(d.valor, held);
+        // Leaving the field afterwards still finds the change to show, or refuses it.
+        EXPECT_EQ(n.Validate(), row.leaving);
+    }
+}
+
 TEST_F(Camps, NumericValueNeverOverrunsTheBuffer)
 {
     ControlDef d = Def(0, 0, 10, 10, 15);
@@ -338,8 +373,8 @@ TEST_F(Camps, NumericValueNeverOverrunsTheBuffer)
     Win::CDNEditNum n(Parent(), 0, &d);
     n.SetValue("1234567.5");
     char value[6] = {'x', 'x', 'x', 'x', 'x', 'x'};
-    EXPECT_EQ(n.GetValue(value, 5), 3);  // "1.23" read, its thousands sign dropped
-    EXPECT_STREQ(value, "123");
+    EXPECT_EQ(n.GetValue(value, 5), 4);  // the value of the whole text, cut to the buffer
+    EXPECT_STREQ(value, "1234");
     EXPECT_EQ(value[5], 'x');
     EXPECT_EQ(n.GetValue(value, 0), 0);
     // A server value longer than the field is refused whole, not cut to fit.
@@ -378,8 +413,7 @@ TEST_F(Camps, NumericFieldTypedWithRealKeys)
         Win::CDNEditNum n(Parent(), 0, &d);
         n.SetValue(row.server);
         ASSERT_EQ(Text(n.Window()), row.shown);
-        if (!Focus(n.Window()))
-            GTEST_SKIP() << "the test window could not take the keyboard focus";
+        ASSERT_TRUE(Focus(n.Window())) << "the test window could not take the keyboard focus";
         const HWND e = n.Window();
         Press(VK_END, 0x4F);
         for (int i = 0; i < (row.decimales ? 3 : 0); ++i)

@@ -1,16 +1,20 @@
 // The owner-painted controls: listing, menu panel and picture frame, in real windows.
 #include "app/Configuracio.h"
+#include "framework/DcFinestra.h"
+#include "framework/DcMemoria.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CDNLlistatn.h"
 #include "framework/controls/CDNMenu.h"
 #include "framework/controls/CDNQuadre.h"
+#include "framework/controls/CDNEditex.h"
+#include "framework/controls/CDNStatic.h"
 #include "framework/controls/CercaFitxers.h"
-#include "framework/controls/DCMemoria.h"
 #include "resources/ResourceIds.h"
 #include "screens/ControlDef.h"
 #include "tests/framework/ControlsProva.h"
+#include "tests/framework/EspiaDc.h"
 
 #include <gtest/gtest.h>
 
@@ -44,32 +48,23 @@ HFONT Font(int height, bool underline = false)
 // Paints a control's background into a bitmap of its size and reads pixels back.
 class Pintura {
 public:
-    explicit Pintura(HWND control)
+    explicit Pintura(HWND control) : screen_(nullptr), dc_(screen_.Get())
     {
         RECT r = {};
         GetClientRect(control, &r);
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1);
-        ReleaseDC(nullptr, screen);
-        old_ = SelectObject(dc_, bitmap_);
+        bitmap_.Posa(CreateCompatibleBitmap(screen_.Get(), r.right > 0 ? r.right : 1, r.bottom > 0 ? r.bottom : 1));
+        dc_.Selecciona(bitmap_.Get());
         RECT all = {0, 0, r.right, r.bottom};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        handled = SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0) != 0;
+        FillRect(dc_.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        handled = SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_.Get()), 0) != 0;
     }
-    ~Pintura()
-    {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+    COLORREF At(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
     bool handled;
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
+    Win::DcFinestra screen_;
+    Win::ObjecteGdi<HBITMAP> bitmap_;
+    Win::DcMemoria dc_;  // gives the bitmap back before it goes
 };
 
 // A 24-bit bitmap file whose pixel (x, y), top-down, has the colour `colour(x, y)`.
@@ -444,10 +439,7 @@ TEST_F(Pintats, ListingRealKeysAndDrag)
     Desplacaments vista;
     ControlDef d = DefRect(9, 1, 10, 100, 390, 140);
     Win::CDNLlistatn l(Parent(), 0, &d, estat, &vista);
-    SetForegroundWindow(Parent());
-    SetFocus(l.Window());
-    if (!PumpUntil([&] { return GetFocus() == l.Window(); }, 5000))
-        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    ASSERT_TRUE(TakeKeyboard(Parent(), l.Window())) << "the test window could not take the keyboard focus";
     parent->ctrl.calls.clear();
     Tecla(VK_TAB, 0x0F);
     Tecla(VK_DOWN, 0x50);
@@ -818,7 +810,7 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
     EscriuBmp(CarpetaActual() + "\\fuga.bmp", 4, 4, [](int, int) { return kVermell; });
 
     const int objectes = Win::ObjectesGdiVius();
-    const int dcs = Win::DCMemoria::Vius();
+    const int dcs = Win::DcsVius();
     const int cerques = Win::CercaFitxers::Obertes();
     for (int i = 0; i < 200; ++i) {
         Win::EstatLlistat estat;
@@ -853,8 +845,43 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
             c->Release();
     }
     EXPECT_EQ(Win::ObjectesGdiVius(), objectes);
-    EXPECT_EQ(Win::DCMemoria::Vius(), dcs);
+    EXPECT_EQ(Win::DcsVius(), dcs);
     EXPECT_EQ(Win::CercaFitxers::Obertes(), cerques);
+}
+
+// The leak checks count through the owners: a context that a control makes and gives back
+// itself, past them, would leak unseen. Every one it makes while it is built, painted (its
+// strips, bands and pictures) and destroyed must be counted.
+TEST_F(Pintats, EveryContextTheControlsMakeIsCounted)
+{
+    configuracio.bmpBandaEtiqueta = LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(IDB_LABEL_BAND));
+    EspiaDc espia;
+    ASSERT_TRUE(espia.Activa());
+    {
+        Win::EstatLlistat estat;
+        ControlDef hd = DefRect(11, 1, 10, 10, 390, 27);
+        ControlDef md = DefRect(8, 1, 10, 50, 200, 76, "+ Ventas");
+        ControlDef fd = DefRect(4, 9, 10, 80, 50, 120);
+        fd.valor = "138";
+        ControlDef bd = DefRect(3, 0, 10, 130, 200, 150, "Banda");
+        bd.estilo = 52;
+        bd.valor = "Total";
+        ControlDef ed = DefRect(15, 0, 10, 160, 200, 200, "Notas");
+        std::vector<std::unique_ptr<Win::ControlBase>> screen;
+        screen.push_back(std::make_unique<Win::CDNLlistatn>(Parent(), 0, &hd, estat, nullptr));
+        screen.push_back(std::make_unique<Win::CDNMenu>(Parent(), 1, &md));
+        screen.push_back(std::make_unique<Win::CDNQuadre>(Parent(), 2, &fd));
+        screen.push_back(std::make_unique<Win::CDNStatic>(Parent(), 3, &bd));
+        screen.push_back(std::make_unique<Win::CDNEditex>(Parent(), 4, &ed));
+        for (const auto& c : screen)
+            const Pintura p(c->Window());
+        for (const auto& c : screen)
+            c->Release();
+    }
+    EXPECT_EQ(espia.NoComptats(), 0);
+    EXPECT_GE(espia.Comptats(), 14) << "the spy saw the painting: the test's own two and one of the control, each";
+    DeleteObject(configuracio.bmpBandaEtiqueta);
+    configuracio.bmpBandaEtiqueta = nullptr;
 }
 
 TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)
@@ -871,13 +898,18 @@ TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)
 
     HDC screen = GetDC(nullptr);
     HBITMAP b = CreateCompatibleBitmap(screen, 2, 2);
+    const int dcs = Win::DcsVius();
     {
-        Win::DCMemoria m(screen, b);
+        Win::DcMemoria m(screen);
         EXPECT_NE(m.Get(), nullptr);
-        EXPECT_EQ(Win::DCMemoria::Vius(), 1);
+        EXPECT_TRUE(m.Selecciona(b));
+        EXPECT_EQ(Win::DcsVius(), dcs + 1);
         EXPECT_EQ(GetCurrentObject(m.Get(), OBJ_BITMAP), b);
+        EXPECT_FALSE(m.Selecciona(nullptr));
+        EXPECT_NE(GetCurrentObject(m.Get(), OBJ_BITMAP), b) << "a failed selection leaves the context's own";
+        EXPECT_TRUE(m.Selecciona(b));
     }
-    EXPECT_EQ(Win::DCMemoria::Vius(), 0);
+    EXPECT_EQ(Win::DcsVius(), dcs);
     EXPECT_TRUE(DeleteObject(b)) << "the bitmap was selected out before the context went";
     ReleaseDC(nullptr, screen);
 }

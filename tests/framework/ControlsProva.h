@@ -94,6 +94,31 @@ inline void PumpFor(DWORD ms)
     PumpUntil([] { return false; }, ms);
 }
 
+// Gives the field of a top-level window the keyboard focus for real input; false only when it
+// could not in 20 s. Under a display without a window manager the X keyboard focus follows the
+// pointer, and wine takes the foreground from a window that loses it: so the pointer is put
+// over the window before each try, and each try waits for the focus to settle.
+inline bool TakeKeyboard(HWND top, HWND field)
+{
+    const DWORD start = GetTickCount();
+    for (DWORD wait = 100;; wait = wait < 1600 ? wait * 2 : wait) {
+        RECT r = {};
+        GetWindowRect(top, &r);
+        SetCursorPos(r.left + 2, r.top + 2);
+        SetForegroundWindow(top);
+        SetActiveWindow(top);
+        SetFocus(field);
+        if (PumpUntil([&] { return GetForegroundWindow() == top && GetFocus() == field; }, wait)) {
+            // Settled: still ours a little later.
+            PumpFor(50);
+            if (GetForegroundWindow() == top && GetFocus() == field)
+                return true;
+        }
+        if (GetTickCount() - start >= 20000)
+            return false;
+    }
+}
+
 // One shown parent window for every test of a suite: under a display without a window manager
 // each hidden or destroyed top-level window costs a wait.
 class ParentCompartit : public testing::Test {

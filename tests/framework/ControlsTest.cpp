@@ -445,10 +445,7 @@ TEST_F(Controls, RealKeyboardMovesBetweenFields)
 {
     ControlDef d = Def(0, 1, 10, 10, 20, "Texto");
     Win::CDNEdit edit(Parent(), 0, &d);
-    SetForegroundWindow(Parent());
-    SetFocus(edit.Window());
-    if (!PumpUntil([&] { return GetFocus() == edit.Window(); }, 5000))
-        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    ASSERT_TRUE(TakeKeyboard(Parent(), edit.Window())) << "the test window could not take the keyboard focus";
     parent->ctrl.calls.clear();
 
     Press('A', 0x1E);

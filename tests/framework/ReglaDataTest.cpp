@@ -98,5 +98,13 @@ TEST(ReglaData, AShownDateReadWholeIsNotRewritten)
     std::string cut = kept.substr(0, 8);
     ASSERT_TRUE(ReglaData::Normalitza(cut));
     EXPECT_EQ(cut, "01/02/2020");
-    EXPECT_EQ(ReglaData::Valida(kept, kept).codi, 0);
+    // The whole date read back, judged afresh, is the same date, not a new one.
+    std::string fresh;
+    const ReglaData::Resultat again = ReglaData::Valida(kept, fresh);
+    EXPECT_EQ(again.codi, 2);
+    EXPECT_EQ(fresh, kept);
+    // Against another kept date it is a change, and becomes the one kept.
+    std::string other = "01/02/2030";
+    EXPECT_EQ(ReglaData::Valida(kept, other).codi, 2);
+    EXPECT_EQ(other, kept);
 }

@@ -87,6 +87,32 @@ TEST(ReglaNumero, SpanishWithDecimalsAndGrouping)
     });
 }
 
+// A sign typed with no digit (a lone "-", or the decimal sign alone), or one whose digits were
+// all in a fraction the field drops, is no number: the field reads it as empty, which is zero.
+TEST(ReglaNumero, SignsWithoutADigitAreZero)
+{
+    Check({kEs, 2, 12, 15, true}, {
+        {"-", "0,00"},
+        {"--", "0,00"},
+        {"-,", "0,00"},
+        {"-.", "0,00"},
+        {",", "0,00"},
+        {"+", "0,00"},
+        {"-,5", "-,50"},  // a digit after the sign: a number
+        {"-0", "-0,00"},
+    });
+    Check({kEs, 0, 9, 11, true}, {
+        {"-", "0"},
+        {"-,", "0"},
+        {",5", "0"},
+        {"-,5", "0"},
+    });
+    Check({kAltre, 2, 12, 15, true}, {
+        {"-", "0.00"},
+        {"-.", "0.00"},
+    });
+}
+
 TEST(ReglaNumero, SpanishIntegers)
 {
     Check({kEs, 0, 9, 11, true}, {

@@ -43,7 +43,9 @@ public:
     bool actualitza = true;
     std::string llenca;  // the call that throws a non-DispError
     std::string error;
+    std::vector<std::string> errors;  // every box, in order
     bool pendent = false;
+    bool alliberaFalla = false;  // giving the semaphore back fails as the system call would
 
     void Fa(const std::string& c)
     {
@@ -64,7 +66,13 @@ public:
         semafor = true;
         return true;
     }
-    void AlliberaSemafor() override { Fa("allibera"); semafor = false; }
+    void AlliberaSemafor() override
+    {
+        Fa("allibera");
+        if (alliberaFalla)
+            throw DispError("Error #ref 045,  estableciendo estado transmisi\xF3n");
+        semafor = false;
+    }
     void Ocupat(bool o) override { Fa(o ? "ocupat" : "lliure"); ocupat = o; }
     int EstatConnexio() override { return estat; }
     void EscriuInici() override { Fa("inici"); }
@@ -129,7 +137,12 @@ public:
     void AvisoSonoro() override { Fa("so"); }
     void FocusNou() override { Fa("focus"); }
     void PostQuit() override { Fa("quit"); }
-    void MostraError(const std::string& t) override { error = t; Fa("error"); }
+    void MostraError(const std::string& t) override
+    {
+        error = t;
+        errors.push_back(t);
+        Fa("error");
+    }
 };
 
 using V = std::vector<std::string>;
@@ -326,6 +339,22 @@ TEST(Intercanvi, InternalErrorNamesTheStageAndFreesTheWindow)
         EXPECT_FALSE(f.ocupat) << "busy state cleared";
         EXPECT_EQ(std::count(f.crides.begin(), f.crides.end(), "quit"), 0) << "the program goes on";
     }
+}
+
+// The semaphore that cannot be given back after an internal failure: the screen must not stay
+// busy, both failures are shown, and, as for any semaphore failure, the program then ends (no
+// exchange could run again).
+TEST(Intercanvi, SemaphoreThatCannotBeGivenBackAfterAnInternalErrorIsReported)
+{
+    Fals f;
+    f.respostes = {Frame('0', "EsFICHA   01001")};
+    f.llenca = "carrega";
+    f.alliberaFalla = true;
+    EXPECT_FALSE(Intercanvi::Executa(f));
+    EXPECT_FALSE(f.ocupat) << "busy state cleared";
+    EXPECT_EQ(f.errors, (V{"Error interno:\nTopController.ProcessaTramesa, punto:5",
+                           "Error #ref 045,  estableciendo estado transmisi\xF3n"}));
+    EXPECT_EQ(V(f.crides.end() - 2, f.crides.end()), (V{"error", "quit"}));
 }
 
 TEST(Intercanvi, IncompleteRequestIsNotSent)

@@ -711,6 +711,35 @@ TEST_F(VistaProva, BackgroundSnapshot)
     EXPECT_EQ(Win::DcsVius(), dcs + 1);  // only the test's own
 }
 
+// A snapshot that cannot be taken must not leave the one before it to be painted: that one
+// shows a screen that is gone.
+TEST_F(VistaProva, ASnapshotThatCannotBeTakenLeavesNoneAndIsReported)
+{
+    com.trama[1] = '1';
+    const int objetos = Win::ObjectesGdiVius();
+    const HWND principal = vista->hwnd;
+    TestWindow perduda;
+    const HWND destruida = perduda.hwnd;
+    DestroyWindow(destruida);
+    vista->GuardaFondo();
+    ASSERT_TRUE(vista->fondo);
+    {
+        MsgBoxRecorder cajas;
+        vista->hwnd = destruida;  // nothing to copy from
+        vista->GuardaFondo();
+        vista->hwnd = principal;
+        EXPECT_FALSE(vista->fondo);
+        ASSERT_EQ(cajas.Boxes().size(), 1u);
+        const std::string& texto = cajas.Boxes()[0].text;
+        EXPECT_EQ(texto.compare(0, 32, "Error guardando fondo. \n\nError: "), 0) << texto;
+        EXPECT_EQ(cajas.Boxes()[0].caption, "Error");
+        EXPECT_EQ(cajas.Boxes()[0].type, static_cast<UINT>(MB_ICONINFORMATION));
+    }
+    const Win::DcFinestra dc(principal);
+    EXPECT_FALSE(vista->PintaFondo(dc.Get()));
+    EXPECT_EQ(Win::ObjectesGdiVius(), objetos);
+}
+
 TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
 {
     vista->campos = {Campo(0, 1, 1), Campo(0, 1, 2)};

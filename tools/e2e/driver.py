@@ -147,8 +147,16 @@ class Driver:
 
     # ---- acting
     def xdotool(self, *args):
-        subprocess.run(["xdotool"] + list(args), check=False, timeout=30,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        """Runs one xdotool command; one that fails fails the step, with what xdotool said: a
+        stimulus that never reached the client proves nothing."""
+        r = subprocess.run(["xdotool"] + list(args), timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        said = r.stderr.decode("utf-8", errors="replace").strip()
+        if r.returncode != 0:
+            raise StepFailed("xdotool %s: exit status %d%s" % (" ".join(args), r.returncode,
+                                                               (": " + said) if said else ""))
+        if said:
+            self.log("xdotool %s: %s" % (args[0], said))
 
     def window_id(self, title=TITLE):
         r = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], timeout=30,
@@ -203,7 +211,8 @@ class Driver:
     def type(self, text):
         self.log("type %r" % text)
         self.ready()
-        self.xdotool("type", "--delay", "30", text)
+        # "--" ends the options: a text such as "-1234,5" is typed, not read as one.
+        self.xdotool("type", "--delay", "30", "--", text)
         time.sleep(0.2)
 
     def key(self, *names):

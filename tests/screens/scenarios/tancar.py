@@ -24,7 +24,8 @@ def setup(ctx):
 def app(conn):
     d = p.logged_in(conn)
     d.send_screen(p.A, {p.NAME: "listo"}, focus=p.NAME)
-    d.expect_closed()
+    # The driver meanwhile starts a probe program for each file and answers two questions.
+    d.expect_closed(timeout=60)
 
 
 def after(ctx):

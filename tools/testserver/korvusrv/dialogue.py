@@ -175,18 +175,18 @@ class Dialogue:
         self.conn.ctx.write_file("values-%d" % self.requests, b"")
         return sent
 
-    def expect_closed(self):
+    def expect_closed(self, timeout=None):
         """Serves a definitions request if the client still makes one, then waits for the
-        client to close the connection."""
+        client to close the connection (within `timeout` seconds, the connection's own if None)."""
         from .harness import ConnectionClosed
         try:
-            text = self.conn.expect_frame()
+            text = self.conn.expect_frame(timeout=timeout)
         except ConnectionClosed:
             return
         if text[2:3] not in (b"b", b"c"):
             self.conn.fail("a request instead of the end: %s" % records.show(text, 120))
         self.serve_definitions(text)
-        self.conn.expect_closed()
+        self.conn.expect_closed(timeout)
 
     # ---- definitions
     def definition_frame(self, screen, field, lead=b"\xfe0b"):
