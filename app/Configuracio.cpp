@@ -3,6 +3,7 @@
 #include "app/LiniaOrdres.h"
 #include "app/TextConfiguracio.h"
 #include "framework/DispError.h"
+#include "framework/ErrorBox.h"
 #include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "resources/ResourceIds.h"
@@ -23,6 +24,8 @@ namespace {
 }
 
 namespace {
+
+const char kErrorLog[] = "Error #ref 068,  escribiendo log";
 
 bool DirActual(std::string& dir)
 {
@@ -389,7 +392,7 @@ void Configuracio::EscriuLog(std::string text)
         return;
     // Flushed at once: others may be reading the log while the client runs.
     if (std::fwrite(text.data(), 1, text.size(), logStream) != text.size() || std::fflush(logStream) != 0)
-        throw DispError("Error #ref 068,  escribiendo log");
+        throw DispError(kErrorLog);
 }
 
 void Configuracio::CambiaLog()
@@ -402,13 +405,25 @@ void Configuracio::CambiaLog()
         Win::MsgBox::Show(nullptr, "Se ha desactivado el log", "Aviso", MB_ICONINFORMATION);
         return;
     }
-    if (!logStream) {
+    // A log that cannot be written stays off, and says so once: the keyboard command goes on,
+    // and nothing claims that the log is on.
+    if (!logStream)
         logStream = _fsopen("korvucli.log", "w", _SH_DENYNO);
-        // A log switched on that could never be written would only mislead the user.
-        if (!logStream)
-            throw DispError("Error #ref 068,  escribiendo log");
+    bool escrit = logStream != nullptr;
+    if (escrit) {
+        try {
+            EscriuLog(empresa + "===>\n");
+        } catch (const DispError&) {
+            escrit = false;
+        }
     }
-    EscriuLog(empresa + "===>\n");
+    if (!escrit) {
+        if (logStream)
+            std::fclose(logStream);
+        logStream = nullptr;
+        Win::ErrorBox::Show(kErrorLog);
+        return;
+    }
     Win::MsgBox::Show(nullptr, "Se ha activado el log", "Aviso", MB_ICONINFORMATION);
     logClient = 1;
 }

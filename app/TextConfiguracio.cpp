@@ -168,11 +168,17 @@ void TextConfiguracio::Aplica(const std::string& text, const std::string& dirAct
         } else if (clau == "tvirtual") {
             v.tvirtual = valor;
         } else if (clau == "ipdin") {
-            // The address goes on a program's command line: a blank or a quote would add
-            // arguments of its own.
-            if (valor.find_first_of(" \t\r\n\v\f\"'") != std::string::npos)
+            // The address goes on a program's command line inside quotes: blanks at its ends
+            // are dropped, blanks within it stay in the one argument, and only a quote of its
+            // own could end that argument early.
+            const std::size_t primer = valor.find_first_not_of(" \t");
+            const std::string adreca =
+                primer == std::string::npos
+                    ? std::string()
+                    : valor.substr(primer, valor.find_last_not_of(" \t") + 1 - primer);
+            if (adreca.find('"') != std::string::npos)
                 throw DispError(ErrorLinia(numero));
-            v.ipdin = valor;
+            v.ipdin = adreca;
         }
     }
 }

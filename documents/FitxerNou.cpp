@@ -54,6 +54,23 @@ void EsborraRestos(const std::string& desti)
     FindClose(h);
 }
 
+// Whether the file at ruta could be replaced now. Another program that holds it open without
+// sharing its deletion (an editor showing it, say) would make the rename over it fail, and only
+// after the whole file had come.
+bool EsPotSubstituir(const std::string& ruta)
+{
+    const HANDLE h = CreateFileA(ruta.c_str(), DELETE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        CloseHandle(h);
+        return true;
+    }
+    // A target that is missing, or read-only, is for Confirma to judge.
+    const DWORD error = GetLastError();
+    return error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
+}
+
 } // namespace
 
 FitxerNou::FitxerNou(std::string desti) : desti_(std::move(desti)) {}
@@ -93,12 +110,17 @@ bool FitxerNou::Obre()
 {
     Descarta();
     // Beside the target, so that the rename stays on its volume.
-    temporal_ = desti_ + kSufix;
-    if (temporal_.size() >= MAX_PATH) {
+    const std::string temporal = desti_ + kSufix;
+    if (temporal.size() >= MAX_PATH) {
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
     EsborraRestos(desti_);
+    if (!EsPotSubstituir(desti_)) {
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return false;
+    }
+    temporal_ = temporal;
     pendent_.clear();
     fallat_ = false;
     h_ = CreateFileA(temporal_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,

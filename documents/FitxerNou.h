@@ -16,7 +16,8 @@ public:
     FitxerNou(const FitxerNou&) = delete;
     FitxerNou& operator=(const FitxerNou&) = delete;
 
-    // Creates the new file; false when it cannot be made (the last error says why).
+    // Creates the new file; false when it cannot be made, or when another program holds the
+    // target so that it could not be replaced (the last error says why). Nothing is then made.
     bool Obre();
     // Writes every byte or returns false (a failed write may show only at a later call, at the
     // latest at Confirma).

@@ -16,10 +16,10 @@ namespace {
 
 const char kOcupat[] = "#ref 042, Error, solicitud de comunicación no atendida";
 const char kErrorSocket[] = "Error #ref 014, error en el socket";
-const char kErrorResposta[] = "Error #ref 015, error en la respuesta del servidor";
 const char kErrorRestaResposta[] = "Error #ref 016, error en la respuesta del servidor";
 const char kTramaLlarga[] = "Error #ref 017, trama demasiado larga";
 const char kErrorIntern[] = "Error interno:\nComunicador.Transmit.";
+const char kErrorLog[] = "Error #ref 068,  escribiendo log korvuc.log";
 const char kSenseServidor[] = "Error #ref 039, servidor no disponible";
 const char kVintuNoRespon[] = "Error #ref 063: Vintu no responde";
 
@@ -165,12 +165,12 @@ void Comunicador::Rep()
         const int n = recv(sock, recepcio_.Lloc(), recepcio_.Espai(), 0);
         if (n == SOCKET_ERROR || n == 0) {
             WSAGetLastError();
-            FallaConnexio(recepcio_.Rebuts() == 0 ? kErrorResposta : kErrorRestaResposta);
+            FallaConnexio(recepcio_.Rebuts() == 0 ? Trama::kErrorResposta : kErrorRestaResposta);
         }
         r = recepcio_.Afegeix(n);
     }
     if (r == Recepcio::TotalIncorrecte)
-        FallaConnexio(kErrorResposta);
+        FallaConnexio(Trama::kErrorResposta);
     longitudTrama = recepcio_.Total();
 }
 
@@ -203,19 +203,33 @@ void Comunicador::TancaSocket()
 void Comunicador::Traza(int direccio)
 {
     // A frame that cannot be logged is not lost for the server: the entry is dropped instead.
+    // After a failed write the log is opened again at the next frame, behind what this run
+    // wrote, so that it goes on once writing works; each such failure is reported once.
     try {
         if (!logTrames.is_open()) {
             logTrames.clear();
-            logTrames.open("korvuc.log", std::ios::out | std::ios::trunc | std::ios::binary);
+            logTrames.open("korvuc.log", std::ios::out | std::ios::binary |
+                                             (logComencat_ ? std::ios::app : std::ios::trunc));
             if (!logTrames.is_open()) {
                 logTrames.clear();
                 return;
             }
+            logComencat_ = true;
         }
         const std::string entrada = EntradaTraza(trama, sizeof trama, direccio);
         logTrames.write(entrada.data(), static_cast<std::streamsize>(entrada.size()));
         logTrames.flush();
+        if (logTrames) {
+            logFallat_ = false;
+            return;
+        }
     } catch (...) {
+    }
+    logTrames.close();
+    logTrames.clear();
+    if (!logFallat_) {
+        logFallat_ = true;
+        Win::ErrorBox::Show(kErrorLog);
     }
 }
 
@@ -265,8 +279,8 @@ bool Comunicador::Conecta(int attempt)
     TancaSocket();
     // Past the reply the text still holds the login request, whose identifier reads as a
     // redirect: a reply too short for its header is refused, not read with the request's.
-    if (longitudTrama - Trama::kCapcalera < Trama::kIniciRegistre)
-        FallaConnexio(kErrorResposta);
+    if (!Trama::PortaCapcalera(longitudTrama - Trama::kCapcalera))
+        FallaConnexio(Trama::kErrorResposta);
 
     idPantalla = Trama::IdPantalla(trama);
     if (idPantalla.size() < 2 || idPantalla.compare(2, 6, "KRVINI") != 0) {
@@ -283,7 +297,7 @@ bool Comunicador::Conecta(int attempt)
     // A redirect that ends before its fields is as bad a reply as one without a header.
     auto llegeix = [&](int n, char* text, std::size_t mida) {
         if (!TeCamp(registre, n))
-            FallaConnexio(kErrorResposta);
+            FallaConnexio(Trama::kErrorResposta);
         GetCodedField(registre, text, codi, n, mida);
     };
     llegeix(59, adrecaApp, sizeof adrecaApp);

@@ -69,6 +69,8 @@ private:
 
     Recepcio recepcio_;
     DWORD esperaWget_ = 60000;
+    bool logComencat_ = false;  // the frame log has been opened in this run
+    bool logFallat_ = false;    // its last write failed, and that was reported
 };
 
 #endif

@@ -30,7 +30,7 @@ Recepcio::Resultat Recepcio::Avalua()
         return Falten;
     const auto* w = reinterpret_cast<const unsigned char*>(wire_);
     const int total = w[0] * 256 + w[1];
-    if (total < Trama::kCapcalera + 1 || total > Trama::kMidaTrama)
+    if (!Trama::TotalValid(total))
         return TotalIncorrecte;
     total_ = total;
     if (rebuts_ < total_)

@@ -12,7 +12,7 @@ public:
     enum Resultat {
         Falten,           // more bytes are needed
         Completa,         // the frame of Total() bytes is in the wire buffer
-        TotalIncorrecte,  // the header's total is below 4 or above the wire buffer
+        TotalIncorrecte,  // the header's total is not one Trama::TotalValid accepts
     };
 
     // Starts a frame in wire (Trama::kMidaTrama bytes), with the kept bytes, if any.

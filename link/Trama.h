@@ -13,6 +13,14 @@ constexpr int kCapcalera = 3;     // length high, length low, flag
 constexpr int kIniciRegistre = 50;  // the 0xFF-separated field record starts here
 constexpr unsigned char kSeparador = 0xFF;
 
+// What makes a reply malformed, and the one text that says so. The wire header may announce
+// anything from the header alone (an empty body, such as an empty block of a file) up to the
+// wire buffer; a reply that is read as a command must also hold the fixed bytes before the
+// record in its body, or they would be read from the frame before it.
+constexpr const char* kErrorResposta = "Error #ref 015, error en la respuesta del servidor";
+constexpr bool TotalValid(int total) { return total >= kCapcalera && total <= kMidaTrama; }
+constexpr bool PortaCapcalera(int cos) { return cos >= kIniciRegistre; }
+
 // Command code of byte 3: '1'..'9' give 1..9, 'z' 10, 'A' 11, anything else 0.
 int CodigoOrden(const char* text);
 

@@ -14,8 +14,8 @@ enum { kPantalla = 0, kDefinicions1 = 1, kDefinicions2 = 2, kActualitza = 10 };
 // frame that ends before the record would be read with the header of an earlier one.
 int CodiRebut(Intercanvi::Entorn& e)
 {
-    if (e.LongitudRebuda() < Trama::kIniciRegistre)
-        throw DispError(Intercanvi::kRespostaCurta);
+    if (!Trama::PortaCapcalera(e.LongitudRebuda()))
+        throw DispError(Trama::kErrorResposta);
     return Trama::CodigoOrden(e.Text());
 }
 

@@ -52,8 +52,6 @@ public:
 
     // The failure text of command "z" that holds this asks for a self-update.
     static constexpr const char* kActualitzacio = "# ref 912";
-    // A frame too short to hold the header that the exchange reads.
-    static constexpr const char* kRespostaCurta = "Error #ref 015, error en la respuesta del servidor";
 };
 
 #endif

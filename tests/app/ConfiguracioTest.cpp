@@ -574,3 +574,29 @@ TEST_F(ConfiguracioTest, ClientLogSwitchesOnAndOff)
         EXPECT_EQ(box.owner, nullptr);
     }
 }
+
+TEST_F(ConfiguracioTest, ClientLogThatCannotBeOpenedIsReportedOnceAndStaysOff)
+{
+    // A folder holds the log's name, as another program's folder or a locked share would.
+    DeleteFileA("korvucli.log");
+    ASSERT_TRUE(CreateDirectoryA("korvucli.log", nullptr));
+    MsgBoxRecorder rec;
+    Configuracio c;
+    c.empresa = "01";
+    EXPECT_NO_THROW(c.CambiaLog());
+    EXPECT_EQ(c.logClient, 0);
+    EXPECT_EQ(c.logStream, nullptr);
+    ASSERT_EQ(rec.Boxes().size(), 1u) << "one report, and no word of a log switched on";
+    EXPECT_EQ(rec.Boxes()[0].text, "Error #ref 068,  escribiendo log");
+    EXPECT_EQ(rec.Boxes()[0].caption, "Korvuc Error");
+    EXPECT_NO_THROW(c.EscriuLog("perdido"));
+
+    // Once the name is free the next switch opens the log.
+    ASSERT_TRUE(RemoveDirectoryA("korvucli.log"));
+    c.CambiaLog();
+    EXPECT_EQ(c.logClient, 1);
+    ASSERT_EQ(rec.Boxes().size(), 2u);
+    EXPECT_EQ(rec.Boxes()[1].text, "Se ha activado el log");
+    c.CambiaLog();
+    EXPECT_EQ(Llegeix("korvucli.log"), "01===>\r\n<===");
+}

@@ -137,6 +137,12 @@ TEST(TextConfiguracio, EveryKeySetsItsMember)
         {"so=linux;", "so", "2"},
         {"tvirtual=teclado.exe;", "tvirtual", "teclado.exe"},
         {"ipdin=http://host/ip;", "ipdin", "http://host/ip"},
+        // The address is passed quoted: blanks at its ends go, blanks and quotes within stay.
+        {"ipdin=http://host/ip ;", "ipdin", "http://host/ip"},
+        {"ipdin=\t http://host/ip\t;", "ipdin", "http://host/ip"},
+        {"ipdin=http://h/ -O korvuc.exe;", "ipdin", "http://h/ -O korvuc.exe"},
+        {"ipdin=http://h/'x';", "ipdin", "http://h/'x'"},
+        {"ipdin= ;", "ipdin", ""},
     };
     for (const auto& c : casos)
         EXPECT_EQ(Camp(Llegeix(c.linia), c.camp), c.valor) << c.linia;
@@ -160,12 +166,9 @@ TEST(TextConfiguracio, BadValuesAreLineErrors)
         {"usuario", linia1},
         {"usuario=ana", linia1},
         {"usuario;=ana", linia1},
-        // The address service's value goes on a command line: no blank or quote may add to it.
-        {"ipdin=http://h/ -O korvuc.exe;", linia1},
-        {"ipdin=http://h/\t-Ox;", linia1},
+        // The address service's value goes quoted on a command line: a quote would end it.
         {"ipdin=\"http://h/\";", linia1},
-        {"ipdin=http://h/'x';", linia1},
-        {"ipdin=http://h/\r;", linia1},
+        {"ipdin=http://h/\" -O korvuc.exe;", linia1},
         {"dirdocs=;", error032},
         {"dirficheros=;", error032},
         {"dirjfree=;", error032},

@@ -118,9 +118,14 @@ TEST_F(Documents, ReceivesDocumentsByteForByte)
 {
     ASSERT_TRUE(SetFileAttributesA((Docs() + "informe.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(SetFileAttributesA((Docs() + "bloqueado.pdf").c_str(), FILE_ATTRIBUTE_READONLY));
+    // Held open without sharing, as an editor holds the document it shows.
+    const HANDLE abierto = CreateFileA((Docs() + "abierto.pdf").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                       0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(abierto, INVALID_HANDLE_VALUE);
     MsgBoxRecorder cajas;
     Entra();
     EXPECT_EQ(Ordres(), "");
+    CloseHandle(abierto);
     EXPECT_EQ(com->IdPantalla(), "EsKRVMEN  01001");
     // The system may add the archive mark of its own.
     EXPECT_TRUE(GetFileAttributesA((Docs() + "informe.pdf").c_str()) & FILE_ATTRIBUTE_READONLY);
@@ -347,13 +352,46 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
     EXPECT_EQ(iniciat[0].substr(iniciat[0].find('\t')), "\t" + c);
     EXPECT_NE(iniciat[0].find(instalador), std::string::npos) << iniciat[0];
 
-    // A path is copied; Cancel touches nothing.
+    // A path is copied, from a folder of a short path of its own: where the build lies must
+    // not use up the source's 99 characters. A source of exactly 99 characters is copied; one
+    // of 100 is refused.
+    char temporal[MAX_PATH];
+    const DWORD n = GetTempPathA(sizeof temporal, temporal);
+    ASSERT_TRUE(n > 0 && n < 50) << "no short temporary folder: " << temporal;
+    const std::string curta = std::string(temporal, n) + "kv" + std::to_string(GetCurrentProcessId());
+    const std::string nom = "\\korvuc_8install.exe";
+    const std::string llarga99 = curta + "\\" + std::string(99 - curta.size() - 1 - nom.size(), 'p');
+    const std::string llarga100 = llarga99 + "p";
+    for (const std::string& carpeta : {curta, llarga99, llarga100}) {
+        ASSERT_TRUE(CreateDirectoryA(carpeta.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+        ASSERT_TRUE(CopyFileA((c + "\\fuente" + nom).c_str(), (carpeta + nom).c_str(), FALSE)) << carpeta;
+    }
+    ASSERT_EQ((llarga99 + nom).size(), 99u);
     {
         MsgBoxRecorder cajas;
-        EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + c + "\\fuente\\korvuc_8install.exe"));
+        EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + curta + nom));
         EXPECT_EQ(cajas.Boxes().size(), 1u);
         EXPECT_EQ(prova::Registre("korvuc_8install").size(), 1u);
     }
+    {
+        MsgBoxRecorder cajas;
+        EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + llarga99 + nom));
+        EXPECT_EQ(cajas.Boxes().size(), 1u);
+        EXPECT_EQ(prova::Registre("korvuc_8install", 2).size(), 2u);
+    }
+    {
+        MsgBoxRecorder cajas;
+        const std::string massa = "# ref 912:" + llarga100 + nom;
+        EXPECT_FALSE(Actualitzacio::Actualiza(massa));
+        ASSERT_EQ(cajas.Boxes().size(), 2u);
+        EXPECT_EQ(cajas.Boxes()[1].text, "Error actualizando aplicación. \n" + massa);
+        EXPECT_EQ(prova::Registre("korvuc_8install", 2).size(), 2u);
+    }
+    for (const std::string& carpeta : {llarga100, llarga99, curta}) {
+        DeleteFileA((carpeta + nom).c_str());
+        RemoveDirectoryA(carpeta.c_str());
+    }
+    // Cancel touches nothing.
     {
         prova::EscriuFitxer(instalador, "stale");
         MsgBoxRecorder cajas(IDCANCEL);

@@ -84,6 +84,26 @@ TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
     EXPECT_EQ(LlegeixFitxer(desti), "x");
 }
 
+TEST_F(FitxerNouTest, ATargetThatAnotherProgramHoldsIsRefusedBeforeAnythingIsMade)
+{
+    // Held as an editor holds the document it shows: without sharing, or sharing all but its
+    // deletion; the new file could never take its place.
+    for (const DWORD comparteix : {DWORD{0}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+        const HANDLE altre = CreateFileA(desti.c_str(), GENERIC_READ | GENERIC_WRITE, comparteix,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(altre, INVALID_HANDLE_VALUE);
+        {
+            FitxerNou f(desti);
+            EXPECT_FALSE(f.Obre()) << comparteix;
+            EXPECT_FALSE(Existeix(desti + ".~kv")) << comparteix;
+        }
+        CloseHandle(altre);
+    }
+    EXPECT_EQ(LlegeixFitxer(desti), "earlier");
+    FitxerNou f(desti);
+    EXPECT_TRUE(f.Obre()) << "let go, it can be replaced";
+}
+
 TEST_F(FitxerNouTest, APathTooLongIsRefusedNotCut)
 {
     FitxerNou f(DirActual() + "\\" + std::string(MAX_PATH, 'n'));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -208,6 +209,23 @@ TEST_F(ComunicadorTest, BytesOfTheNextFrameWaitForTheNextReceive)
     EXPECT_EQ(Text(), "SEGONA");
 }
 
+TEST_F(ComunicadorTest, ReplyOfTheHeaderAloneIsAnEmptyText)
+{
+    prova::Parell p;
+    com->sock = p.client;
+    com->estat = 1;
+    Posa("abans");
+    // The header alone, then a whole frame behind it in the same stream.
+    const std::string buida("\x00\x03\x00", 3);
+    ASSERT_TRUE(prova::EnviaTot(p.servidor, buida + prova::Xifrada(TextAmbNul("DESPRES"))));
+    com->Transmit(2, 0);
+    EXPECT_EQ(com->longitudTrama, 3);
+    EXPECT_EQ(Text(), "");
+    EXPECT_EQ(com->estat, 1);
+    com->Transmit(2, 0);
+    EXPECT_EQ(Text(), "DESPRES") << "the frame after it is read whole";
+}
+
 TEST_F(ComunicadorTest, ReceiveFailuresEndTheConnection)
 {
     std::string frame = prova::Xifrada(TextAmbNul(std::string(100, 'r')));
@@ -220,7 +238,7 @@ TEST_F(ComunicadorTest, ReceiveFailuresEndTheConnection)
         {frame.substr(0, 50), kError016},
         {std::string("\x20\x09\x00", 3) + std::string(8300, 'z'), kError015},  // total 8,201
         {std::string("\xFF\xFF\x00", 3) + std::string(100, 'z'), kError015},
-        {std::string("\x00\x03\x00", 3), kError015},
+        {std::string("\x00\x02\x00", 3), kError015},
         {std::string("\x00\x00", 2), kError015},
     };
     for (const Caso& c : casos) {
@@ -332,6 +350,58 @@ TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
     ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
     EXPECT_EQ(t.cos, TextAmbNul("SEGON"));
     EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
+}
+
+// Run by the test LinkLogPle under a file-size limit of 8 KiB, which plays a disk that fills up
+// under the log: a failed write is reported once, the frames still go out, and the log is
+// written again once there is room.
+TEST_F(ComunicadorTest, FrameLogWriteThatFailsIsReportedOnceAndLoggingComesBack)
+{
+    if (!std::getenv("KORVU_LOG_PLE"))
+        GTEST_SKIP() << "run under a file-size limit by LinkLogPle";
+    std::remove("korvuc.log");
+    configuracio.tracaTrames = 1;
+    MsgBoxRecorder cajas;
+    prova::Parell p;
+    com->sock = p.client;
+    const std::string gran(3000, 'g');
+    int enviades = 0;
+    auto envia = [&](const std::string& text) {
+        Posa(text);
+        com->Transmit(1, 0);
+        ++enviades;
+    };
+    // Two entries of 3,011 bytes fit, the third does not; the fourth finds no room either.
+    for (int i = 0; i < 4; ++i)
+        envia(gran);
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text, "Error #ref 068,  escribiendo log korvuc.log");
+    EXPECT_EQ(cajas.Boxes()[0].caption, "Korvuc Error");
+
+    // Room again: the next frame is logged.
+    {
+        const HANDLE h = CreateFileA("korvuc.log", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        EXPECT_TRUE(SetEndOfFile(h));
+        CloseHandle(h);
+    }
+    envia("QUINTA");
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->QUINTA<-\0", 17));
+    EXPECT_EQ(cajas.Boxes().size(), 1u);
+
+    // A later failure is a new one, and is reported again.
+    for (int i = 0; i < 3; ++i)
+        envia(gran);
+    EXPECT_EQ(cajas.Boxes().size(), 2u);
+    com.reset();
+    configuracio.tracaTrames = 0;
+
+    for (int i = 0; i < enviades; ++i) {
+        prova::TramaRebuda t;
+        ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t)) << i;
+        EXPECT_EQ(t.cos, TextAmbNul(i == 4 ? "QUINTA" : gran)) << i;
+    }
 }
 
 TEST_F(ComunicadorTest, NoFrameLogWhenItIsOff)

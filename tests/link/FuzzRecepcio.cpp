@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         if (res != Recepcio::Completa)
             break;
-        if (r->Total() < 4 || r->Total() > Trama::kMidaTrama)
+        if (r->Total() < Trama::kCapcalera || r->Total() > Trama::kMidaTrama)
             __builtin_trap();
         DesxifraTramesa(wire.data(), text.data());
     }

@@ -88,14 +88,16 @@ TEST(Recepcio, OneByteChunksIncludingAFirstChunkWithoutTheLowByte)
     EXPECT_EQ(std::string(b.wire.data(), 300), c.flux);
 }
 
-TEST(Recepcio, TotalOutsideFourTo8200IsRefusedBeforeAnyMoreIsRead)
+TEST(Recepcio, TotalOutsideThreeTo8200IsRefusedBeforeAnyMoreIsRead)
 {
+    // 3 is the header alone: a frame with an empty body.
     struct Caso {
         int total;
         Recepcio::Resultat res;
-    } casos[] = {{0, Recepcio::TotalIncorrecte},    {3, Recepcio::TotalIncorrecte},
+    } casos[] = {{0, Recepcio::TotalIncorrecte},    {2, Recepcio::TotalIncorrecte},
                  {8201, Recepcio::TotalIncorrecte}, {65535, Recepcio::TotalIncorrecte},
-                 {4, Recepcio::Completa},           {8200, Recepcio::Completa}};
+                 {3, Recepcio::Completa},           {4, Recepcio::Completa},
+                 {8200, Recepcio::Completa}};
     for (const Caso& cas : casos) {
         Buffers b;
         std::string flux = Frame(8200, 'x');

@@ -1,5 +1,6 @@
 # Documents received in blocks: byte for byte (0x1A, NUL, CR and LF included), a read-only
-# document replaced and left read-only, a read-only one refused in writable mode, an empty one
+# document replaced and left read-only, a read-only one refused in writable mode, one that
+# another program holds open refused before any block, an empty one (an empty block on the way)
 # replaced by the start folder's default, and a large one.
 import docs_common as dc
 
@@ -17,6 +18,7 @@ def setup(ctx):
     os.makedirs(ctx.path("docs/01"), exist_ok=True)
     ctx.write_file("docs/01/informe.pdf", b"old report")
     ctx.write_file("docs/01/bloqueado.pdf", b"locked")
+    ctx.write_file("docs/01/abierto.pdf", b"held open")
     ctx.write_file("default.docx", b"DEFAULT DOCX")
 
 
@@ -27,8 +29,12 @@ def app(conn):
     dc.send_file(conn, SAMPLE, "informe.pdf")
     conn.send_text(dc.command(b"4", b"w", b"bloqueado.pdf"))
     dc.expect_answer(conn, b"9", "command 4 w on a read-only document")
+    conn.send_text(dc.command(b"4", b"W", b"abierto.pdf"))
+    dc.expect_answer(conn, b"9", "command 4 W on a document held open without sharing")
     conn.send_text(dc.command(b"4", b"w", b"vacio.docx"))
     dc.expect_answer(conn, b"0", "command 4 w empty")
+    conn.send_body(b"")
+    dc.expect_answer(conn, b"0", "an empty block, the header alone")
     dc.send_file(conn, b"", "vacio.docx")
     conn.send_text(dc.command(b"4", b"W", b"grande.bin"))
     dc.expect_answer(conn, b"0", "command 4 W")
@@ -40,5 +46,10 @@ def app(conn):
 def after(ctx):
     ctx.check(ctx.read_file("docs/01/informe.pdf") == SAMPLE, "informe.pdf differs from what was sent")
     ctx.check(ctx.read_file("docs/01/bloqueado.pdf") == b"locked", "bloqueado.pdf changed")
+    ctx.check(ctx.read_file("docs/01/abierto.pdf") == b"held open", "abierto.pdf changed")
     ctx.check(ctx.read_file("docs/01/vacio.docx") == b"DEFAULT DOCX", "vacio.docx is not the default")
     ctx.check(ctx.read_file("docs/01/grande.bin") == BIG, "grande.bin differs from what was sent")
+    import os
+    left = set(os.listdir(ctx.path("docs/01"))) - {"informe.pdf", "bloqueado.pdf", "abierto.pdf",
+                                                   "vacio.docx", "grande.bin"}
+    ctx.check(not left, "files left in the documents folder: %r" % sorted(left))

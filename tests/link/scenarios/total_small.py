@@ -1,4 +1,4 @@
-# A reply header announcing 3 bytes: no body at all.
+# A reply header announcing 2 bytes, less than the header itself (3, an empty body, is a frame).
 import link_common
 
 
@@ -8,5 +8,5 @@ def dispatcher(conn):
 
 def app(conn):
     link_common.first_app_frame(conn)
-    conn.send_header_only(3)
+    conn.send_header_only(2)
     conn.expect_closed()
