@@ -1,9 +1,8 @@
 #include "documents/Programes.h"
 
 #include "app/Configuracio.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/MsgBox.h"
-
-#include <shellapi.h>
 
 #include <vector>
 
@@ -71,7 +70,7 @@ bool ObreDocument(const std::string& ruta)
     info.lpVerb = "open";
     info.lpFile = ruta.c_str();
     info.nShow = SW_SHOWMAXIMIZED;
-    if (ShellExecuteExA(&info))
+    if (Win::ShellExecutaEx(info))
         return true;
     const DWORD codi = GetLastError();
     std::string text = "No se ha podido abrir el documento: \n" + ruta + "\nError: " + TextError(codi);
@@ -83,8 +82,8 @@ bool ObreDocument(const std::string& ruta)
 
 bool ObreAmbFinestra(HWND finestra, const std::string& ruta)
 {
-    const HINSTANCE r = ShellExecuteA(finestra, "open", ruta.c_str(), nullptr, nullptr,
-                                      SW_SHOWMAXIMIZED);
+    const HINSTANCE r = Win::ShellExecuta(finestra, "open", ruta.c_str(), nullptr, nullptr,
+                                           SW_SHOWMAXIMIZED);
     return reinterpret_cast<INT_PTR>(r) > 32;
 }
 
