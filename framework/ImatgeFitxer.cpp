@@ -6,7 +6,9 @@ namespace Win {
 
 HBITMAP CopiaImatgeFitxer(const wchar_t* cami)
 {
-    const ImatgesOle* ole = AsseguraCom() ? Diferida<ImatgesOle>::Get() : nullptr;
+    // A thread whose COM was started otherwise still loads its pictures.
+    AsseguraCom();
+    const ImatgesOle* ole = Diferida<ImatgesOle>::Get();
     if (!ole)
         return nullptr;
     IPicture* imatge = nullptr;
