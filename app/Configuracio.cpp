@@ -5,10 +5,11 @@
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/ErrorSistema.h"
+#include "framework/ImatgeFitxer.h"
+#include "framework/MarquesArrencada.h"
 #include "framework/MsgBox.h"
 #include "resources/ResourceIds.h"
 
-#include <olectl.h>
 #include <share.h>
 
 #include <algorithm>
@@ -93,19 +94,7 @@ HBITMAP CarregaLogo(const std::string& dirbitmaps)
     WCHAR ample[MAX_PATH];
     if (!MultiByteToWideChar(CP_ACP, 0, cami.c_str(), -1, ample, MAX_PATH))
         return nullptr;
-    IPicture* imatge = nullptr;
-    if (FAILED(OleLoadPicturePath(ample, nullptr, 0, 0, IID_IPicture,
-                                  reinterpret_cast<void**>(&imatge)))
-        || !imatge)
-        return nullptr;
-    OLE_HANDLE handle = 0;
-    HBITMAP logo = nullptr;
-    if (SUCCEEDED(imatge->get_Handle(&handle)) && handle)
-        // Always a copy of our own: the picture deletes its bitmap when it is released.
-        logo = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
-                                              IMAGE_BITMAP, 0, 0, 0));
-    imatge->Release();
-    return logo;
+    return Win::CopiaImatgeFitxer(ample);
 }
 
 // The company's folder inside the base folder, both created when missing.
@@ -142,6 +131,7 @@ void Configuracio::Carrega(const char* fitxer)
             throw DispError("Error #ref 032, error cargando configuración");
         claus = kClausPerDefecte;
         TextConfiguracio::Aplica(text, dir, *this);
+        Win::MarcaArrencada(Win::PuntArrencada::ConfiguracioLlegida);
         std::memset(fitxerClaus, 0, sizeof fitxerClaus);
         std::memcpy(fitxerClaus, claus.data(), std::min(claus.size(), sizeof fitxerClaus - 1));
 
@@ -165,6 +155,7 @@ void Configuracio::Carrega(const char* fitxer)
         if (!dirimport.empty() && !AsseguraCarpeta(dirimport))
             throw DispError("Error #ref 035_3, error en carpeta de docs. a incorporar");
 
+        Win::MarcaArrencada(Win::PuntArrencada::AbansImatges);
         CarregaImatges();
 
         if (!semafor)
@@ -179,6 +170,7 @@ void Configuracio::Carrega(const char* fitxer)
             visorSvg.clear();
 
         ProcessaLiniaOrdres();
+        Win::MarcaArrencada(Win::PuntArrencada::FiConfiguracio);
     } catch (const DispError&) {
         throw;
     } catch (...) {

@@ -5,6 +5,7 @@
 #include "app/FinestraInicial.h"
 #include "framework/Accelerators.h"
 #include "framework/Exception.h"
+#include "framework/MarquesArrencada.h"
 #include "framework/MsgBox.h"
 #include "framework/MsgLoop.h"
 #include "framework/WinClass.h"
@@ -13,7 +14,6 @@
 #include "screens/TopController.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdlib>
 #include <exception>
@@ -39,22 +39,6 @@ void SinMemoria()
     Win::MsgBox::Show(nullptr, "Korvu", "Excepción inesperada", MB_ICONHAND);
     std::abort();
 }
-
-// COM on the GUI thread for as long as the program runs: the pictures are loaded through it.
-class ComDelFil {
-public:
-    ComDelFil() : resultat_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComDelFil()
-    {
-        if (SUCCEEDED(resultat_))
-            CoUninitialize();
-    }
-    ComDelFil(const ComDelFil&) = delete;
-    ComDelFil& operator=(const ComDelFil&) = delete;
-
-private:
-    HRESULT resultat_;
-};
 
 // The main window's one owner. Made after its controller, it goes first: the window never
 // outlives the controller that its messages reach, whatever leaves the message loop.
@@ -96,6 +80,7 @@ int Arrenca(HINSTANCE instance)
     const std::string titol = "Quorvanta - ver. " + configuracio.versio;
     const FinestraPrincipal finestra(maker.Create(&controlador, titol.c_str()));
     const HWND principal = finestra.Get();
+    Win::MarcaArrencada(Win::PuntArrencada::PantallaInici);
 
     const FinestraInicial f = FinestraInicial::Calcula(GetSystemMetrics(SM_CXMAXIMIZED),
                                                        GetSystemMetrics(SM_CYMAXIMIZED),
@@ -113,6 +98,7 @@ int Arrenca(HINSTANCE instance)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    Win::MarcaArrencada(Win::PuntArrencada::Entrada);
     instanciaPrograma = instance;
     std::set_new_handler(SinMemoria);
     std::set_terminate(ExcepcionInesperada);
@@ -120,6 +106,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const ComDelFil com;
     return Entrada::Executa([instance] { return Arrenca(instance); });
 }

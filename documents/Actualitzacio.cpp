@@ -2,10 +2,10 @@
 
 #include "documents/MissatgeActualitzacio.h"
 #include "documents/Programes.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/MsgBox.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <vector>
 
@@ -98,7 +98,7 @@ bool Actualiza(const std::string& missatge)
     info.lpVerb = "open";
     info.lpFile = instalador.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&info)) {
+    if (!Win::ShellExecutaEx(info)) {
         Falla(Programes::TextError(GetLastError()));
         DeleteFileA(instalador.c_str());
         return false;

@@ -2,11 +2,10 @@
 
 #include "documents/EnllacCorreu.h"
 #include "documents/Transferencia.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/ErrorBox.h"
 #include "framework/MsgBox.h"
 #include "link/Comunicador.h"
-
-#include <shellapi.h>
 
 static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONEXCLAMATION == 0x30, "the mail's window and box");
 
@@ -14,8 +13,8 @@ bool Correu::EnviaMail()
 {
     try {
         const std::string enllac = EnllacCorreu::Enllac(Transferencia::Camp(com_, 1));
-        const HINSTANCE r = ShellExecuteA(finestra_, nullptr, enllac.c_str(), nullptr, nullptr,
-                                          SW_SHOWMAXIMIZED);
+        const HINSTANCE r = Win::ShellExecuta(finestra_, nullptr, enllac.c_str(), nullptr, nullptr,
+                                               SW_SHOWMAXIMIZED);
         if (reinterpret_cast<INT_PTR>(r) <= 32)
             Win::MsgBox::Show(nullptr, "No se ha\tpodido enviar el mail", "Korvuc",
                               MB_ICONEXCLAMATION);

@@ -1,6 +1,6 @@
 #include "documents/DialegFitxer.h"
 
-#include <commdlg.h>
+#include "framework/BibliotequesSistema.h"
 
 #include <cstring>
 
@@ -30,6 +30,10 @@ bool DialegFitxer::Mostra(Tipus tipus, HWND owner, const std::string& nom,
 {
     if (hook_)
         return hook_(tipus, owner, nom, carpeta, triat);
+    // Without the library the dialog is as good as cancelled.
+    const Win::DialegsComuns* dialegs = Win::Diferida<Win::DialegsComuns>::Get();
+    if (!dialegs)
+        return false;
     char fitxer[MAX_PATH + 1] = {};
     // A suggestion that does not fit is left out rather than cut into another name.
     if (nom.size() < MAX_PATH)
@@ -46,13 +50,13 @@ bool DialegFitxer::Mostra(Tipus tipus, HWND owner, const std::string& nom,
     ofn.lpstrInitialDir = carpeta.empty() ? nullptr : carpeta.c_str();
     if (tipus == Obrir) {
         ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameA(&ofn))
+        if (!dialegs->GetOpenFileNameA(&ofn))
             return false;
     } else {
         // Left to itself the dialog would move the current folder, where the client keeps its
         // configuration and finds its programs, to wherever the user saved.
         ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-        if (!GetSaveFileNameA(&ofn))
+        if (!dialegs->GetSaveFileNameA(&ofn))
             return false;
     }
     triat = fitxer;

@@ -1,6 +1,6 @@
 #include "documents/ImpressoraSpooler.h"
 
-#include <winspool.h>
+#include "framework/BibliotequesSistema.h"
 
 #include <vector>
 
@@ -11,8 +11,9 @@ ImpressoraSpooler::ImpressoraSpooler(const std::string& nom)
         return;
     std::vector<char> n(nom.begin(), nom.end());
     n.push_back('\0');
+    spooler_ = Win::Diferida<Win::Spooler>::Get();
     HANDLE h = nullptr;
-    if (OpenPrinterA(n.data(), &h, nullptr))
+    if (spooler_ && spooler_->OpenPrinterA(n.data(), &h, nullptr))
         impressora_ = h;
 }
 
@@ -21,10 +22,10 @@ ImpressoraSpooler::~ImpressoraSpooler()
     if (!impressora_)
         return;
     if (pagina_)
-        EndPagePrinter(impressora_);
+        spooler_->EndPagePrinter(impressora_);
     if (document_)
-        EndDocPrinter(impressora_);
-    ClosePrinter(impressora_);
+        spooler_->EndDocPrinter(impressora_);
+    spooler_->ClosePrinter(impressora_);
 }
 
 bool ImpressoraSpooler::Inicia(const char* nomDocument)
@@ -35,10 +36,10 @@ bool ImpressoraSpooler::Inicia(const char* nomDocument)
     lstrcpynA(nom, nomDocument, sizeof nom);
     char tipus[] = "RAW";
     DOC_INFO_1A di = {nom, nullptr, tipus};
-    document_ = StartDocPrinterA(impressora_, 1, reinterpret_cast<BYTE*>(&di)) != 0;
+    document_ = spooler_->StartDocPrinterA(impressora_, 1, reinterpret_cast<BYTE*>(&di)) != 0;
     if (!document_)
         return false;
-    pagina_ = StartPagePrinter(impressora_) != FALSE;
+    pagina_ = spooler_->StartPagePrinter(impressora_) != FALSE;
     return pagina_;
 }
 
@@ -47,14 +48,14 @@ bool ImpressoraSpooler::Escriu(const std::string& bytes)
     DWORD escrits = 0;
     std::string copia(bytes);
     const DWORD n = static_cast<DWORD>(copia.size());
-    return WritePrinter(impressora_, copia.data(), n, &escrits) && escrits == n;
+    return spooler_->WritePrinter(impressora_, copia.data(), n, &escrits) && escrits == n;
 }
 
 bool ImpressoraSpooler::Acaba()
 {
     pagina_ = false;
-    if (!EndPagePrinter(impressora_))
+    if (!spooler_->EndPagePrinter(impressora_))
         return false;
     document_ = false;
-    return EndDocPrinter(impressora_) != FALSE;
+    return spooler_->EndDocPrinter(impressora_) != FALSE;
 }

@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace Win {
+struct Spooler;
+}
+
 // A printer opened through the spooler for one raw job of one page. Whatever is started when
 // the owner goes (page, document) is ended, and the printer is closed.
 class ImpressoraSpooler {
@@ -26,6 +30,7 @@ public:
     bool Acaba();
 
 private:
+    const Win::Spooler* spooler_ = nullptr;  // set whenever a printer is open
     HANDLE impressora_ = nullptr;
     bool document_ = false;
     bool pagina_ = false;

@@ -1,6 +1,7 @@
 #include "documents/Programes.h"
 
 #include "app/Configuracio.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "screens/Llancador.h"
@@ -46,7 +47,7 @@ bool Obre(HWND propietari, const std::string& ruta)
     info.lpVerb = "open";
     info.lpFile = ruta.c_str();
     info.nShow = SW_SHOWMAXIMIZED;
-    return ShellExecuteExA(&info) != FALSE;
+    return Win::ShellExecutaEx(info);
 }
 
 bool ObreDocument(const std::string& ruta)

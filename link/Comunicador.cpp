@@ -1,5 +1,7 @@
 #include "link/Comunicador.h"
 
+#include "framework/BibliotecaDiferida.h"
+#include "framework/BibliotequesSistema.h"
 #include "link/AjustosEnllac.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
@@ -23,21 +25,28 @@ const char kErrorLog[] = "Error #ref 068,  escribiendo log korvuc.log";
 const char kSenseServidor[] = "Error #ref 039, servidor no disponible";
 const char kVintuNoRespon[] = "Error #ref 063: Vintu no responde";
 
+// The sockets, loaded at the first connection; null when the library cannot be had (the
+// loader has said so), which the callers take as a failed socket call.
+const Win::Sockets* Xarxa()
+{
+    return Win::Diferida<Win::Sockets>::Get();
+}
+
 // A dotted address is taken as it stands; only a name is looked up. False when nothing is
 // found; the system's code is then in the last error.
-bool Resol(const std::string& adreca, in_addr& resultat)
+bool Resol(const Win::Sockets& x, const std::string& adreca, in_addr& resultat)
 {
     // A name longer than an address may be comes cut from somewhere: it names no host.
     if (adreca.empty() || adreca.size() > VintuIp::kMaxAdreca) {
-        WSASetLastError(WSAHOST_NOT_FOUND);
+        x.WSASetLastError(WSAHOST_NOT_FOUND);
         return false;
     }
-    const unsigned long numerica = inet_addr(adreca.c_str());
+    const unsigned long numerica = x.inet_addr(adreca.c_str());
     if (numerica != INADDR_NONE) {
         resultat.s_addr = numerica;
         return true;
     }
-    const hostent* host = gethostbyname(adreca.c_str());
+    const hostent* host = x.gethostbyname(adreca.c_str());
     if (!host || host->h_addrtype != AF_INET || host->h_length != 4 || !host->h_addr_list[0])
         return false;
     std::memcpy(&resultat, host->h_addr_list[0], 4);
@@ -149,9 +158,10 @@ void Comunicador::Transmit(int kind, int len)
 
 void Comunicador::Envia(int total)
 {
+    const Win::Sockets* x = Xarxa();
     int enviats = 0;
     while (enviats < total) {
-        const int n = send(sock, tramaXifrada + enviats, total - enviats, 0);
+        const int n = x ? x->send(sock, tramaXifrada + enviats, total - enviats, 0) : SOCKET_ERROR;
         if (n == SOCKET_ERROR || n == 0)
             Abandona(false, kErrorSocket);
         enviats += n;
@@ -160,11 +170,11 @@ void Comunicador::Envia(int total)
 
 void Comunicador::Rep()
 {
+    const Win::Sockets* x = Xarxa();
     Recepcio::Resultat r = recepcio_.Inicia(tramaXifrada);
     while (r == Recepcio::Falten) {
-        const int n = recv(sock, recepcio_.Lloc(), recepcio_.Espai(), 0);
+        const int n = x ? x->recv(sock, recepcio_.Lloc(), recepcio_.Espai(), 0) : SOCKET_ERROR;
         if (n == SOCKET_ERROR || n == 0) {
-            WSAGetLastError();
             FallaConnexio(recepcio_.Rebuts() == 0 ? Trama::kErrorResposta : kErrorRestaResposta);
         }
         r = recepcio_.Afegeix(n);
@@ -177,7 +187,8 @@ void Comunicador::Rep()
 bool Comunicador::Abandona(bool callat, const std::string& text)
 {
     TancaSocket();
-    WSACleanup();
+    if (const Win::Sockets* x = Xarxa())
+        x->WSACleanup();
     estat = kFallada;
     if (callat)
         return false;
@@ -193,8 +204,9 @@ void Comunicador::FallaConnexio(const char* text)
 
 void Comunicador::TancaSocket()
 {
+    // A socket exists only once the library has been loaded.
     if (sock != INVALID_SOCKET) {
-        closesocket(sock);
+        Xarxa()->closesocket(sock);
         sock = INVALID_SOCKET;
     }
     recepcio_.Descarta();
@@ -240,9 +252,9 @@ bool Comunicador::Conecta(int attempt)
         estat = kFallada;
         throw DispError("Error #ref 006, error en fichero de encriptación");
     }
-    const u_short port = htons(static_cast<u_short>(ajustosEnllac().Port()));
+    const Win::Sockets* x = Xarxa();
     WSADATA wsa;
-    if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
+    if (!x || x->WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
         estat = kFallada;
         throw DispError("Error #ref 007, inicializando socket");
     }
@@ -250,22 +262,22 @@ bool Comunicador::Conecta(int attempt)
 
     sockaddr_in dir = {};
     dir.sin_family = AF_INET;
-    dir.sin_port = port;
-    if (!Resol(adreca, dir.sin_addr)) {
-        const int codi = WSAGetLastError();
+    dir.sin_port = x->htons(static_cast<u_short>(ajustosEnllac().Port()));
+    if (!Resol(*x, adreca, dir.sin_addr)) {
+        const int codi = x->WSAGetLastError();
         return Abandona(ambServei, "Error #ref 036, resolviendo nombre del servidor: " + adreca + ", cod.: "
                                        + std::to_string(codi) + "\n");
     }
 
     TancaSocket();
-    sock = socket(AF_INET, SOCK_STREAM, 0);
+    sock = x->socket(AF_INET, SOCK_STREAM, 0);
     BOOL si = TRUE;
     if (sock != INVALID_SOCKET) {
-        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&si), sizeof si);
-        setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
+        x->setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&si), sizeof si);
+        x->setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
     }
     if (sock == INVALID_SOCKET ||
-        connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR)
+        x->connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR)
         return Abandona(ambServei, "Error #ref 009, El servicio Vintu no responde");
 
     try {
@@ -307,20 +319,20 @@ bool Comunicador::Conecta(int attempt)
     const long portApp = Trama::LlegeixEnter(textPort);
     sockaddr_in app = {};
     app.sin_family = AF_INET;
-    app.sin_port = htons(static_cast<u_short>(portApp));
-    if (!Resol(adrecaApp, app.sin_addr)) {
-        SetLastError(static_cast<DWORD>(WSAGetLastError()));
+    app.sin_port = x->htons(static_cast<u_short>(portApp));
+    if (!Resol(*x, adrecaApp, app.sin_addr)) {
+        SetLastError(static_cast<DWORD>(x->WSAGetLastError()));
         const std::string text = Win::FormataErrorWindows("#011");
-        WSACleanup();
+        x->WSACleanup();
         throw DispError(text);
     }
     // A port outside 1 to 65535 would wrap round to some other port of that host.
     if (portApp >= 1 && portApp <= 65535)
-        sock = socket(AF_INET, SOCK_STREAM, 0);
+        sock = x->socket(AF_INET, SOCK_STREAM, 0);
     if (sock == INVALID_SOCKET ||
-        connect(sock, reinterpret_cast<const sockaddr*>(&app), sizeof app) == SOCKET_ERROR) {
+        x->connect(sock, reinterpret_cast<const sockaddr*>(&app), sizeof app) == SOCKET_ERROR) {
         TancaSocket();
-        WSACleanup();
+        x->WSACleanup();
         throw DispError("Error #ref 013, abriendo socket");
     }
     estat = kConnectat;
@@ -388,6 +400,6 @@ void Comunicador::GuardaServidor()
 void Comunicador::Cierra()
 {
     if (sock != INVALID_SOCKET)
-        shutdown(sock, SD_RECEIVE);
+        Xarxa()->shutdown(sock, SD_RECEIVE);
     TancaSocket();
 }

@@ -1,8 +1,10 @@
 #include "screens/TopController.h"
 
 #include "app/Configuracio.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
+#include "framework/MarquesArrencada.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgBox.h"
 #include "framework/PendingException.h"
@@ -12,7 +14,6 @@
 #include "screens/Vista.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -93,6 +94,7 @@ TopController::~TopController() = default;
 
 bool TopController::OnCreate(CREATESTRUCTA*)
 {
+    Win::MarcaArrencada(Win::PuntArrencada::Finestra);
     Win::ErrorBox::SetOwner(Window());
     try {
         char ruta[MAX_PATH] = {};
@@ -398,20 +400,20 @@ bool TopController::AccionCampo(int i)
                 return false;
             if (configuracio.so == 2)
                 return Llanca("2", ajudaDesti);
-            return ObertaPerShell(ShellExecuteA(nullptr, "open", ajudaDesti.c_str(), nullptr, nullptr, SW_MAXIMIZE));
+            return ObertaPerShell(Win::ShellExecuta(nullptr, "open", ajudaDesti.c_str(), nullptr, nullptr, SW_MAXIMIZE));
         }
         case 3: {
             etapa = "5";
             const std::string arguments = configuracio.ArgumentsNovaInstancia();
             if (configuracio.so == 2)
                 return Llanca("3", arguments);
-            ShellExecuteA(nullptr, nullptr, configuracio.RutaPrograma().c_str(), arguments.c_str(), nullptr,
-                          SW_SHOWDEFAULT);
+            Win::ShellExecuta(nullptr, nullptr, configuracio.RutaPrograma().c_str(), arguments.c_str(), nullptr,
+                              SW_SHOWDEFAULT);
             return true;
         }
         case 4:
-            if (!ObertaPerShell(ShellExecuteA(nullptr, nullptr, configuracio.TecladoVirtual().c_str(), "", nullptr,
-                                              SW_SHOWNORMAL)))
+            if (!ObertaPerShell(Win::ShellExecuta(nullptr, nullptr, configuracio.TecladoVirtual().c_str(), "",
+                                                  nullptr, SW_SHOWNORMAL)))
                 throw DispError("No se encuentra o no se ha especificado la ruta del teclado virtual, #ref 060");
             return true;
         case 9:

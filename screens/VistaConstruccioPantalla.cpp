@@ -1,6 +1,7 @@
 #include "screens/Vista.h"
 
 #include "app/Configuracio.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/ErrorSistema.h"
@@ -14,7 +15,6 @@
 #include "screens/PantallaInicio.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
 
@@ -189,7 +189,7 @@ bool Vista::ConfirmaSalida()
         info.lpVerb = "open";
         info.lpFile = paginaDemostracion.c_str();
         info.nShow = SW_SHOWMAXIMIZED;
-        if (!ShellExecuteExA(&info)) {
+        if (!Win::ShellExecutaEx(info)) {
             const std::string texto = std::string("No se ha podido completar la acción: \n") + "\nError: " +
                                       Win::TextErrorSistema(GetLastError());
             Win::MsgBox::Show(nullptr, texto.c_str(), "Error", MB_ICONINFORMATION);

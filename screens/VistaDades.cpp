@@ -1,11 +1,10 @@
 // A screen reply carried into the controls, and the sound it may ask for.
 #include "app/Configuracio.h"
+#include "framework/BibliotequesSistema.h"
 #include "framework/controls/ControlBase.h"
 #include "link/Comunicador.h"
 #include "screens/Resposta.h"
 #include "screens/Vista.h"
-
-#include <mmsystem.h>
 
 static_assert((SND_RESOURCE | SND_NODEFAULT) == 0x40006, "resource sound flags");
 static_assert(SND_ALIAS == 0x10000, "system sound flag");
@@ -76,8 +75,10 @@ void Vista::CargaDatos()
 bool Vista::AvisoSonoro()
 {
     if (sonidoPendiente) {
-        if (!PlaySoundA(MAKEINTRESOURCEA(recursoSonido), recursos, SND_RESOURCE | SND_NODEFAULT))
-            PlaySoundA("SystemExclamation", nullptr, SND_ALIAS);
+        if (const Win::Sons* sons = Win::Diferida<Win::Sons>::Get()) {
+            if (!sons->PlaySoundA(MAKEINTRESOURCEA(recursoSonido), recursos, SND_RESOURCE | SND_NODEFAULT))
+                sons->PlaySoundA("SystemExclamation", nullptr, SND_ALIAS);
+        }
         sonidoPendiente = 0;
     }
     if (!alFrente)

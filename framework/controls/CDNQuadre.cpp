@@ -5,10 +5,8 @@
 #include "framework/controls/CercaFitxers.h"
 #include "framework/controls/CopiaValor.h"
 #include "framework/controls/NomImatge.h"
+#include "framework/ImatgeFitxer.h"
 #include "framework/controls/ControlDef.h"
-
-#include <objbase.h>
-#include <olectl.h>
 
 #include <string>
 
@@ -21,22 +19,6 @@ static_assert((WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_USERITEM) == 0x5000010A, "
 static_assert((WS_CHILD | WS_VISIBLE | SS_GRAYFRAME) == 0x50000008, "plain frame style");
 static_assert(FILE_ATTRIBUTE_DIRECTORY == 0x10, "a folder entry of a slide folder");
 
-// COM for the length of one picture load, whatever the thread had before.
-class AmbCom {
-public:
-    AmbCom() : iniciat_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~AmbCom()
-    {
-        if (iniciat_)
-            CoUninitialize();
-    }
-    AmbCom(const AmbCom&) = delete;
-    AmbCom& operator=(const AmbCom&) = delete;
-
-private:
-    bool iniciat_;
-};
-
 // A private copy of the bitmap of a picture file, or null.
 HBITMAP CarregaFitxer(const std::string& cami)
 {
@@ -44,22 +26,7 @@ HBITMAP CarregaFitxer(const std::string& cami)
     const std::string nom = cami.substr(0, 299);
     if (MultiByteToWideChar(CP_ACP, 0, nom.c_str(), -1, ample, MAX_PATH) <= 0)
         return nullptr; // longer than a path can be
-    const AmbCom com;
-    IPicture* imatge = nullptr;
-    if (FAILED(OleLoadPicturePath(ample, nullptr, 0, 0, IID_IPicture, reinterpret_cast<void**>(&imatge))) ||
-        !imatge)
-        return nullptr;
-    HBITMAP copia = nullptr;
-    SHORT tipus = PICTYPE_NONE;
-    OLE_HANDLE handle = 0;
-    if (SUCCEEDED(imatge->get_Type(&tipus)) && tipus == PICTYPE_BITMAP && SUCCEEDED(imatge->get_Handle(&handle)) &&
-        handle) {
-        // Never the picture's own bitmap, which goes with the picture.
-        copia = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP,
-                                               0, 0, 0));
-    }
-    imatge->Release();
-    return copia;
+    return CopiaImatgeFitxer(ample);
 }
 
 bool EsFitxer(const WIN32_FIND_DATAA& entrada)

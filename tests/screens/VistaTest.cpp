@@ -792,3 +792,15 @@ TEST_F(VistaProva, LoginScreenFromTheCommandLine)
     EXPECT_EQ(GetFocus(), Ventana(2));
     EXPECT_EQ(vista->campoActual, 2);
 }
+
+TEST_F(VistaProva, APendingSoundLoadsTheSoundLibraryAtItsFirstUse)
+{
+    // Neither the program nor this test imports winmm: the sound loads it, without a box.
+    MsgBoxRecorder cajas;
+    vista->sonidoPendiente = 1;
+    vista->recursoSonido = 332;
+    vista->AvisoSonoro();
+    EXPECT_EQ(vista->sonidoPendiente, 0);
+    EXPECT_NE(GetModuleHandleA("winmm.dll"), nullptr);
+    EXPECT_TRUE(cajas.Boxes().empty());
+}

@@ -2,7 +2,11 @@
 // watched until the window is visible and, for the client, its login screen's "Aceptar"
 // button too, then ended. Prints the best of the runs in milliseconds (what else the machine
 // does at the time only ever adds).
-//   banc_arrencada EXE CAPTION RUNS [CONTROL_TEXT]
+//   banc_arrencada [--marques] EXE CAPTION RUNS [CONTROL_TEXT]
+// With --marques the program is the benchmark's build of the client: a second line gives, for
+// the best run, the milliseconds from the start to each of its start-up marks (BlocMarques.h).
+#include "tools/bench/BlocMarques.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -31,32 +35,61 @@ BOOL CALLBACK PerText(HWND w, LPARAM p)
     return TRUE;
 }
 
-double Ara()
+double Freq()
 {
-    LARGE_INTEGER f, t;
+    LARGE_INTEGER f;
     QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+    return static_cast<double>(f.QuadPart) / 1000.0;
 }
+
+long long Ticks()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart;
+}
+
+struct Run {
+    double total;
+    std::vector<double> marques;
+};
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const bool ambMarques = argc > 1 && std::strcmp(argv[1], "--marques") == 0;
+    if (ambMarques) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4)
         return 2;
     const char* control = argc > 4 ? argv[4] : nullptr;
-    std::vector<double> temps;
+    const double perMs = Freq();
+
+    long long* bloc = nullptr;
+    if (ambMarques) {
+        HANDLE m = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(long long) * BlocMarques::kMarques, BlocMarques::kNom);
+        bloc = m ? static_cast<long long*>(MapViewOfFile(m, FILE_MAP_WRITE, 0, 0, 0)) : nullptr;
+        if (!bloc)
+            return 1;
+    }
+
+    std::vector<Run> runs;
     for (int i = 0; i < std::atoi(argv[3]); ++i) {
+        if (bloc)
+            std::memset(bloc, 0, sizeof(long long) * BlocMarques::kMarques);
         std::string linia = std::string("\"") + argv[1] + "\"";
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi = {};
-        const double t0 = Ara();
+        const long long t0 = Ticks();
         if (!CreateProcessA(argv[1], &linia[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
             return 1;
         bool vist = false;
-        while (Ara() - t0 < 30000 && !vist) {
+        while ((Ticks() - t0) / perMs < 30000 && !vist) {
             HWND w = FindWindowA(nullptr, argv[2]);
             if (w && IsWindowVisible(w)) {
                 Cerca c = {control, control == nullptr};
@@ -67,16 +100,27 @@ int main(int argc, char** argv)
             if (!vist)
                 Sleep(1);
         }
-        const double t = Ara() - t0;
+        Run run = {(Ticks() - t0) / perMs, {}};
         TerminateProcess(pi.hProcess, 0);
         WaitForSingleObject(pi.hProcess, 10000);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
         if (!vist)
             return 1;
-        temps.push_back(t);
+        for (int m = 0; bloc && m < BlocMarques::kMarques; ++m)
+            run.marques.push_back(bloc[m] ? (bloc[m] - t0) / perMs : -1.0);
+        runs.push_back(run);
     }
-    std::sort(temps.begin(), temps.end());
-    std::printf("%.1f\n", temps.front());
+    if (runs.empty())
+        return 2;
+    const Run& millor =
+        *std::min_element(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.total < b.total; });
+    std::printf("%.1f\n", millor.total);
+    if (ambMarques) {
+        std::printf("marques");
+        for (double m : millor.marques)
+            std::printf(" %.1f", m);
+        std::printf("\n");
+    }
     return 0;
 }

@@ -1,5 +1,38 @@
 // The yardstick of start-up: a bare Win32 program that opens one window and runs its loop.
+// Built a second time with the client's imports (KORVU_IMPORTS_CLIENT: one function of each
+// library that korvuc.exe imports, referenced, never called, and the client's manifest), it
+// shows what the system loader alone costs the client; with KORVU_IMPORTS_ANTICS, what it cost
+// when the client imported every library it uses.
 #include <windows.h>
+
+#if defined(KORVU_IMPORTS_CLIENT) || defined(KORVU_IMPORTS_ANTICS)
+#include <commctrl.h>
+#endif
+#ifdef KORVU_IMPORTS_ANTICS
+#include <winsock2.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <objbase.h>
+#include <olectl.h>
+#include <shellapi.h>
+#include <winspool.h>
+#endif
+
+#if defined(KORVU_IMPORTS_CLIENT) || defined(KORVU_IMPORTS_ANTICS)
+using Funcio = void (*)();
+template <class F>
+constexpr Funcio Ref(F f)
+{
+    return reinterpret_cast<Funcio>(f);
+}
+extern "C" __attribute__((used)) const Funcio importacions[] = {
+    Ref(&InitCommonControlsEx), Ref(&GetStockObject),
+#ifdef KORVU_IMPORTS_ANTICS
+    Ref(&WSAStartup), Ref(&GetOpenFileNameA), Ref(&PlaySoundA), Ref(&CoInitializeEx),
+    Ref(&OleLoadPicturePath), Ref(&ShellExecuteA), Ref(&OpenPrinterA),
+#endif
+};
+#endif
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp)
 {

@@ -3,8 +3,8 @@
 Run by the test server as its client command, in the workdir:
     driver.py --scenario S.py --build BUILD [--shots DIR] -- [client arguments]
 It runs the scenario's prepare(d) if it has one (readying the wine prefix, for example with
-d.prepara(...)), starts korvuc.exe, then runs the scenario's drive(d) if it has one, and waits
-for the client to end. Exit status 0 when the client ended with the scenario's EXIT (default 0) and
+d.prepara(...)), starts korvuc.exe with the scenario's ARGUMENTS (and its DLL_OVERRIDES, if
+any), then runs the scenario's drive(d) if it has one, and waits for the client to end. Exit status 0 when the client ended with the scenario's EXIT (default 0) and
 every step of drive held.
 """
 
@@ -243,10 +243,15 @@ class Driver:
         return r.stdout.decode("cp1252", errors="replace").replace("\r", "").strip()
 
     # ---- the client
-    def start(self, arguments):
+    def start(self, arguments, overrides=None):
+        """Starts the client; `overrides` are wine DLL overrides for it alone ("winmm=d"
+        turns a library off)."""
         exe = os.path.join(self.build, "bin", "korvuc.exe")
+        env = dict(os.environ)
+        if overrides:
+            env["WINEDLLOVERRIDES"] = ";".join(filter(None, [env.get("WINEDLLOVERRIDES"), overrides]))
         # In the driver's own process group, which the test server ends on a failure.
-        self.proc = subprocess.Popen([self.wine, exe] + list(arguments), cwd=self.workdir)
+        self.proc = subprocess.Popen([self.wine, exe] + list(arguments), cwd=self.workdir, env=env)
 
     def wait_exit(self, seconds=30):
         try:
@@ -287,7 +292,7 @@ def main():
         except (StepFailed, subprocess.TimeoutExpired) as e:
             print("driver: FAILED before the start: %s" % e, flush=True)
             return 1
-    d.start(list(getattr(scenario, "ARGUMENTS", [])) + arguments)
+    d.start(list(getattr(scenario, "ARGUMENTS", [])) + arguments, getattr(scenario, "DLL_OVERRIDES", None))
     failed = None
     try:
         if hasattr(scenario, "drive"):
