@@ -280,17 +280,24 @@ TEST_F(Camps, NumericFieldPlacementStyleAndFirstValue)
     EXPECT_EQ(Text(n.Window()), "0.00");
 }
 
+// A signed amount: twelve characters, two decimals, grouped.
+static ControlDef ImportSignat()
+{
+    ControlDef d = Def(0, 0, 10, 10, 15);
+    d.longMax = 12;
+    d.decimales = 2;
+    d.variante = 1;
+    d.marca = 1;
+    return d;
+}
+
 TEST_F(Camps, NumericFieldValuesInBothLanguages)
 {
     for (const char* idioma : {"Es", "En"}) {
         SCOPED_TRACE(idioma);
         configuracio.idioma = idioma;
         const bool es = std::string(idioma) == "Es";
-        ControlDef d = Def(0, 0, 10, 10, 15);
-        d.longMax = 12;
-        d.decimales = 2;
-        d.variante = 1;
-        d.marca = 1;
+        ControlDef d = ImportSignat();
         Win::CDNEditNum n(Parent(), 0, &d);
         Win::ControlBase& c = n;
         c.SetValue("1234567.5");  // as the server sends it
@@ -345,11 +352,7 @@ TEST_F(Camps, NumericValueOfATextNotYetValidated)
     for (const auto& row : table) {
         SCOPED_TRACE(row.typed);
         configuracio.idioma = row.idioma;
-        ControlDef d = Def(0, 0, 10, 10, 15);
-        d.longMax = 12;
-        d.decimales = 2;
-        d.variante = 1;
-        d.marca = 1;
+        ControlDef d = ImportSignat();
         Win::CDNEditNum n(Parent(), 0, &d);
         n.SetValue("7");
         const std::string held = d.valor;

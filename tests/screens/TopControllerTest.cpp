@@ -9,6 +9,7 @@
 #include "framework/controls/ControlBase.h"
 #include "screens/TopController.h"
 #include "screens/Vista.h"
+#include "tests/screens/CampProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
 
@@ -20,19 +21,6 @@
 
 namespace {
 
-ControlDef Campo(int tipo, int subtipo, int orden, int x1, int y1)
-{
-    ControlDef d;
-    d.tipo = tipo;
-    d.subtipo = subtipo;
-    d.orden = orden;
-    d.x1 = x1;
-    d.y1 = y1;
-    d.longMax = d.longVisible = 8;
-    d.etiqueta = "Campo";
-    d.posEtiqueta = 1;
-    return d;
-}
 
 // The real controller; a test may add a step after its handling of a private message.
 class TopProva : public TopController {

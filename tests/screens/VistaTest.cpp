@@ -11,6 +11,7 @@
 #include "screens/FabricaControl.h"
 #include "screens/MidaFinestra.h"
 #include "screens/Vista.h"
+#include "tests/screens/CampProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
 
@@ -26,19 +27,6 @@ namespace {
 
 const double kGran = 31.0 / 24.0;
 
-ControlDef Campo(int tipo, int subtipo, int orden, int x1 = 10, int y1 = 10)
-{
-    ControlDef d;
-    d.tipo = tipo;
-    d.subtipo = subtipo;
-    d.orden = orden;
-    d.x1 = x1;
-    d.y1 = y1;
-    d.longMax = d.longVisible = 8;
-    d.etiqueta = "Campo";
-    d.posEtiqueta = 1;
-    return d;
-}
 
 // Puts a reply record whose field 12 holds `campo12` (fields 1 to 11 are filler).
 void Respuesta(Comunicador& com, const std::string& campo12, int campos = 12)
