@@ -356,11 +356,16 @@ TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
         EXPECT_TRUE(OrdresDocument::DocumentoEnUso(c + "\\falta.odt"));
         EXPECT_EQ(cajas.Boxes().size(), 1u);
     }
-    // A path past 128 characters is tested like any other.
-    const std::string llarga = c + "\\" + std::string(140 - c.size() % 10, 'l') + ".odt";
+    // A path past 128 characters is tested like any other. It is made in the short temporary
+    // folder, so that it stays within the system's limit wherever the checkout lies.
+    char temporal[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathA(sizeof temporal, temporal), 0u);
+    const std::string llarga = std::string(temporal) + std::string(140, 'l') + ".odt";
+    ASSERT_GT(llarga.size(), 128u);
     EscriuFitxer(llarga, "x");
     MsgBoxRecorder cajas;
     EXPECT_FALSE(OrdresDocument::DocumentoEnUso(llarga));
+    DeleteFileA(llarga.c_str());
 }
 
 TEST(BorraTemporales, DeletesOnlyTheClientsLeftovers)
