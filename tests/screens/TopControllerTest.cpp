@@ -19,6 +19,8 @@
 #include <functional>
 #include <memory>
 
+using prova::Campo;
+
 namespace {
 
 

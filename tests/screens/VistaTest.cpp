@@ -23,6 +23,8 @@
 #include <sstream>
 #include <string>
 
+using prova::Campo;
+
 namespace {
 
 const double kGran = 31.0 / 24.0;
