@@ -5,6 +5,7 @@
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 #include <new>
@@ -45,4 +46,41 @@ TEST(Entrada, ProgramThatEndsGivesItsOwnCodeWithoutABox)
     EXPECT_EQ(Entrada::Executa([] { return 0; }), 0);
     EXPECT_EQ(Entrada::Executa([] { return 42; }), 42);
     EXPECT_TRUE(rec.Boxes().empty());
+}
+
+namespace {
+
+// Waits up to five seconds for a real box with this caption and answers it, once it has stayed
+// up for three seconds: a box that goes by itself sooner is one nobody can read.
+DWORD WINAPI ContestaCaixa(void* vista)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (HWND caixa = FindWindowA(nullptr, "Korvuc Error")) {
+            Sleep(3000);
+            *static_cast<bool*>(vista) = IsWindow(caixa) != FALSE;
+            PostMessageA(caixa, WM_COMMAND, IDOK, 0);
+            return 0;
+        }
+        Sleep(50);
+    }
+    return 0;
+}
+
+} // namespace
+
+// A start-up failure inside the main window's creation destroys the window, and its destroy
+// handler asks the loop to end: that quit message must not close the error box unseen.
+TEST(Entrada, TheBoxStaysWhenTheFailedProgramLeftAQuitMessage)
+{
+    bool vista = false;
+    const HANDLE fil = CreateThread(nullptr, 0, ContestaCaixa, &vista, 0, nullptr);
+    ASSERT_NE(fil, nullptr);
+    EXPECT_EQ(Entrada::Executa([]() -> int {
+                  PostQuitMessage(0);
+                  throw DispError("Error #ref 001, cargando pantalla inicial");
+              }),
+              -1);
+    WaitForSingleObject(fil, INFINITE);
+    CloseHandle(fil);
+    EXPECT_TRUE(vista) << "the error box closed before anyone could read it";
 }
