@@ -16,7 +16,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVU_BUILD_DIR:-$root/build}"
 runs="${KORVU_BENCH_EXCHANGES:-1000}"
-# KORVU_BENCH_PARTS=1 also times each step of an exchange on its own.
+# KORVU_BENCH_PARTS=1 also times each step of an exchange on its own; KORVU_BENCH_ONLY picks
+# some of them, for example KORVU_BENCH_ONLY=startup,exchange (build, load, exchange, startup,
+# transfer).
+only="${KORVU_BENCH_ONLY:-}"
+want() { [ -z "$only" ] || [[ ",$only," == *",$1,"* ]]; }
 
 "$root/tools/deps.sh"
 "$root/tools/build.sh" windows
@@ -26,24 +30,33 @@ korvu_display_up "$build/windows/wineprefix"
 w="$build/windows"
 out="$build/bench"
 mkdir -p "$out"
+# Only this run's figures reach the table.
+rm -f "$out"/{crea_pantalla,pantalla,exchange,startup}.txt "$out/transferencia/transferencia.txt"
 
 # Screen build.
+if want build; then
 "$w/wine-run.sh" "$w/bench/BenchCreaPantalla.exe" | tr -d '\r' | tee "$out/crea_pantalla.txt"
+fi
 
 # Screen load: the bench program writes its own file in the temporary folder.
+if want load; then
 "$w/wine-run.sh" "$w/bench/BenchLeePantalla.exe" | tr -d '\r' | tee "$out/pantalla.txt"
+fi
 
 # The exchange: the test server logs the bench client in, then answers every frame alike.
+if want exchange; then
 python3 -B "$root/tools/testserver/run.py" --scenario "$root/tools/bench/dialeg.py" \
     --workdir "$out/dialeg" --timeout 900 -- \
     "$w/wine-run.sh" "$w/bench/banc_dialeg.exe" "$runs" 12 /i ana,01,Es,demo, \
     | grep -E "^(exchanges|bench|part)" | tee "$out/exchange.txt"
+fi
 
 # Start-up: the client in a folder with its configuration (no server is needed to show the
 # login screen), against the bare program; beside it the bare program with the client's imports
 # and manifest (what the system loader alone costs) and with the imports the client had when it
 # linked every library it uses; then the benchmark build of the client, whose marks give the
 # breakdown of its best run.
+if want startup; then
 inici="$out/arrencada"
 mkdir -p "$inici"
 cp "$w/bin/korvuc.exe" "$w/bin/korvui01.dll" "$w/bench/finestra_buida.exe" "$w/bench/finestra_imports.exe" \
@@ -88,9 +101,13 @@ for name, t in zip(names, points):
     print("    %-56s %7.1f ms  (+%.1f)" % (name, t, t - before))
     before = t
 PY
+cd "$root"
+fi
 
 # The file transfer, last: its script ends the wine server it shares with this one.
+if want transfer; then
 bash "$root/tools/bench/transferencia.sh"
+fi
 
 # One table of the five ratios against their targets.
 python3 - "$out" <<'PY'

@@ -32,7 +32,8 @@ korvu_display_up() {
         export WINELOADER=/usr/lib/wine/wine64
         boot="$WINELOADER wineboot"
     fi
-    export WINEDEBUG="${WINEDEBUG:--all}"
+    # Wine's own errors only: quiet in a passing run, and what a failed one needs to be read.
+    export WINEDEBUG="${WINEDEBUG:--all,err+all}"
     # No debugger on a crash: a crashing test ends at once instead of waiting for one.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
     # A persistent server keeps every wine start that follows quick.
