@@ -88,6 +88,7 @@ int Arrenca(HINSTANCE instance)
     MoveWindow(principal, f.x, f.y, f.ample, f.alt, TRUE);
     ShowWindow(principal, SW_SHOWDEFAULT);
     UpdateWindow(principal);
+    controlador.FocoInicial();
 
     Win::Accelerators acceleradors;
     Win::MsgLoop bucle(principal, acceleradors.Handle(), &filtreCaracters);

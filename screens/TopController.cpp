@@ -108,7 +108,6 @@ bool TopController::OnCreate(CREATESTRUCTA*)
         if (configuracio.autoLogin)
             ProcessaTramesa();
         vista->SetEstatVista(0);
-        vista->FocusIni();
         InvalidateRect(Window(), nullptr, TRUE);
         vista->IniciaTemporizador();
         return true;
@@ -117,6 +116,12 @@ bool TopController::OnCreate(CREATESTRUCTA*)
     } catch (...) {
         throw DispError("Error #ref 001, cargando pantalla inicial");
     }
+}
+
+void TopController::FocoInicial()
+{
+    if (vista)
+        vista->FocusIni();
 }
 
 bool TopController::OnDestroy()

@@ -18,6 +18,10 @@ public:
     ~TopController() override;
 
     bool OnCreate(CREATESTRUCTA* create) override;
+    // The login screen's first field takes the focus once the window is shown: focusing a field
+    // of a hidden window makes the system activate the window first, and showing it activates it
+    // again, which doubled the cost of a start-up step.
+    void FocoInicial();
     bool OnDestroy() override;
     bool OnSetFocus(HWND lost) override;
     HBRUSH OnCtlColorEdit(HWND control, HDC dc) override;
