@@ -373,6 +373,12 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
         EXPECT_EQ(cajas.Boxes().size(), 1u);
         EXPECT_EQ(prova::Registre("korvuc_8install").size(), 1u);
     }
+    // The first installer may still be running from its file, which the next update must
+    // replace (and would rightly refuse to while it is in use).
+    for (int i = 0; i < 150 && GetFileAttributesA(nom.substr(1).c_str()) != INVALID_FILE_ATTRIBUTES &&
+                    !DeleteFileA(nom.substr(1).c_str());
+         ++i)
+        Sleep(100);
     {
         MsgBoxRecorder cajas;
         EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + llarga99 + nom));
