@@ -12,6 +12,7 @@ import argparse
 import importlib.util
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -260,9 +261,24 @@ class Driver:
             return None
 
     def kill(self):
+        """Ends the client and what wine-run.sh started for it (the client runs as its child)."""
         if self.proc and self.proc.poll() is None:
+            for pid in descendants(self.proc.pid):
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
             self.proc.kill()
             self.proc.wait()
+
+
+def descendants(pid):
+    try:
+        with open("/proc/%d/task/%d/children" % (pid, pid)) as f:
+            children = [int(c) for c in f.read().split()]
+    except OSError:
+        return []
+    return [d for c in children for d in descendants(c)] + children
 
 
 def load(path):
