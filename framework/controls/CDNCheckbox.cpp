@@ -36,7 +36,7 @@ CDNCheckbox::~CDNCheckbox()
 
 int CDNCheckbox::GetValue(char* buffer, int length)
 {
-    const char* value = SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? "S" : def_->subtipo == 7 ? "N" : " ";
+    const char* value = Pregunta(BM_GETCHECK) == BST_CHECKED ? "S" : def_->subtipo == 7 ? "N" : " ";
     if (buffer && length > 0)
         lstrcpynA(buffer, value, length < 2 ? length : 2);
     return 0;

@@ -4,7 +4,6 @@
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ReglaData.h"
-#include "framework/controls/TextFinestra.h"
 #include "framework/controls/ControlDef.h"
 
 namespace Win {
@@ -49,7 +48,7 @@ CDNEditData::~CDNEditData()
 int CDNEditData::Validate()
 {
     // The whole text: a date written back is 10 characters, more than a short field's limit.
-    const ReglaData::Resultat r = ReglaData::Valida(TextFinestra(hwnd_), guardat_);
+    const ReglaData::Resultat r = ReglaData::Valida(Text(), guardat_);
     if (r.escriu)
         SetWindowTextA(hwnd_, guardat_.c_str());
     return r.codi;

@@ -3,7 +3,6 @@
 #include "framework/Ajustos.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
-#include "framework/controls/TextFinestra.h"
 #include "framework/controls/ControlDef.h"
 
 #include <algorithm>
@@ -55,7 +54,7 @@ CDNEditNum::~CDNEditNum()
 int CDNEditNum::Formatat(std::string& s) const
 {
     // The whole text, so that a longer value from the server is refused, not cut.
-    s = TextFinestra(hwnd_);
+    s = Text();
     if (s == guardat_)
         return 0;
     const ReglaNumero::Format format{signes_, def_->decimales, def_->longMax, def_->longVisible, def_->variante != 0};

@@ -3,6 +3,8 @@
 #include "framework/SubController.h"
 #include "framework/WndProc.h"
 
+#include <algorithm>
+
 namespace Win {
 
 ControlBase::~ControlBase()
@@ -47,7 +49,30 @@ int ControlBase::Validate()
 
 int ControlBase::GetValue(char* buffer, int length)
 {
-    return GetWindowTextA(hwnd_, buffer, length);
+    if (!buffer || length <= 0)
+        return 0;
+    buffer[0] = '\0';
+    const int n = static_cast<int>(Pregunta(WM_GETTEXT, static_cast<WPARAM>(length), reinterpret_cast<LPARAM>(buffer)));
+    buffer[length - 1] = '\0';
+    return n;
+}
+
+LRESULT ControlBase::Pregunta(UINT msg, WPARAM wp, LPARAM lp) const
+{
+    if (!prevProc_)
+        return SendMessageA(hwnd_, msg, wp, lp);
+    return CallWindowProcA(prevProc_, hwnd_, msg, wp, lp);
+}
+
+std::string ControlBase::Text() const
+{
+    const int length = static_cast<int>(Pregunta(WM_GETTEXTLENGTH));
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = static_cast<int>(Pregunta(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    text.resize(read > 0 ? std::min(static_cast<std::size_t>(read), static_cast<std::size_t>(length)) : 0);
+    return text;
 }
 
 void ControlBase::SetValue(const char* text)

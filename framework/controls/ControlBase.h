@@ -50,6 +50,13 @@ protected:
     // the controller that the window's messages reach still exists.
     void DestroyControlWindow();
 
+    // What the field holds, asked of the control's own window procedure past the subclasses on
+    // its window: the tooltip's subclass looks a window property up on every message, which
+    // under wine is a server call, and every exchange reads every field.
+    LRESULT Pregunta(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
+    // The whole text, however long: a field must never judge a cut copy of what it shows.
+    std::string Text() const;
+
     HWND hwnd_ = nullptr;
     int index_ = 0;
     HWND label_ = nullptr;
