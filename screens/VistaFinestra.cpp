@@ -104,9 +104,8 @@ bool Vista::PintaFondo(HDC dc)
 void Vista::SetEstatVista(int estat)
 {
     ocupada = estat;
-    const bool delante = GetForegroundWindow() == hwnd && hwnd;
     if (estat == 1) {
-        if (!delante)
+        if (!hwnd || GetForegroundWindow() != hwnd)
             return;
         Pilot(9);
         LockWindowUpdate(hwnd);
