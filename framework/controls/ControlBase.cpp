@@ -59,7 +59,8 @@ int ControlBase::GetValue(char* buffer, int length)
 
 LRESULT ControlBase::Pregunta(UINT msg, WPARAM wp, LPARAM lp) const
 {
-    if (!prevProc_)
+    // A window gone under us is asked the usual way, which answers nothing.
+    if (!prevProc_ || !IsWindow(hwnd_))
         return SendMessageA(hwnd_, msg, wp, lp);
     return CallWindowProcA(prevProc_, hwnd_, msg, wp, lp);
 }
