@@ -373,12 +373,18 @@ TEST(Actualitzacio, FetchesAndStartsTheInstallerOrSaysWhyNot)
         EXPECT_EQ(cajas.Boxes().size(), 1u);
         EXPECT_EQ(prova::Registre("korvuc_8install").size(), 1u);
     }
-    // The first installer may still be running from its file, which the next update must
-    // replace (and would rightly refuse to while it is in use).
-    for (int i = 0; i < 150 && GetFileAttributesA(nom.substr(1).c_str()) != INVALID_FILE_ATTRIBUTES &&
-                    !DeleteFileA(nom.substr(1).c_str());
-         ++i)
+    // The first installer may still be running from its file, which the next update replaces
+    // (and rightly refuses to while it is in use): the update waits until it has let go.
+    const auto enUs = [&] {
+        const HANDLE h = CreateFileA(nom.substr(1).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return GetLastError() != ERROR_FILE_NOT_FOUND;
+        CloseHandle(h);
+        return false;
+    };
+    for (int i = 0; i < 150 && enUs(); ++i)
         Sleep(100);
+    EXPECT_FALSE(enUs()) << "the first installer still holds its file";
     {
         MsgBoxRecorder cajas;
         EXPECT_TRUE(Actualitzacio::Actualiza("# ref 912:" + llarga99 + nom));
