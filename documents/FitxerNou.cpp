@@ -1,10 +1,31 @@
 #include "documents/FitxerNou.h"
 
+#include "documents/NomSimple.h"
+
 #include <utility>
 
 namespace {
 
-const char kSufix[] = ".~kv";
+// The new file's name is its target's with this added. The ".." in it is refused in every name
+// the server sends and every name the client saves under, so a file of this shape can only be
+// one of the client's own: the purge takes no other.
+const char kSufix[] = "..~kv";
+constexpr std::size_t kMidaSufix = sizeof kSufix - 1;
+
+bool EsTemporal(const std::string& nom)
+{
+    return nom.size() > kMidaSufix && nom.compare(nom.size() - kMidaSufix, kMidaSufix, kSufix) == 0;
+}
+
+// A target under a name of the new files' shape would be taken for a leftover and purged: such
+// a name is refused, as a name the system cannot take is.
+bool NomAdmes(const std::string& desti)
+{
+    if (!EsTemporal(NomSimple::NomDeRuta(desti)))
+        return true;
+    SetLastError(ERROR_INVALID_NAME);
+    return false;
+}
 
 // Whether two paths name one file (by its volume and index, so that case, short names and
 // links do not hide it).
@@ -38,11 +59,10 @@ void EsborraRestos(const std::string& desti)
     const HANDLE h = FindFirstFileA((carpeta + "*" + kSufix).c_str(), &dades);
     if (h == INVALID_HANDLE_VALUE)
         return;
-    const std::size_t mida = sizeof kSufix - 1;
     do {
+        // The pattern may match a short name too: the long one is what counts.
         const std::string nom = dades.cFileName;
-        if ((dades.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || nom.size() <= mida ||
-            nom.compare(nom.size() - mida, mida, kSufix) != 0)
+        if ((dades.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EsTemporal(nom))
             continue;
         const std::string resto = carpeta + nom;
         // A copy of a read-only source is left read-only.
@@ -82,6 +102,8 @@ bool FitxerNou::Copia(const std::string& font, const std::string& desti)
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
+    if (!NomAdmes(desti))
+        return false;
     EsborraRestos(desti);
     const DWORD atributs = GetFileAttributesA(desti.c_str());
     if ((atributs != INVALID_FILE_ATTRIBUTES &&
@@ -115,6 +137,8 @@ bool FitxerNou::Obre()
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
+    if (!NomAdmes(desti_))
+        return false;
     EsborraRestos(desti_);
     if (!EsPotSubstituir(desti_)) {
         SetLastError(ERROR_SHARING_VIOLATION);

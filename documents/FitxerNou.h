@@ -8,7 +8,8 @@
 // A file received under a new name beside its target and put in the target's place only once
 // it is whole: until Confirma succeeds any earlier file of that name is left as it was, and a
 // file that is not confirmed is deleted. The new files that transfers cut off with the program
-// left in a folder are deleted when a new file is next made there.
+// left in a folder are deleted when a new file is next made there; their names have a shape no
+// document may take, and a target of that shape is refused, so nothing else goes with them.
 class FitxerNou {
 public:
     explicit FitxerNou(std::string desti);

@@ -30,6 +30,9 @@ using prova::EscriuFitxer;
 using prova::Existeix;
 using prova::LlegeixFitxer;
 
+// What the new file's name adds to its target's.
+const char kTemporal[] = "..~kv";
+
 class FitxerNouTest : public testing::Test {
 protected:
     void SetUp() override
@@ -53,7 +56,7 @@ TEST_F(FitxerNouTest, ReplacesTheTargetOnlyWhenConfirmed)
         ASSERT_TRUE(f.Confirma(false));
     }
     EXPECT_EQ(LlegeixFitxer(desti), std::string("new\x1A\0bytes", 10));
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 
     {
         FitxerNou f(desti);
@@ -61,7 +64,7 @@ TEST_F(FitxerNouTest, ReplacesTheTargetOnlyWhenConfirmed)
         ASSERT_TRUE(f.Escriu("partial", 7));
     }
     EXPECT_EQ(LlegeixFitxer(desti), std::string("new\x1A\0bytes", 10));
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 }
 
 TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
@@ -75,7 +78,7 @@ TEST_F(FitxerNouTest, AReadOnlyTargetIsReplacedOnlyWhenAsked)
     }
     EXPECT_EQ(LlegeixFitxer(desti), "earlier");
     EXPECT_TRUE(GetFileAttributesA(desti.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 
     FitxerNou f(desti);
     ASSERT_TRUE(f.Obre());
@@ -95,7 +98,7 @@ TEST_F(FitxerNouTest, ATargetThatAnotherProgramHoldsIsRefusedBeforeAnythingIsMad
         {
             FitxerNou f(desti);
             EXPECT_FALSE(f.Obre()) << comparteix;
-            EXPECT_FALSE(Existeix(desti + ".~kv")) << comparteix;
+            EXPECT_FALSE(Existeix(desti + kTemporal)) << comparteix;
         }
         CloseHandle(altre);
     }
@@ -117,7 +120,7 @@ TEST_F(FitxerNouTest, ACopyReplacesTheTargetWholeOrNotAtAll)
     EscriuFitxer(font, std::string("copied\x1A\0", 8));
     ASSERT_TRUE(FitxerNou::Copia(font, desti));
     EXPECT_EQ(LlegeixFitxer(desti), std::string("copied\x1A\0", 8));
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 
     // Refused as the system's copy refuses them: the target is left as it was.
     EscriuFitxer(desti, "earlier");
@@ -127,19 +130,22 @@ TEST_F(FitxerNouTest, ACopyReplacesTheTargetWholeOrNotAtAll)
     ASSERT_TRUE(SetFileAttributesA(desti.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(FitxerNou::Copia(font, desti));
     EXPECT_EQ(LlegeixFitxer(desti), "earlier");
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 }
 
 // A transfer cut off with the program (killed, or the machine gone) leaves its new file behind;
-// the next file made in that folder clears such leftovers, but not one still being written.
+// the next file made in that folder clears such leftovers, but not one still being written, and
+// nothing that the user or the server named, whatever its suffix.
 TEST_F(FitxerNouTest, LeftoversOfACutTransferGoWhenTheFolderIsNextUsed)
 {
     const std::string carpeta = DirActual() + "\\restos";
     CreateDirectoryA(carpeta.c_str(), nullptr);
-    const std::string resto = carpeta + "\\viejo.pdf.~kv";
-    const std::string enCurso = carpeta + "\\otro.pdf.~kv";
-    const std::string ajeno = carpeta + "\\notas.~kv.txt";
-    EscriuFitxer(ajeno, "x");
+    const std::string resto = carpeta + "\\viejo.pdf" + kTemporal;
+    const std::string enCurso = carpeta + "\\otro.pdf" + kTemporal;
+    const std::string ajenos[] = {carpeta + "\\notas.~kv.txt", carpeta + "\\notas.~kv",
+                                  carpeta + "\\viejo.pdf.~kv", carpeta + "\\~kv", carpeta + "\\x.~KV"};
+    for (const std::string& a : ajenos)
+        EscriuFitxer(a, "mine");
     EscriuFitxer(enCurso, "x");
     const HANDLE escrivint = CreateFileA(enCurso.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -157,9 +163,29 @@ TEST_F(FitxerNouTest, LeftoversOfACutTransferGoWhenTheFolderIsNextUsed)
         }
         EXPECT_FALSE(Existeix(resto));
         EXPECT_TRUE(Existeix(enCurso)) << "another transfer is writing it";
-        EXPECT_TRUE(Existeix(ajeno));
+        for (const std::string& a : ajenos)
+            EXPECT_EQ(LlegeixFitxer(a), "mine") << a;
     }
     CloseHandle(escrivint);
+
+    // A document the server names as the user named a file: its earlier file stays until the
+    // new one is whole.
+    {
+        FitxerNou f(carpeta + "\\notas.~kv");
+        ASSERT_TRUE(f.Obre());
+        ASSERT_TRUE(f.Escriu("new", 3));
+        for (const std::string& a : ajenos)
+            EXPECT_EQ(LlegeixFitxer(a), "mine") << a;
+    }
+    EXPECT_EQ(LlegeixFitxer(carpeta + "\\notas.~kv"), "mine");
+
+    // A target of the new files' own shape would be purged as a leftover: it is refused.
+    const std::string comoResto = carpeta + "\\guardado" + kTemporal;
+    FitxerNou f(comoResto);
+    EXPECT_FALSE(f.Obre());
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
+    EXPECT_FALSE(FitxerNou::Copia(desti, comoResto));
+    EXPECT_FALSE(Existeix(comoResto));
 }
 
 // Run by the test DocsDiscPle under a file-size limit, which plays a disk that fills up: the
@@ -171,7 +197,7 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
         GTEST_SKIP() << "run under a file-size limit by DocsDiscPle";
     EXPECT_FALSE(FitxerNou::Copia(gran, desti));
     EXPECT_EQ(LlegeixFitxer(desti), "earlier");
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 
     // A received file that outgrows the disk is a failure too, seen at the latest on Confirma.
     {
@@ -184,7 +210,7 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
         EXPECT_FALSE(escrit && f.Confirma(false));
     }
     EXPECT_EQ(LlegeixFitxer(desti), "earlier");
-    EXPECT_FALSE(Existeix(desti + ".~kv"));
+    EXPECT_FALSE(Existeix(desti + kTemporal));
 }
 
 // Presses the default button of the first common dialog that this process shows (within 10 s).
@@ -298,7 +324,7 @@ TEST(ExportaRtf, WritesTheDocumentBesideTheListingOnlyWhenWhole)
         EXPECT_EQ(llencat, c.llenca) << c.nom;
         EXPECT_EQ(cami, rtf) << c.nom;
         EXPECT_EQ(LlegeixFitxer(rtf), "earlier") << c.nom;
-        EXPECT_FALSE(Existeix(rtf + ".~kv")) << c.nom;
+        EXPECT_FALSE(Existeix(rtf + kTemporal)) << c.nom;
     }
 }
 
