@@ -15,7 +15,26 @@ std::vector<std::shared_ptr<void>>& Cua()
     return cua;
 }
 
+std::vector<HWND>& Finestres()
+{
+    static std::vector<HWND> finestres;
+    return finestres;
+}
+
 } // namespace
+
+void EliminacioDiferida::Destrueix(HWND finestra)
+{
+    if (profunditat == 0) {
+        DestroyWindow(finestra);
+        return;
+    }
+    for (HWND f : Finestres()) {
+        if (f == finestra)
+            return;
+    }
+    Finestres().push_back(finestra);
+}
 
 void EliminacioDiferida::Elimina(std::shared_ptr<void> objecte)
 {
@@ -42,13 +61,20 @@ EliminacioDiferida::Manejador::~Manejador()
 {
     if (--profunditat > 0)
         return;
-    // Freeing may run handlers of its own (a destroyed window's last messages): they may queue
-    // more, which this loop frees too.
-    while (!Cua().empty()) {
+    // Freeing and destroying run handlers of their own (a destroyed window's last messages):
+    // they may queue more, which this loop handles too.
+    while (!Cua().empty() || !Finestres().empty()) {
         std::vector<std::shared_ptr<void>> ara;
         ara.swap(Cua());
+        std::vector<HWND> finestres;
+        finestres.swap(Finestres());
         ++profunditat;
         ara.clear();
+        for (HWND f : finestres) {
+            // Gone meanwhile (a handler of its own destroyed it): nothing to do.
+            if (IsWindow(f))
+                DestroyWindow(f);
+        }
         --profunditat;
     }
 }

@@ -1,6 +1,8 @@
 #ifndef KORVU_FRAMEWORK_ELIMINACIODIFERIDA_H
 #define KORVU_FRAMEWORK_ELIMINACIODIFERIDA_H
 
+#include <windows.h>
+
 #include <memory>
 
 namespace Win {
@@ -13,6 +15,10 @@ class EliminacioDiferida {
 public:
     // Frees `objecte` now, or once no message is being handled.
     static void Elimina(std::shared_ptr<void> objecte);
+    // Destroys `finestra` now, or once no message is being handled: a handler that closes the
+    // main window may run inside a click on one of its children, whose procedure must not
+    // find its window gone when it goes on.
+    static void Destrueix(HWND finestra);
     static bool DinsManejador();
     static int Pendents();
 

@@ -3,6 +3,7 @@
 #include "app/Configuracio.h"
 #include "framework/BibliotequesSistema.h"
 #include "framework/DispError.h"
+#include "framework/EliminacioDiferida.h"
 #include "framework/ErrorBox.h"
 #include "framework/MarquesArrencada.h"
 #include "framework/MissatgesPrivats.h"
@@ -225,7 +226,14 @@ bool TopController::OnControl(HWND control, int, int code)
 void TopController::TancaSiFallada()
 {
     if (comunicador.estat == Comunicador::kFallada)
-        DestroyWindow(Window());
+        Tanca();
+}
+
+void TopController::Tanca()
+{
+    // Every caller runs inside a handler, often a child's (a click on the tab strip or on a
+    // button): the window goes once that handler has returned.
+    Win::EliminacioDiferida::Destrueix(Window());
 }
 
 bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT*)
@@ -422,7 +430,7 @@ bool TopController::AccionCampo(int i)
                 throw DispError("No se encuentra o no se ha especificado la ruta del teclado virtual, #ref 060");
             return true;
         case 9:
-            DestroyWindow(Window());
+            Tanca();
             return true;
         default:
             return false;

@@ -58,6 +58,8 @@ private:
     bool AccioAmbPendent(int i);
     // After an exchange of a trigger: a failed connection closes the main window.
     void TancaSiFallada();
+    // Closes the main window once no handler is running.
+    void Tanca();
 };
 
 #endif

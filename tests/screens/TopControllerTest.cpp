@@ -37,9 +37,10 @@ public:
     }
 };
 
-// Watches the tab strip's own procedure: how deep its WM_LBUTTONDOWN is, and whether the window
-// went while one was still running.
-struct EspiaPestanya {
+// Watches a control's own procedure: how deep its mouse-button messages are (the tab strip's
+// WM_LBUTTONDOWN, a button's WM_LBUTTONUP), and whether the window went while one was still
+// running.
+struct EspiaFinestra {
     static WNDPROC anterior;
     static int dins;
     static bool destruidaDins;
@@ -47,7 +48,7 @@ struct EspiaPestanya {
     {
         if (msg == WM_NCDESTROY && dins > 0)
             destruidaDins = true;
-        if (msg != WM_LBUTTONDOWN)
+        if (msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP)
             return CallWindowProcA(anterior, hwnd, msg, wp, lp);
         ++dins;
         const LRESULT r = CallWindowProcA(anterior, hwnd, msg, wp, lp);
@@ -59,12 +60,12 @@ struct EspiaPestanya {
         dins = 0;
         destruidaDins = false;
         anterior = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EspiaPestanya::Proc)));
+            SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EspiaFinestra::Proc)));
     }
 };
-WNDPROC EspiaPestanya::anterior = nullptr;
-int EspiaPestanya::dins = 0;
-bool EspiaPestanya::destruidaDins = false;
+WNDPROC EspiaFinestra::anterior = nullptr;
+int EspiaFinestra::dins = 0;
+bool EspiaFinestra::destruidaDins = false;
 
 // Hands out what is queued, as the program's loop does.
 void Bombeja()
@@ -80,6 +81,17 @@ void ClicaPestanya(HWND tira, int tab)
     const LPARAM punt = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     PostMessageA(tira, WM_LBUTTONDOWN, MK_LBUTTON, punt);
     PostMessageA(tira, WM_LBUTTONUP, 0, punt);
+    Bombeja();
+}
+
+// A click in the middle of a control, queued as the user's would be.
+void Clica(HWND control)
+{
+    RECT r = {};
+    GetClientRect(control, &r);
+    const LPARAM punt = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, punt);
+    PostMessageA(control, WM_LBUTTONUP, 0, punt);
     Bombeja();
 }
 
@@ -226,6 +238,19 @@ TEST_F(TopControllerProva, AClickWithNothingPendingRunsTheButtonAction)
     EXPECT_FALSE(IsWindow(principal));
 }
 
+// The button that closes the window closes it after its own click has been handled.
+TEST_F(TopControllerProva, TheCloseButtonOutlivesItsClick)
+{
+    Pantalla(CampsIBoto());
+    vista->Focus(1);
+    const HWND boto = Ventana(2);
+    EspiaFinestra::Instala(boto);
+    Clica(boto);
+    EXPECT_FALSE(EspiaFinestra::destruidaDins);
+    EXPECT_EQ(EspiaFinestra::dins, 0);
+    EXPECT_FALSE(IsWindow(principal));
+}
+
 // Two fields on two pages and the strip.
 class PestanyaProva : public TopControllerProva {
 protected:
@@ -250,7 +275,7 @@ TEST_F(PestanyaProva, ScreenReplacedByAClickOnTheStripOutlivesTheClick)
 {
     vista->Focus(0);
     ASSERT_EQ(vista->pestanya, 1);
-    EspiaPestanya::Instala(tira);
+    EspiaFinestra::Instala(tira);
     // The field of the other page gains the focus and its exchange brings another screen.
     bool reemplazada = false;
     top.despres = [&](UINT msg) {
@@ -261,10 +286,26 @@ TEST_F(PestanyaProva, ScreenReplacedByAClickOnTheStripOutlivesTheClick)
     };
     ClicaPestanya(tira, 1);
     EXPECT_TRUE(reemplazada);
-    EXPECT_FALSE(EspiaPestanya::destruidaDins);
-    EXPECT_EQ(EspiaPestanya::dins, 0);
+    EXPECT_FALSE(EspiaFinestra::destruidaDins);
+    EXPECT_EQ(EspiaFinestra::dins, 0);
     EXPECT_FALSE(IsWindow(tira));
     EXPECT_EQ(Win::EliminacioDiferida::Pendents(), 0);
+}
+
+// The failure path of the same click: leaving the field finds the link failed, which closes
+// the main window, strip and all, once the strip's click is over.
+TEST_F(PestanyaProva, AFailedLinkFoundByAClickOnTheStripClosesTheWindowAfterTheClick)
+{
+    vista->campos[0].accion = 1;  // leaving it sends its value
+    vista->Focus(0);
+    top.comunicador.estat = Comunicador::kFallada;
+    configuracio.canviFocusTramesa = 0;
+    EspiaFinestra::Instala(tira);
+    ClicaPestanya(tira, 1);
+    EXPECT_EQ(configuracio.canviFocusTramesa, 1) << "the field was left with an exchange";
+    EXPECT_FALSE(EspiaFinestra::destruidaDins);
+    EXPECT_EQ(EspiaFinestra::dins, 0);
+    EXPECT_FALSE(IsWindow(principal));
 }
 
 TEST_F(PestanyaProva, AClickOnATabLeavesTheFocusOnAField)
