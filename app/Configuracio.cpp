@@ -387,13 +387,30 @@ void Configuracio::EscriuLog(std::string text)
         throw DispError(kErrorLog);
 }
 
+void Configuracio::AnotaLog(const std::string& text)
+{
+    try {
+        EscriuLog(text);
+    } catch (const DispError& e) {
+        TancaLog();
+        Win::ErrorBox::Show(e.Texto());
+    }
+}
+
+void Configuracio::TancaLog()
+{
+    if (logStream)
+        std::fclose(logStream);
+    logStream = nullptr;
+    logClient = 0;
+}
+
 void Configuracio::CambiaLog()
 {
+    // Switching off always succeeds; a last line that cannot be written is only reported.
     if (logClient) {
-        EscriuLog("<===");
-        std::fclose(logStream);
-        logStream = nullptr;
-        logClient = 0;
+        AnotaLog("<===");
+        TancaLog();
         Win::MsgBox::Show(nullptr, "Se ha desactivado el log", "Aviso", MB_ICONINFORMATION);
         return;
     }
@@ -401,21 +418,13 @@ void Configuracio::CambiaLog()
     // and nothing claims that the log is on.
     if (!logStream)
         logStream = _fsopen("korvucli.log", "w", _SH_DENYNO);
-    bool escrit = logStream != nullptr;
-    if (escrit) {
-        try {
-            EscriuLog(empresa + "===>\n");
-        } catch (const DispError&) {
-            escrit = false;
-        }
-    }
-    if (!escrit) {
-        if (logStream)
-            std::fclose(logStream);
-        logStream = nullptr;
+    if (!logStream) {
         Win::ErrorBox::Show(kErrorLog);
         return;
     }
+    AnotaLog(empresa + "===>\n");
+    if (!logStream)
+        return;
     Win::MsgBox::Show(nullptr, "Se ha activado el log", "Aviso", MB_ICONINFORMATION);
     logClient = 1;
 }

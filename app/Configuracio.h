@@ -45,6 +45,9 @@ public:
     // Transmission semaphore (take = 1 takes it, anything else gives it back) and client log.
     bool EstatTransmissio(unsigned char take);
     void EscriuLog(std::string text);
+    // Writes to the client log for a caller that must go on: a failed write is reported once
+    // and switches the log off (the log is lost, not the work).
+    void AnotaLog(const std::string& text);
     void CambiaLog();
 
     std::string DirDocuments();
@@ -83,6 +86,8 @@ public:
 private:
     void CreaFonts();
     void CarregaImatges();
+    // Closes the client log and switches it off.
+    void TancaLog();
 };
 
 // The one configuration of the process.

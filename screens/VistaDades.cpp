@@ -57,7 +57,7 @@ public:
         }
     }
 
-    void Log(const std::string& text) override { configuracio.EscriuLog(text); }
+    void Log(const std::string& text) override { configuracio.AnotaLog(text); }
 
 private:
     Vista& v_;

@@ -5,6 +5,7 @@
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
+#include <share.h>
 
 #include <cstdio>
 #include <cstring>
@@ -573,6 +574,57 @@ TEST_F(ConfiguracioTest, ClientLogSwitchesOnAndOff)
         EXPECT_EQ(box.type, static_cast<UINT>(MB_ICONINFORMATION));
         EXPECT_EQ(box.owner, nullptr);
     }
+}
+
+namespace {
+
+// The log's stream taken over by one that refuses every write, as a full disk or a lost share
+// makes the open log refuse them.
+void EstropeaLog(Configuracio& c)
+{
+    std::fclose(c.logStream);
+    c.logStream = _fsopen("korvucli.log", "r", _SH_DENYNO);
+    ASSERT_NE(c.logStream, nullptr);
+}
+
+} // namespace
+
+// Switching the log off, or a line of received values, that cannot be written is reported once;
+// the log is then closed and off, what it held before stays, and the program goes on.
+TEST_F(ConfiguracioTest, ClientLogWriteThatFailsIsReportedOnceAndTheLogGoesOff)
+{
+    MsgBoxRecorder rec;
+    Configuracio c;
+    c.empresa = "01";
+    c.CambiaLog();
+    ASSERT_EQ(c.logClient, 1);
+    EstropeaLog(c);
+    EXPECT_NO_THROW(c.CambiaLog());
+    EXPECT_EQ(c.logClient, 0);
+    EXPECT_EQ(c.logStream, nullptr);
+    EXPECT_EQ(Llegeix("korvucli.log"), "01===>\r\n");
+    ASSERT_EQ(rec.Boxes().size(), 3u);
+    EXPECT_EQ(rec.Boxes()[1].text, "Error #ref 068,  escribiendo log");
+    EXPECT_EQ(rec.Boxes()[1].caption, "Korvuc Error");
+    EXPECT_EQ(rec.Boxes()[2].text, "Se ha desactivado el log");
+
+    c.CambiaLog();
+    ASSERT_EQ(c.logClient, 1);
+    c.AnotaLog("uno;\n");
+    EstropeaLog(c);
+    EXPECT_NO_THROW(c.AnotaLog("dos;\n"));
+    EXPECT_EQ(c.logClient, 0);
+    EXPECT_EQ(c.logStream, nullptr);
+    EXPECT_NO_THROW(c.AnotaLog("tres;\n"));
+    ASSERT_EQ(rec.Boxes().size(), 5u) << "one report for the lines that were lost";
+    EXPECT_EQ(rec.Boxes()[4].text, "Error #ref 068,  escribiendo log");
+    EXPECT_EQ(Llegeix("korvucli.log"), "01===>\r\nuno;\r\n");
+
+    // The next switch turns it on again.
+    c.CambiaLog();
+    EXPECT_EQ(c.logClient, 1);
+    EXPECT_EQ(rec.Boxes().back().text, "Se ha activado el log");
+    c.CambiaLog();
 }
 
 TEST_F(ConfiguracioTest, ClientLogThatCannotBeOpenedIsReportedOnceAndStaysOff)
