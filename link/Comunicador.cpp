@@ -150,10 +150,24 @@ void Comunicador::Transmit(int kind, int len)
                 Traza(1);
         }
     } catch (const DispError&) {
+        AvisaLog();
         throw;
     } catch (...) {
+        AvisaLog();
         throw DispError(kErrorIntern);
     }
+    AvisaLog();
+}
+
+void Comunicador::AvisaLog()
+{
+    // Only once the frame is out and its reply in: a box before would keep the server waiting
+    // on the user's click.
+    if (!logPerAvisar_)
+        return;
+    logPerAvisar_ = false;
+    ocupat = false;
+    Win::ErrorBox::Show(kErrorLog);
 }
 
 void Comunicador::Envia(int total)
@@ -216,7 +230,8 @@ void Comunicador::Traza(int direccio)
 {
     // A frame that cannot be logged is not lost for the server: the entry is dropped instead.
     // After a failed write the log is opened again at the next frame, behind what this run
-    // wrote, so that it goes on once writing works; each such failure is reported once.
+    // wrote, so that it goes on once writing works; each such failure is reported once, when
+    // the frame's transmission is over.
     try {
         if (!logTrames.is_open()) {
             logTrames.clear();
@@ -241,7 +256,7 @@ void Comunicador::Traza(int direccio)
     logTrames.clear();
     if (!logFallat_) {
         logFallat_ = true;
-        Win::ErrorBox::Show(kErrorLog);
+        logPerAvisar_ = true;
     }
 }
 

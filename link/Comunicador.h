@@ -58,6 +58,8 @@ public:
 
 private:
     void Traza(int direccio);
+    // Reports a failure of the frame log that the transmission met.
+    void AvisaLog();
     void Envia(int total);
     void Rep();
     // Gives the connection up: the socket closed, the socket library released, the link
@@ -70,7 +72,8 @@ private:
     Recepcio recepcio_;
     DWORD esperaWget_ = 60000;
     bool logComencat_ = false;  // the frame log has been opened in this run
-    bool logFallat_ = false;    // its last write failed, and that was reported
+    bool logFallat_ = false;    // its last write failed
+    bool logPerAvisar_ = false; // that failure is still to be reported
 };
 
 #endif

@@ -352,48 +352,105 @@ TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
     EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
 }
 
+namespace {
+
+// Answers the boxes shown while it lives, noting at each what the server end had been sent by
+// then and what reply the link held.
+class CaixaEnTransmissio {
+public:
+    struct Vista {
+        std::string text;
+        bool arribada;   // the frames sent so far, the failing one included, were at the server
+        std::string resposta;
+    };
+    CaixaEnTransmissio(SOCKET servidor, const Comunicador& com, const std::size_t& esperats)
+        : anterior_(Win::MsgBox::SetHook(&Mostra))
+    {
+        actual_ = this;
+        servidor_ = servidor;
+        com_ = &com;
+        esperats_ = &esperats;
+    }
+    ~CaixaEnTransmissio()
+    {
+        Win::MsgBox::SetHook(anterior_);
+        actual_ = nullptr;
+    }
+    CaixaEnTransmissio(const CaixaEnTransmissio&) = delete;
+    CaixaEnTransmissio& operator=(const CaixaEnTransmissio&) = delete;
+    std::vector<Vista> vistes;
+
+private:
+    static int Mostra(HWND, const char* text, const char*, UINT)
+    {
+        CaixaEnTransmissio& c = *actual_;
+        c.vistes.push_back({text ? text : "", prova::EsperaPerLlegir(c.servidor_, *c.esperats_, 1000),
+                            c.com_->trama});
+        return IDOK;
+    }
+    Win::MsgBox::Hook anterior_;
+    SOCKET servidor_ = INVALID_SOCKET;
+    const Comunicador* com_ = nullptr;
+    const std::size_t* esperats_ = nullptr;
+    static inline CaixaEnTransmissio* actual_ = nullptr;
+};
+
+} // namespace
+
 // Run by the test LinkLogPle under a file-size limit of 8 KiB, which plays a disk that fills up
-// under the log: a failed write is reported once, the frames still go out, and the log is
-// written again once there is room.
+// under the log: a failed write is reported once, after the frame went out and its reply came
+// (the server waits on no box), and the log goes on behind what it held once there is room.
 TEST_F(ComunicadorTest, FrameLogWriteThatFailsIsReportedOnceAndLoggingComesBack)
 {
     if (!std::getenv("KORVU_LOG_PLE"))
         GTEST_SKIP() << "run under a file-size limit by LinkLogPle";
     std::remove("korvuc.log");
     configuracio.tracaTrames = 1;
-    MsgBoxRecorder cajas;
     prova::Parell p;
     com->sock = p.client;
+    std::size_t esperats = 0;  // wire bytes the server end should hold
+    CaixaEnTransmissio caixes(p.servidor, *com, esperats);
     const std::string gran(3000, 'g');
     int enviades = 0;
-    auto envia = [&](const std::string& text) {
+    auto intercanvia = [&](const std::string& text) {
+        ASSERT_TRUE(prova::EnviaTot(p.servidor, prova::Xifrada(TextAmbNul("R"))));
         Posa(text);
-        com->Transmit(1, 0);
+        esperats += text.size() + 1 + 3;
+        com->Transmit(0, 0);
+        EXPECT_EQ(Text(), "R");
         ++enviades;
     };
-    // Two entries of 3,011 bytes fit, the third does not; the fourth finds no room either.
+    // Two exchanges (3,011 + 12 bytes each) fit, the third request does not; the fourth finds
+    // no room either.
     for (int i = 0; i < 4; ++i)
-        envia(gran);
-    ASSERT_EQ(cajas.Boxes().size(), 1u);
-    EXPECT_EQ(cajas.Boxes()[0].text, "Error #ref 068,  escribiendo log korvuc.log");
-    EXPECT_EQ(cajas.Boxes()[0].caption, "Korvuc Error");
+        intercanvia(gran);
+    ASSERT_EQ(caixes.vistes.size(), 1u);
+    EXPECT_EQ(caixes.vistes[0].text, "Error #ref 068,  escribiendo log korvuc.log");
+    EXPECT_TRUE(caixes.vistes[0].arribada) << "the box came before the frame went out";
+    EXPECT_EQ(caixes.vistes[0].resposta, "R") << "the box came before the reply was read";
 
-    // Room again: the next frame is logged.
+    // Room again (what the failing write left is cut off): the next exchange is logged behind
+    // the two that were.
+    const std::string abans = std::string("Envia ->") + gran + std::string("<-\0Recibe->R<-\0", 15);
+    ASSERT_EQ(abans.size(), 3023u);
     {
         const HANDLE h = CreateFileA("korvuc.log", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        SetFilePointer(h, static_cast<LONG>(2 * abans.size()), nullptr, FILE_BEGIN);
         EXPECT_TRUE(SetEndOfFile(h));
         CloseHandle(h);
     }
-    envia("QUINTA");
-    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->QUINTA<-\0", 17));
-    EXPECT_EQ(cajas.Boxes().size(), 1u);
+    intercanvia("QUINTA");
+    EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"),
+              abans + abans + std::string("Envia ->QUINTA<-\0Recibe->R<-\0", 29));
+    EXPECT_EQ(caixes.vistes.size(), 1u);
 
     // A later failure is a new one, and is reported again.
     for (int i = 0; i < 3; ++i)
-        envia(gran);
-    EXPECT_EQ(cajas.Boxes().size(), 2u);
+        intercanvia(gran);
+    ASSERT_EQ(caixes.vistes.size(), 2u);
+    EXPECT_TRUE(caixes.vistes[1].arribada);
     com.reset();
     configuracio.tracaTrames = 0;
 
