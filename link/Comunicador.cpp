@@ -166,7 +166,7 @@ void Comunicador::AvisaLog()
     if (!logPerAvisar_)
         return;
     logPerAvisar_ = false;
-    ocupat = false;
+    ocupat = false;  // the frame is over: nothing of it is under way while the box is up
     Win::ErrorBox::Show(kErrorLog);
 }
 
