@@ -17,6 +17,8 @@ def setup(ctx):
 
 def app(conn):
     d = p.logged_in(conn)
+    # The request comes only after the driver has answered the box and watched for others.
+    conn.timeout = 60
     d.send_screen(p.A, {p.NAME: "listo"}, focus=p.NAME)
     d.expect_values(p.SEND, p.SEND, values={p.NAME: "listo"})
     d.send_screen(p.A, {p.NAME: "sigue"}, focus=p.NAME)
