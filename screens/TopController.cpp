@@ -319,6 +319,13 @@ bool TopController::OnMouseMove(int x, int y, WPARAM)
     return true;
 }
 
+bool TopController::OnSetCursor(HWND, int, int)
+{
+    if (vista)
+        vista->AseguraToolTips();
+    return false;
+}
+
 bool TopController::OnClose()
 {
     if (!vista || !vista->ConfirmaSalida())

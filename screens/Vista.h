@@ -63,6 +63,7 @@ public:
     Win::ObjecteGdi<HBITMAP> fondo;
     HWND hwndPestanya = nullptr;    // the tab strip's window, owned by its control
     HWND hwndToolTips = nullptr;    // owned
+    bool toolTipsPendientes = false;  // the screen is built, its tooltips not made yet
     std::string enlaceAyuda;
     int campoActual = -1;
     int campoAnterior = -1;
@@ -120,7 +121,11 @@ public:
     // Hands a listing drag to every control; moves nothing.
     void AjustaDesplazamiento(int dx, int dy) override;
     // Gives every control its tooltip text (developer or user text); returns the record count.
+    // Before the tooltip window is made it does nothing: that window takes the text of its day.
     int SetToolTips();
+    // Makes the tooltip window of the screen built last and registers its tools, the first
+    // time the mouse comes over the main window or one of its controls; then nothing.
+    void AseguraToolTips();
 
     // The built-in login screen: its records, then (after CreaPantalla) their values.
     bool CreaPantallaInicio();

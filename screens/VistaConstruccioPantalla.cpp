@@ -39,12 +39,8 @@ void Vista::CreaPantalla()
         DestroyWindow(hwndToolTips);
         hwndToolTips = nullptr;
     }
+    toolTipsPendientes = false;
     estatLlistat.columnes.clear();
-    hwndToolTips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-    if (hwndToolTips)
-        SendMessageA(hwndToolTips, TTM_ACTIVATE, TRUE, 0);
     EnableScrollBar(hwnd, SB_BOTH, ESB_ENABLE_BOTH);
 
     AjustaDesplazamiento();
@@ -75,8 +71,24 @@ void Vista::CreaPantalla()
         throw DispError("Error #ref 041, error creando pantalla, punto:" + std::to_string(progreso));
     }
 
-    SetToolTips();
+    // Nothing shows a tooltip before the mouse comes over the screen: its window and tools are
+    // made then (AseguraToolTips), out of the time the screen takes to be ready.
+    toolTipsPendientes = true;
     campoDefecto = OrdreTabulacio::CampoDefecto(campos);
+}
+
+void Vista::AseguraToolTips()
+{
+    if (!toolTipsPendientes)
+        return;
+    toolTipsPendientes = false;
+    hwndToolTips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (!hwndToolTips)
+        return;
+    SendMessageA(hwndToolTips, TTM_ACTIVATE, TRUE, 0);
+    SetToolTips();
 }
 
 void Vista::AjustaDesplazamiento()
