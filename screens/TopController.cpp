@@ -273,8 +273,13 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
-bool TopController::OnTimer(WPARAM, LPARAM)
+bool TopController::OnTimer(WPARAM id, LPARAM)
 {
+    if (id == Vista::kTemporizadorToolTips) {
+        if (vista)
+            vista->AseguraToolTips();
+        return true;
+    }
     if (vista && vista->DisparaCampoCodigo24() && ProcessaTramesa())
         TancaSiFallada();
     return true;
@@ -322,7 +327,7 @@ bool TopController::OnMouseMove(int x, int y, WPARAM)
 bool TopController::OnSetCursor(HWND, int, int)
 {
     if (vista)
-        vista->AseguraToolTips();
+        vista->RatonSobrePantalla();
     return false;
 }
 

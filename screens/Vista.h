@@ -123,8 +123,11 @@ public:
     // Gives every control its tooltip text (developer or user text); returns the record count.
     // Before the tooltip window is made it does nothing: that window takes the text of its day.
     int SetToolTips();
-    // Makes the tooltip window of the screen built last and registers its tools, the first
-    // time the mouse comes over the main window or one of its controls; then nothing.
+    // The mouse is over the main window or one of its controls: while the screen built last
+    // has no tooltips yet, they are made on the next tick of their timer (AseguraToolTips).
+    void RatonSobrePantalla();
+    // Makes that screen's tooltip window, registers its tools and hands it the mouse's place,
+    // so that the tooltip under the mouse shows after its usual delay; then nothing.
     void AseguraToolTips();
 
     // The built-in login screen: its records, then (after CreaPantalla) their values.
@@ -197,6 +200,9 @@ public:
     // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
     bool PaginaListado(int codigo);
     static constexpr UINT_PTR kTemporizador = 1;
+    // The timer that makes the tooltips once the mouse has come and the program has nothing
+    // else to do (timer messages come only then).
+    static constexpr UINT_PTR kTemporizadorToolTips = 2;
 
 
 

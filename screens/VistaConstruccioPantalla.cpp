@@ -77,8 +77,16 @@ void Vista::CreaPantalla()
     campoDefecto = OrdreTabulacio::CampoDefecto(campos);
 }
 
+void Vista::RatonSobrePantalla()
+{
+    // Moved again, the mouse pushes the tick back: the tooltips come when it rests.
+    if (toolTipsPendientes)
+        SetTimer(hwnd, kTemporizadorToolTips, USER_TIMER_MINIMUM, nullptr);
+}
+
 void Vista::AseguraToolTips()
 {
+    KillTimer(hwnd, kTemporizadorToolTips);
     if (!toolTipsPendientes)
         return;
     toolTipsPendientes = false;
@@ -89,6 +97,20 @@ void Vista::AseguraToolTips()
         return;
     SendMessageA(hwndToolTips, TTM_ACTIVATE, TRUE, 0);
     SetToolTips();
+    // The move that brought the mouse came before the tooltip window: it is handed over now.
+    MSG movimiento = {};
+    if (!GetCursorPos(&movimiento.pt))
+        return;
+    const HWND bajo = WindowFromPoint(movimiento.pt);
+    if (!bajo || (bajo != hwnd && !IsChild(hwnd, bajo)))
+        return;
+    POINT p = movimiento.pt;
+    ScreenToClient(bajo, &p);
+    movimiento.hwnd = bajo;
+    movimiento.message = WM_MOUSEMOVE;
+    movimiento.lParam = MAKELPARAM(p.x, p.y);
+    movimiento.time = GetMessageTime();
+    SendMessageA(hwndToolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&movimiento));
 }
 
 void Vista::AjustaDesplazamiento()

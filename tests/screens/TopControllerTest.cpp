@@ -245,9 +245,21 @@ void RatoliSobre(HWND w)
     SendMessageA(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
-// A screen's tooltips are made when the mouse first comes over the window, whichever control it
-// is over: every control passes the message on to the main window. They then hold every tool
-// with the text of the mode of that moment, which the developer switch may have changed before.
+// Hands out what comes, as the program's loop does, until the view has its tooltips; false when
+// they have not come after some seconds.
+bool EsperaToolTips(const Vista* vista)
+{
+    for (int i = 0; i < 500 && !vista->hwndToolTips; ++i) {
+        Sleep(10);
+        Bombeja();
+    }
+    return vista->hwndToolTips != nullptr;
+}
+
+// A screen's tooltips are made once the mouse has come over the window, whichever control it is
+// over (every control passes the message on to the main window), on their timer's tick. They
+// then hold every tool with the text of the mode of that moment, which the developer switch may
+// have changed before.
 TEST_F(TopControllerProva, TooltipsAreMadeWhenTheMouseFirstComesOverTheScreen)
 {
     const int clases[][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 6}, {2, 4}, {3, 1}, {4, 4}, {5, 4}, {6, 1},
@@ -263,12 +275,13 @@ TEST_F(TopControllerProva, TooltipsAreMadeWhenTheMouseFirstComesOverTheScreen)
         EXPECT_EQ(vista->hwndToolTips, nullptr);
 
         RatoliSobre(Ventana(0));
+        ASSERT_TRUE(EsperaToolTips(vista));
         const HWND tooltips = vista->hwndToolTips;
-        ASSERT_NE(tooltips, nullptr);
         EXPECT_EQ(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 2);
         EXPECT_EQ(TextoHerramienta(tooltips, principal, Ventana(0)), "u0");
         EXPECT_EQ(TextoHerramienta(tooltips, principal, Ventana(1)), "u1");
         RatoliSobre(Ventana(1));
+        Bombeja();
         EXPECT_EQ(vista->hwndToolTips, tooltips) << "made once for the screen";
         EXPECT_EQ(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 2);
     }
@@ -279,7 +292,7 @@ TEST_F(TopControllerProva, TooltipsAreMadeWhenTheMouseFirstComesOverTheScreen)
     vista->campos[0].ayuda1 = "d0";
     vista->TrataComando(16);
     RatoliSobre(principal);
-    ASSERT_NE(vista->hwndToolTips, nullptr);
+    ASSERT_TRUE(EsperaToolTips(vista));
     EXPECT_EQ(TextoHerramienta(vista->hwndToolTips, principal, Ventana(0)), "d0");
     configuracio.modeDesenvolupament = 0;
     configuracio.desenvolupamentPermes = 0;
