@@ -87,11 +87,15 @@ int Arrenca(HINSTANCE instance)
                                                        configuracio.autoLogin != 0);
     MoveWindow(principal, f.x, f.y, f.ample, f.alt, TRUE);
     ShowWindow(principal, SW_SHOWDEFAULT);
+    Win::MarcaArrencada(Win::PuntArrencada::Mostrada);
     UpdateWindow(principal);
+    Win::MarcaArrencada(Win::PuntArrencada::Pintada);
     controlador.FocoInicial();
+    Win::MarcaArrencada(Win::PuntArrencada::Enfocada);
 
     Win::Accelerators acceleradors;
     Win::MsgLoop bucle(principal, acceleradors.Handle(), &filtreCaracters);
+    Win::MarcaArrencada(Win::PuntArrencada::Bucle);
     return bucle.Run();
 }
 

@@ -37,5 +37,6 @@ bool Controller::OnNotify(WPARAM, NMHDR*) { return false; }
 bool Controller::OnClose() { return false; }
 bool Controller::OnTimer(WPARAM, LPARAM) { return false; }
 bool Controller::OnDrawItem(WPARAM, DRAWITEMSTRUCT*) { return false; }
+bool Controller::OnSetCursor(HWND, int, int) { return false; }
 
 } // namespace Win

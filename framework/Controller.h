@@ -42,6 +42,9 @@ public:
     virtual bool OnClose();
     virtual bool OnTimer(WPARAM id, LPARAM lParam);
     virtual bool OnDrawItem(WPARAM id, DRAWITEMSTRUCT* item);
+    // The mouse is over `window` (this one or a child that left the message to its parent);
+    // false lets the default procedure set the cursor.
+    virtual bool OnSetCursor(HWND window, int hitTest, int mouseMsg);
 
     HWND Window() const { return hwnd_; }
     void SetWindow(HWND hwnd) { hwnd_ = hwnd; }

@@ -4,7 +4,7 @@
 namespace Win {
 
 // The points of start-up that the start-up benchmark times, in the order they are reached; it
-// sees the login screen shown itself.
+// sees the window visible and the program ready for input itself.
 enum class PuntArrencada {
     Entrada,             // the program entry
     ConfiguracioLlegida, // korvuc.cfg read and applied
@@ -12,6 +12,10 @@ enum class PuntArrencada {
     FiConfiguracio,      // the preloaded bitmaps and icons done, and the rest of the configuration
     Finestra,            // the main window exists (its creation handler starts)
     PantallaInici,       // the login screen built, the main window made
+    Mostrada,            // the main window placed and shown
+    Pintada,             // its first paint done
+    Enfocada,            // the first field focused
+    Bucle,               // the message loop about to take its first message
     kNombre
 };
 

@@ -94,6 +94,9 @@ bool Route(Controller* c, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
         return c->OnLButtonUp(SignedLow(lp), SignedHigh(lp), wp);
     case WM_CAPTURECHANGED:
         return c->OnCaptureChanged(reinterpret_cast<HWND>(lp));
+    case WM_SETCURSOR:
+        result = TRUE;
+        return c->OnSetCursor(reinterpret_cast<HWND>(wp), SignedLow(lp), HIWORD(lp));
     default:
         if (msg >= WM_USER)
             return c->OnUserMessage(msg, wp, lp, &result);

@@ -281,8 +281,13 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
 }
 
-bool TopController::OnTimer(WPARAM, LPARAM)
+bool TopController::OnTimer(WPARAM id, LPARAM)
 {
+    if (id == Vista::kTemporizadorToolTips) {
+        if (vista)
+            vista->AseguraToolTips();
+        return true;
+    }
     if (vista && vista->DisparaCampoCodigo24() && ProcessaTramesa())
         TancaSiFallada();
     return true;
@@ -325,6 +330,13 @@ bool TopController::OnMouseMove(int x, int y, WPARAM)
         ReleaseDC(Window(), dc);
     }
     return true;
+}
+
+bool TopController::OnSetCursor(HWND, int, int)
+{
+    if (vista)
+        vista->RatonSobrePantalla();
+    return false;
 }
 
 bool TopController::OnClose()

@@ -30,6 +30,7 @@ public:
     bool OnCommand(int id, bool fromAccelerator) override;
     bool OnControl(HWND control, int id, int code) override;
     bool OnMouseMove(int x, int y, WPARAM keys) override;
+    bool OnSetCursor(HWND window, int hitTest, int mouseMsg) override;
     bool OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     bool OnEraseBkgnd(HDC dc) override;
     bool OnNotify(WPARAM id, NMHDR* header) override;

@@ -63,6 +63,7 @@ public:
     Win::ObjecteGdi<HBITMAP> fondo;
     HWND hwndPestanya = nullptr;    // the tab strip's window, owned by its control
     HWND hwndToolTips = nullptr;    // owned
+    bool toolTipsPendientes = false;  // the screen is built, its tooltips not made yet
     std::string enlaceAyuda;
     int campoActual = -1;
     int campoAnterior = -1;
@@ -120,7 +121,14 @@ public:
     // Hands a listing drag to every control; moves nothing.
     void AjustaDesplazamiento(int dx, int dy) override;
     // Gives every control its tooltip text (developer or user text); returns the record count.
+    // Before the tooltip window is made it does nothing: that window takes the text of its day.
     int SetToolTips();
+    // The mouse is over the main window or one of its controls: while the screen built last
+    // has no tooltips yet, they are made on the next tick of their timer (AseguraToolTips).
+    void RatonSobrePantalla();
+    // Makes that screen's tooltip window, registers its tools and hands it the mouse's place,
+    // so that the tooltip under the mouse shows after its usual delay; then nothing.
+    void AseguraToolTips();
 
     // The built-in login screen: its records, then (after CreaPantalla) their values.
     bool CreaPantallaInicio();
@@ -192,6 +200,9 @@ public:
     // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
     bool PaginaListado(int codigo);
     static constexpr UINT_PTR kTemporizador = 1;
+    // The timer that makes the tooltips once the mouse has come and the program has nothing
+    // else to do (timer messages come only then).
+    static constexpr UINT_PTR kTemporizadorToolTips = 2;
 
 
 

@@ -87,6 +87,7 @@ void Vista::BorraCampos()
         DestroyWindow(hwndToolTips);
         hwndToolTips = nullptr;
     }
+    toolTipsPendientes = false;
     auto retirada = std::make_shared<PantallaRetirada>();
     // Swapping keeps the records where they are: the controls still point to them.
     retirada->campos.swap(campos);

@@ -39,12 +39,8 @@ void Vista::CreaPantalla()
         DestroyWindow(hwndToolTips);
         hwndToolTips = nullptr;
     }
+    toolTipsPendientes = false;
     estatLlistat.columnes.clear();
-    hwndToolTips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-    if (hwndToolTips)
-        SendMessageA(hwndToolTips, TTM_ACTIVATE, TRUE, 0);
     EnableScrollBar(hwnd, SB_BOTH, ESB_ENABLE_BOTH);
 
     AjustaDesplazamiento();
@@ -75,8 +71,46 @@ void Vista::CreaPantalla()
         throw DispError("Error #ref 041, error creando pantalla, punto:" + std::to_string(progreso));
     }
 
-    SetToolTips();
+    // Nothing shows a tooltip before the mouse comes over the screen: its window and tools are
+    // made then (AseguraToolTips), out of the time the screen takes to be ready.
+    toolTipsPendientes = true;
     campoDefecto = OrdreTabulacio::CampoDefecto(campos);
+}
+
+void Vista::RatonSobrePantalla()
+{
+    // Moved again, the mouse pushes the tick back: the tooltips come when it rests.
+    if (toolTipsPendientes)
+        SetTimer(hwnd, kTemporizadorToolTips, USER_TIMER_MINIMUM, nullptr);
+}
+
+void Vista::AseguraToolTips()
+{
+    KillTimer(hwnd, kTemporizadorToolTips);
+    if (!toolTipsPendientes)
+        return;
+    toolTipsPendientes = false;
+    hwndToolTips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (!hwndToolTips)
+        return;
+    SendMessageA(hwndToolTips, TTM_ACTIVATE, TRUE, 0);
+    SetToolTips();
+    // The move that brought the mouse came before the tooltip window: it is handed over now.
+    MSG movimiento = {};
+    if (!GetCursorPos(&movimiento.pt))
+        return;
+    const HWND bajo = WindowFromPoint(movimiento.pt);
+    if (!bajo || (bajo != hwnd && !IsChild(hwnd, bajo)))
+        return;
+    POINT p = movimiento.pt;
+    ScreenToClient(bajo, &p);
+    movimiento.hwnd = bajo;
+    movimiento.message = WM_MOUSEMOVE;
+    movimiento.lParam = MAKELPARAM(p.x, p.y);
+    movimiento.time = GetMessageTime();
+    SendMessageA(hwndToolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&movimiento));
 }
 
 void Vista::AjustaDesplazamiento()

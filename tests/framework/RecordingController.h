@@ -67,6 +67,10 @@ public:
     bool OnLButtonDown(int x, int y, WPARAM k) override { return Take(Call("OnLButtonDown", (long long)x, (long long)y, (long long)k)); }
     bool OnLButtonUp(int x, int y, WPARAM k) override { return Take(Call("OnLButtonUp", (long long)x, (long long)y, (long long)k)); }
     bool OnCaptureChanged(HWND g) override { return Take(Call("OnCaptureChanged", (const void*)g)); }
+    bool OnSetCursor(HWND w, int hit, int msg) override
+    {
+        return Take(Call("OnSetCursor", (const void*)w, (long long)hit, (long long)msg));
+    }
     bool OnKeyDown(WPARAM k, LPARAM d) override { return Take(Call("OnKeyDown", (long long)k, (long long)d)); }
     bool OnChar(WPARAM c, LPARAM d) override { return Take(Call("OnChar", (long long)c, (long long)d)); }
     bool OnKillFocus(HWND own) override { return Take(Call("OnKillFocus", (const void*)own)); }

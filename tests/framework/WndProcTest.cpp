@@ -66,6 +66,8 @@ TEST(WndProc, RoutesEachMessageToItsHandlerWithDecodedArguments)
         {WM_LBUTTONDOWN, 0, MAKELPARAM(7, -3), Call("OnLButtonDown", 7LL, -3LL, 0LL), 0},
         {WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(1, 2), Call("OnLButtonUp", 1LL, 2LL, 4LL), 0},
         {WM_CAPTURECHANGED, 0, h(other), Call("OnCaptureChanged", P(other)), 0},
+        {WM_SETCURSOR, reinterpret_cast<WPARAM>(other), MAKELPARAM(HTERROR, WM_LBUTTONDOWN),
+         Call("OnSetCursor", P(other), -2LL, 0x201LL), TRUE},
         {WM_USER, 1, 2, Call("OnUserMessage", 0x400LL, 1LL, 2LL), 0},
         {WM_USER + 6, 5, 6, Call("OnUserMessage", 0x406LL, 5LL, 6LL), 0},
     };

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 using prova::Campo;
 
@@ -249,6 +250,77 @@ TEST_F(TopControllerProva, TheCloseButtonOutlivesItsClick)
     EXPECT_FALSE(EspiaFinestra::destruidaDins);
     EXPECT_EQ(EspiaFinestra::dins, 0);
     EXPECT_FALSE(IsWindow(principal));
+}
+
+std::string TextoHerramienta(HWND tooltips, HWND owner, HWND tool)
+{
+    char buffer[80] = {};
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = owner;
+    ti.uId = reinterpret_cast<UINT_PTR>(tool);
+    ti.lpszText = buffer;
+    SendMessageA(tooltips, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
+    return buffer;
+}
+
+// What the system sends a window when the mouse moves over it.
+void RatoliSobre(HWND w)
+{
+    SendMessageA(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+// Hands out what comes, as the program's loop does, until the view has its tooltips; false when
+// they have not come after some seconds.
+bool EsperaToolTips(const Vista* vista)
+{
+    for (int i = 0; i < 500 && !vista->hwndToolTips; ++i) {
+        Sleep(10);
+        Bombeja();
+    }
+    return vista->hwndToolTips != nullptr;
+}
+
+// A screen's tooltips are made once the mouse has come over the window, whichever control it is
+// over (every control passes the message on to the main window), on their timer's tick. They
+// then hold every tool with the text of the mode of that moment, which the developer switch may
+// have changed before.
+TEST_F(TopControllerProva, TooltipsAreMadeWhenTheMouseFirstComesOverTheScreen)
+{
+    const int clases[][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 6}, {2, 4}, {3, 1}, {4, 4}, {5, 4}, {6, 1},
+                             {7, 1}, {8, 1}, {9, 1}, {10, 1}, {11, 1}, {12, 4}, {13, 7}, {14, 1}, {15, 1}};
+    for (const auto& c : clases) {
+        SCOPED_TRACE(std::to_string(c[0]) + "/" + std::to_string(c[1]));
+        std::vector<ControlDef> campos = {Campo(c[0], c[1], 10, 20, 20), Campo(0, 1, 11, 20, 300)};
+        campos[0].ayuda1 = "d0";
+        campos[0].ayuda2 = "u0";
+        campos[1].ayuda2 = "u1";
+        Pantalla(campos);
+        ASSERT_NE(Ventana(0), nullptr);
+        EXPECT_EQ(vista->hwndToolTips, nullptr);
+
+        RatoliSobre(Ventana(0));
+        ASSERT_TRUE(EsperaToolTips(vista));
+        const HWND tooltips = vista->hwndToolTips;
+        EXPECT_EQ(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 2);
+        EXPECT_EQ(TextoHerramienta(tooltips, principal, Ventana(0)), "u0");
+        EXPECT_EQ(TextoHerramienta(tooltips, principal, Ventana(1)), "u1");
+        RatoliSobre(Ventana(1));
+        Bombeja();
+        EXPECT_EQ(vista->hwndToolTips, tooltips) << "made once for the screen";
+        EXPECT_EQ(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 2);
+    }
+
+    // The switch before the mouse came: the tools take the text of the new mode.
+    configuracio.desenvolupamentPermes = 1;
+    Pantalla({Campo(2, 4, 10, 20, 20)});
+    vista->campos[0].ayuda1 = "d0";
+    vista->TrataComando(16);
+    RatoliSobre(principal);
+    ASSERT_TRUE(EsperaToolTips(vista));
+    EXPECT_EQ(TextoHerramienta(vista->hwndToolTips, principal, Ventana(0)), "d0");
+    configuracio.modeDesenvolupament = 0;
+    configuracio.desenvolupamentPermes = 0;
 }
 
 // Two fields on two pages and the strip.

@@ -241,6 +241,8 @@ TEST_F(VistaProva, EveryKindBuiltWithLabelsTooltipsAndOffset)
         const std::vector<ControlDef> antes = vista->campos;
         Respuesta(com, "0012-30");
         vista->CreaPantalla();
+        EXPECT_EQ(vista->hwndToolTips, nullptr);  // made when the mouse first comes over the screen
+        vista->AseguraToolTips();
 
         EXPECT_EQ(vista->desplX, 12);
         EXPECT_EQ(vista->desplY, 30);
@@ -757,11 +759,15 @@ TEST_F(VistaProva, ScreenReplacedFromInsideAControlHandler)
     // Outside any handler the controls go at once.
     vista->campos = {Campo(0, 1, 1)};
     vista->CreaPantalla();
+    vista->AseguraToolTips();
     const HWND w = Ventana(0);
     const HWND tooltips = vista->hwndToolTips;
+    ASSERT_NE(tooltips, nullptr);
     vista->BorraCampos();
     EXPECT_FALSE(IsWindow(w));
     EXPECT_FALSE(IsWindow(tooltips));  // it served only the controls that went
+    EXPECT_EQ(vista->hwndToolTips, nullptr);
+    vista->AseguraToolTips();  // no screen, no tooltips
     EXPECT_EQ(vista->hwndToolTips, nullptr);
 }
 
