@@ -102,11 +102,12 @@ GLYPHS = {
 
 
 def name_picture(text, width, height, cell=4, gap=1):
-    """The product's name in white, centred on a blue band that darkens downwards, with a thin
+    """The product's name in white on a blue band that darkens downwards, with a thin
     orange rule under it: the picture of the login screen's left half."""
     cols = len(text) * (5 + gap) - gap
     left = (width - cols * cell) // 2
-    top = (height - 7 * cell) // 2
+    # Centred on the upper part: the login window shows the frame's top 290 pixels or so.
+    top = height * 35 // 100 - 7 * cell // 2
     ink = set()
     for i, ch in enumerate(text):
         for row, line in enumerate(GLYPHS[ch]):
