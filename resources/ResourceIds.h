@@ -4,6 +4,7 @@
 // Numbers of the resources that the client loads from korvui01 (and its own program icon).
 #define IDB_LIST_HEADER_53   132
 #define IDB_PICTURE_133      133
+#define IDB_PICTURE_247      247  // the login screen's picture
 #define IDB_LIST_HEADER      135
 #define IDB_LIST_HEADER_150  136
 #define IDB_LIST_HEADER_50   137

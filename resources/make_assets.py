@@ -87,6 +87,46 @@ def logo(x, y):
     return (0xf4, 0xf4, 0xf4)
 
 
+# Letters of the product's name, 5 by 7 cells each ("#" drawn); the small ones sit on the
+# same base line as the capital.
+GLYPHS = {
+    "Q": (" ### ", "#   #", "#   #", "#   #", "# # #", "#  # ", " ## #"),
+    "u": ("     ", "     ", "#   #", "#   #", "#   #", "#  ##", " ## #"),
+    "o": ("     ", "     ", " ### ", "#   #", "#   #", "#   #", " ### "),
+    "r": ("     ", "     ", "# ## ", "##  #", "#    ", "#    ", "#    "),
+    "v": ("     ", "     ", "#   #", "#   #", "#   #", " # # ", "  #  "),
+    "a": ("     ", "     ", " ### ", "    #", " ####", "#   #", " ####"),
+    "n": ("     ", "     ", "# ## ", "##  #", "#   #", "#   #", "#   #"),
+    "t": (" #   ", " #   ", "#### ", " #   ", " #   ", " #  #", "  ## "),
+}
+
+
+def name_picture(text, width, height, cell=4, gap=1):
+    """The product's name in white on a blue band that darkens downwards, with a thin
+    orange rule under it: the picture of the login screen's left half."""
+    cols = len(text) * (5 + gap) - gap
+    left = (width - cols * cell) // 2
+    # Centred on the upper part: the login window shows the frame's top 290 pixels or so.
+    top = height * 35 // 100 - 7 * cell // 2
+    ink = set()
+    for i, ch in enumerate(text):
+        for row, line in enumerate(GLYPHS[ch]):
+            for col, c in enumerate(line):
+                if c == "#":
+                    ink.add((i * (5 + gap) + col, row))
+    back = band((0x2a, 0x5f, 0x9a), (0x12, 0x2e, 0x52))
+    rule = top + 7 * cell + 3 * cell
+
+    def pixel(x, y):
+        gx, gy = (x - left), (y - top)
+        if gx >= 0 and gy >= 0 and (gx // cell, gy // cell) in ink:
+            return (0xff, 0xff, 0xff)
+        if rule <= y < rule + 2 and left <= x < left + cols * cell:
+            return (0xe0, 0x7a, 0x10)
+        return back(x, y, height)
+    return bmp(width, height, pixel)
+
+
 def icon_shape(kind):
     def pixel(x, y, size):
         c = size / 2 - 0.5
@@ -121,6 +161,8 @@ ASSETS = {
     "bmp140.bmp": lambda: bmp(8, 8, tile((0xe8, 0xf6, 0xe8), (0xcc, 0xe6, 0xcc))),
     "bmp141.bmp": lambda: bmp(8, 8, tile((0xe8, 0xf0, 0xfa), (0xc8, 0xd8, 0xf0))),
     "bmp133.bmp": lambda: bmp(120, 90, logo),
+    # the login screen's picture frame, 250 by 400
+    "bmp247.bmp": lambda: name_picture("Quorvanta", 250, 400),
     "ico354.ico": lambda: ico(icon_shape("plus"), (16,)),
     "ico355.ico": lambda: ico(icon_shape("minus"), (16,)),
     "ico356.ico": lambda: ico(icon_shape("entry"), (16,)),

@@ -7,7 +7,6 @@
 #include "framework/ErrorBox.h"
 #include "framework/MarquesArrencada.h"
 #include "framework/MissatgesPrivats.h"
-#include "framework/MsgBox.h"
 #include "framework/PendingException.h"
 #include "screens/EnllacAjuda.h"
 #include "screens/Intercanvi.h"
@@ -261,7 +260,7 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case Win::WM_CAMP_SORTIT: {
         const HWND camp = reinterpret_cast<HWND>(wParam);
         if (vista->ValidaCampo(camp) == 1) {
-            Win::MsgBox::Show(Window(), "Valor incorrecto", "Error", MB_ICONEXCLAMATION);
+            vista->MuestraValorIncorrecto(camp);
             InvalidateRect(camp, nullptr, TRUE);
         }
         return true;
@@ -288,7 +287,9 @@ bool TopController::OnTimer(WPARAM id, LPARAM)
             vista->AseguraToolTips();
         return true;
     }
-    if (vista && vista->DisparaCampoCodigo24() && ProcessaTramesa())
+    // A field holding a text it refuses waits for the user: the tick sends nothing and shows
+    // no box, and the next tick asks again.
+    if (vista && vista->DisparaCampoCodigo24() && vista->CampoRefusado() == -1 && ProcessaTramesa())
         TancaSiFallada();
     return true;
 }
@@ -365,6 +366,10 @@ bool TopController::OnClose()
 bool TopController::ProcessaTramesa()
 {
     if (!vista)
+        return false;
+    // A text that its field refuses never goes to the server, nor an older value in its place:
+    // nothing is sent, and the server waits for the request the user sends once it is mended.
+    if (vista->RefusaIntercanvi())
         return false;
     EntornFinestra entorn(*this);
     return Intercanvi::Executa(entorn);

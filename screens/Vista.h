@@ -77,6 +77,8 @@ public:
     unsigned char repinta = 1;
     unsigned char alFrente = 0;
     unsigned char salidaPendiente = 0;
+    HWND refusAvisat = nullptr;      // the field whose refusal box was shown last,
+    std::string textRefusAvisat;     // and the text it refused
     unsigned char sonidoPendiente = 0;
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
@@ -150,6 +152,15 @@ public:
     bool FocusSeguent();
     bool FocusAnterior();
     int ValidaCampo(HWND ventana);
+    // The box for a field that refused its text; the field and text are kept, so that an
+    // exchange that follows the same refusal does not show it twice.
+    void MuestraValorIncorrecto(HWND ventana);
+    // The first field that is sent, that the user can correct and whose text leaving it would
+    // refuse; -1 when there is none. No exchange may carry such a text.
+    int CampoRefusado() const;
+    // True when an exchange must not be sent for a refused text: the box is shown (unless it
+    // was just shown for that very text) and the field gets the focus back to be corrected.
+    bool RefusaIntercanvi();
     bool ControlSortir();
     bool DisparaCampoCodigo42();
     int PrimerCampoPestanya(int indicePestanya);

@@ -1,5 +1,6 @@
 #include "screens/Vista.h"
 
+#include "framework/MsgBox.h"
 #include "framework/controls/ControlBase.h"
 #include "screens/OrdreTabulacio.h"
 
@@ -100,6 +101,40 @@ int Vista::ValidaCampo(HWND ventana)
     if (i == kMaxCamps)
         return 0;
     return campos[i].control->Validate();
+}
+
+void Vista::MuestraValorIncorrecto(HWND ventana)
+{
+    const int i = IndiceCampo(ventana);
+    refusAvisat = ventana;
+    textRefusAvisat = i == kMaxCamps ? std::string() : campos[i].control->Text();
+    Win::MsgBox::Show(hwnd, "Valor incorrecto", "Error", MB_ICONEXCLAMATION);
+}
+
+int Vista::CampoRefusado() const
+{
+    for (int i = 0; i < NumCampos(); ++i) {
+        const ControlDef& c = campos[i];
+        // A read-only or hidden field goes back as shown: the user could not correct it.
+        if (c.subtipo != 4 && c.estado == '0' && c.control && c.control->TextRefusat())
+            return i;
+    }
+    return -1;
+}
+
+bool Vista::RefusaIntercanvi()
+{
+    const int i = CampoRefusado();
+    if (i == -1) {
+        refusAvisat = nullptr;
+        textRefusAvisat.clear();
+        return false;
+    }
+    const HWND ventana = campos[i].control->Window();
+    if (ventana != refusAvisat || campos[i].control->Text() != textRefusAvisat)
+        MuestraValorIncorrecto(ventana);
+    Focus(i);
+    return true;
 }
 
 bool Vista::ControlSortir()

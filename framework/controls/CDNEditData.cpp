@@ -6,6 +6,9 @@
 #include "framework/controls/ReglaData.h"
 #include "framework/controls/ControlDef.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace Win {
 
 bool CDNEditData::CtrlNEditData::OnChar(WPARAM character, LPARAM keyData)
@@ -52,6 +55,26 @@ int CDNEditData::Validate()
     if (r.escriu)
         SetWindowTextA(hwnd_, guardat_.c_str());
     return r.codi;
+}
+
+int CDNEditData::GetValue(char* buffer, int length)
+{
+    if (!buffer || length <= 0)
+        return 0;
+    // As the numeric field: before the field is left the server gets the date leaving it would
+    // show, or the text as shown when leaving would refuse it; the window changes only on leaving.
+    std::string valor;
+    ReglaData::PerServidor(Text(), guardat_, valor);
+    const std::size_t n = std::min(valor.size(), static_cast<std::size_t>(length) - 1);
+    std::memcpy(buffer, valor.data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
+}
+
+bool CDNEditData::TextRefusat()
+{
+    std::string valor;
+    return !ReglaData::PerServidor(Text(), guardat_, valor);
 }
 
 } // namespace Win

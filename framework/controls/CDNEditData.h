@@ -25,6 +25,8 @@ public:
     ~CDNEditData() override;
 
     int Validate() override;
+    int GetValue(char* buffer, int length) override;
+    bool TextRefusat() override;
 
 private:
     CtrlNEditData ctrl_;

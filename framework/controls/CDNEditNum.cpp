@@ -78,16 +78,22 @@ int CDNEditNum::GetValue(char* buffer, int length)
     if (!buffer || length <= 0)
         return 0;
     // An exchange may run before the field is left (the refresh timer, a function key): the
-    // server gets what leaving it would show, or what it last held when that would be refused.
-    // The window and the kept text change only when the field is left.
+    // server gets what leaving it would show, or the text as shown when that would be refused
+    // (never an older value the user no longer sees). The window and the kept text change only
+    // when the field is left.
     std::string s;
-    if (Formatat(s) == 1)
-        s = guardat_;
+    Formatat(s);
     const std::string valor = ReglaNumero::PerServidor(s, signes_);
     const std::size_t n = std::min(valor.size(), static_cast<std::size_t>(length) - 1);
     std::memcpy(buffer, valor.data(), n);
     buffer[n] = '\0';
     return static_cast<int>(n);
+}
+
+bool CDNEditNum::TextRefusat()
+{
+    std::string s;
+    return Formatat(s) == 1;
 }
 
 void CDNEditNum::SetValue(const char* text)

@@ -29,6 +29,7 @@ public:
 
     int Validate() override;
     int GetValue(char* buffer, int length) override;
+    bool TextRefusat() override;
     void SetValue(const char* text) override;
 
 private:

@@ -57,6 +57,11 @@ int ControlBase::GetValue(char* buffer, int length)
     return n;
 }
 
+bool ControlBase::TextRefusat()
+{
+    return false;
+}
+
 LRESULT ControlBase::Pregunta(UINT msg, WPARAM wp, LPARAM lp) const
 {
     // A window gone under us is asked the usual way, which answers nothing.

@@ -26,6 +26,8 @@ public:
     // 0 unchanged, 1 invalid, 2 changed and valid.
     virtual int Validate();
     virtual int GetValue(char* buffer, int length);
+    // True when leaving the field would refuse the text it shows: an exchange must not carry it.
+    virtual bool TextRefusat();
     virtual void SetValue(const char* text);
     virtual void Clear();
     virtual HBRUSH GetBrush();
@@ -38,6 +40,8 @@ public:
     HWND LabelWindow() const { return label_; }
     int Index() const { return index_; }
     const ControlDef* Def() const { return def_; }
+    // The whole text, however long: a field must never judge a cut copy of what it shows.
+    std::string Text() const;
 
 protected:
     ControlBase() = default;
@@ -54,9 +58,6 @@ protected:
     // its window: the tooltip's subclass looks a window property up on every message, which
     // under wine is a server call, and every exchange reads every field.
     LRESULT Pregunta(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
-    // The whole text, however long: a field must never judge a cut copy of what it shows.
-    std::string Text() const;
-
     HWND hwnd_ = nullptr;
     int index_ = 0;
     HWND label_ = nullptr;

@@ -75,4 +75,13 @@ ReglaData::Resultat ReglaData::Valida(const std::string& text, std::string& guar
     return {2, true};
 }
 
+bool ReglaData::PerServidor(const std::string& text, const std::string& guardat, std::string& valor)
+{
+    // Judged exactly as leaving the field judges it, on a copy of what the field keeps.
+    std::string kept = guardat;
+    const Resultat r = Valida(text, kept);
+    valor = r.escriu ? kept : text;
+    return r.codi != 1;
+}
+
 } // namespace Win

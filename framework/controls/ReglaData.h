@@ -22,6 +22,10 @@ public:
     // the normalised text when it is a new valid date. An empty date is valid and leaves the
     // kept text alone.
     static Resultat Valida(const std::string& text, std::string& guardat);
+
+    // What the server gets for the text a field shows while it still has the focus: the date
+    // that leaving it would show. False, with the text as shown, when leaving would refuse it.
+    static bool PerServidor(const std::string& text, const std::string& guardat, std::string& valor);
 };
 
 } // namespace Win

@@ -192,6 +192,45 @@ TEST_F(Camps, DateFieldValidatesThroughItsSlot)
     EXPECT_EQ(c.Validate(), 1);
 }
 
+// As the numeric field: an exchange before the field is left carries the date leaving it would
+// show, or the text as shown when leaving would refuse it; the window waits for the leaving.
+TEST_F(Camps, DateValueOfATextNotYetLeft)
+{
+    const struct {
+        const char* typed;
+        const char* value;
+        int leaving;
+    } table[] = {
+        {"5/3/24", "05/03/2024", 2},
+        {"050324", "05/03/2024", 2},
+        {"01/02/2024", "01/02/2024", 0},  // the date it holds
+        {"", "", 2},
+        {"31/02/2024", "31/02/2024", 1},
+        {"5/3", "5/3", 1},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.typed);
+        ControlDef d = Def(0, 2, 10, 10, 10);
+        Win::CDNEditData f(Parent(), 0, &d);
+        f.SetValue("1/2/24");
+        ASSERT_EQ(f.Validate(), 2);
+        SetWindowTextA(f.Window(), row.typed);
+        char value[16] = {};
+        EXPECT_EQ(f.GetValue(value, sizeof value), static_cast<int>(std::strlen(row.value)));
+        EXPECT_STREQ(value, row.value);
+        EXPECT_EQ(Text(f.Window()), row.typed);
+        EXPECT_EQ(f.Validate(), row.leaving);
+    }
+    // A value cut to the buffer, never past it.
+    ControlDef d = Def(0, 2, 10, 10, 10);
+    Win::CDNEditData f(Parent(), 0, &d);
+    SetWindowTextA(f.Window(), "5/3/24");
+    char small[6] = {'x', 'x', 'x', 'x', 'x', 'x'};
+    EXPECT_EQ(f.GetValue(small, 5), 4);
+    EXPECT_STREQ(small, "05/0");
+    EXPECT_EQ(small[5], 'x');
+}
+
 // A field shorter than a whole date shows the 10 characters written back, and reads them all.
 TEST_F(Camps, ShortDateFieldKeepsTheYearItShows)
 {
@@ -346,8 +385,9 @@ TEST_F(Camps, NumericValueOfATextNotYetValidated)
         {"Es", "1.234.567", "1234567.00", 2},
         {"Es", "-", "0.00", 2},
         {"Es", "-3,5", "-3.50", 2},
-        // Refused by the field: the server gets what the field last held.
-        {"Es", "12345678901", "7.00", 1},
+        // Refused by the field: the text as shown, never the older value it no longer shows.
+        {"Es", "12345678901", "12345678901", 1},
+        {"Es", "1.234.567.890,1", "1234567890.1", 1},  // too long once padded and grouped
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.typed);
@@ -387,6 +427,12 @@ TEST_F(Camps, NumericValueNeverOverrunsTheBuffer)
     m.SetValue("1234567");
     EXPECT_EQ(s.valor, "0");
     EXPECT_EQ(m.Validate(), 1);
+    // What the field shows is what an exchange carries, not the 0 it held before.
+    EXPECT_EQ(m.GetValue(value, sizeof value), 5);
+    EXPECT_STREQ(value, "12345");
+    char whole[16] = {};
+    EXPECT_EQ(m.GetValue(whole, sizeof whole), 7);
+    EXPECT_STREQ(whole, "1234567");
 }
 
 TEST_F(Camps, NumericFieldTypedWithRealKeys)

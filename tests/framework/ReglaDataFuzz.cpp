@@ -28,5 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (again.codi != 2 || fresh != kept)
             std::abort();
     }
+    // What the server would get before the field is left agrees with what leaving does.
+    std::string valor;
+    std::string fromEmpty;
+    const bool valid = Win::ReglaData::PerServidor(typed, std::string(), valor);
+    if (valid != (Win::ReglaData::Valida(typed, fromEmpty).codi != 1) || valor != (r.escriu ? kept : typed))
+        std::abort();
     return 0;
 }

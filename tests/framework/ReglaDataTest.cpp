@@ -108,3 +108,34 @@ TEST(ReglaData, AShownDateReadWholeIsNotRewritten)
     EXPECT_EQ(ReglaData::Valida(kept, other).codi, 2);
     EXPECT_EQ(other, kept);
 }
+
+// Before the field is left (the refresh timer, a function key) the server gets the date that
+// leaving would show, never the half-typed text, and a text that leaving would refuse is told.
+TEST(ReglaData, ValueOfATextNotYetLeft)
+{
+    const struct {
+        const char* kept;
+        const char* shown;
+        bool valid;
+        const char* value;
+    } table[] = {
+        {"", "5/3/24", true, "05/03/2024"},
+        {"01/02/2024", "010224", true, "01/02/2024"},
+        {"01/02/2024", "01/02/2024", true, "01/02/2024"},
+        {"01/02/2024", "", true, ""},
+        {"", "", true, ""},
+        {"01/02/2024", "31/02/2024", false, "31/02/2024"},
+        {"", "5/3", false, "5/3"},
+        {"01/02/2024", "1.2.24", false, "1.2.24"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.shown);
+        const std::string kept = row.kept;
+        std::string value = "stale";
+        EXPECT_EQ(ReglaData::PerServidor(row.shown, kept, value), row.valid);
+        EXPECT_EQ(value, row.value);
+        // Asking changes nothing that leaving the field would find.
+        std::string copy = kept;
+        EXPECT_EQ(ReglaData::Valida(row.shown, copy).codi == 1, !row.valid);
+    }
+}

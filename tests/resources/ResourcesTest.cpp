@@ -31,7 +31,7 @@ TEST(Korvui01, HoldsEveryResourceTheClientLoadsByNumber)
 {
     Library lib("korvui01.dll");
     ASSERT_NE(lib.module, nullptr);
-    for (int id : {132, 133, 135, 136, 137, 138, 140, 141, 1130, 1139})
+    for (int id : {132, 133, 135, 136, 137, 138, 140, 141, 247, 1130, 1139})
         EXPECT_TRUE(Has(lib.module, id, RT_BITMAP)) << "bitmap " << id;
     for (int id : {354, 355, 356})
         EXPECT_TRUE(Has(lib.module, id, RT_GROUP_ICON)) << "icon " << id;
@@ -57,6 +57,36 @@ TEST(Korvui01, BitmapsIconsAndSoundsLoadThroughTheSystem)
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(std::string(data, 4), "RIFF");
     EXPECT_EQ(std::string(data + 8, 4), "WAVE");
+    FreeLibrary(lib);
+}
+
+// The login screen's frame (250 by 400) shows picture 247: the product's name, light letters on
+// a dark band, not a plain fill.
+TEST(Korvui01, TheLoginPictureFillsItsFrameWithTheName)
+{
+    HMODULE lib = LoadLibraryA("korvui01.dll");
+    ASSERT_NE(lib, nullptr);
+    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(lib, MAKEINTRESOURCEA(IDB_PICTURE_247), IMAGE_BITMAP, 0, 0,
+                                                      LR_CREATEDIBSECTION));
+    ASSERT_NE(picture, nullptr);
+    DIBSECTION dib = {};
+    ASSERT_EQ(GetObjectA(picture, sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, 250);
+    EXPECT_EQ(dib.dsBm.bmHeight, 400);
+    ASSERT_EQ(dib.dsBm.bmBitsPixel, 24);
+    long light = 0;
+    long dark = 0;
+    const auto* bits = static_cast<const unsigned char*>(dib.dsBm.bmBits);
+    for (int y = 0; y < dib.dsBm.bmHeight; ++y)
+        for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+            const unsigned char* p = bits + static_cast<long>(y) * dib.dsBm.bmWidthBytes + 3 * x;
+            const int sum = p[0] + p[1] + p[2];
+            light += sum > 600;
+            dark += sum < 300;
+        }
+    EXPECT_GT(light, 500) << "the letters";
+    EXPECT_GT(dark, 250L * 400 * 9 / 10) << "the band";
+    DeleteObject(picture);
     FreeLibrary(lib);
 }
 

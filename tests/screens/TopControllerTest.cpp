@@ -68,6 +68,13 @@ WNDPROC EspiaFinestra::anterior = nullptr;
 int EspiaFinestra::dins = 0;
 bool EspiaFinestra::destruidaDins = false;
 
+std::string Texto(HWND w)
+{
+    char t[64] = {};
+    GetWindowTextA(w, t, sizeof t);
+    return t;
+}
+
 // Hands out what is queued, as the program's loop does.
 void Bombeja()
 {
@@ -321,6 +328,50 @@ TEST_F(TopControllerProva, TooltipsAreMadeWhenTheMouseFirstComesOverTheScreen)
     EXPECT_EQ(TextoHerramienta(vista->hwndToolTips, principal, Ventana(0)), "d0");
     configuracio.modeDesenvolupament = 0;
     configuracio.desenvolupamentPermes = 0;
+}
+
+// An amount with four integer digits, the screen's refresh field and a button on F5 that asks
+// the server. The exchange itself gives up here (the semaphore is held): what shows is whether
+// the controller let a refused text get that far.
+TEST_F(TopControllerProva, ARefusedTextStopsTheExchangeAndTheTimerShowsNoBox)
+{
+    std::vector<ControlDef> c = {Campo(0, 0, 1, 10, 10), Campo(0, 1, 2, 10, 40), Campo(2, 4, 3, 10, 70)};
+    c[0].longMax = 6;
+    c[0].decimales = 2;
+    c[1].codigo = 24;
+    c[2].accion = 1;
+    c[2].tecla = 5;
+    const std::string idioma = configuracio.idioma;
+    configuracio.idioma = "Es";
+    Pantalla(std::move(c));
+    const HWND importe = Ventana(0);
+    vista->Focus(0);
+    MsgBoxRecorder cajas;
+
+    // Half typed, not left: a tick sends nothing and asks nothing of the user.
+    SetWindowTextA(importe, "12345");
+    SendMessageA(principal, WM_TIMER, Vista::kTemporizador, 0);
+    EXPECT_TRUE(cajas.Boxes().empty());
+    EXPECT_EQ(GetFocus(), importe);
+
+    // F5 leaves the field, which shows its box; the exchange then goes nowhere and asks again
+    // for nothing: the field has the focus back, as typed.
+    SendMessageA(principal, WM_COMMAND, MAKEWPARAM(5, 1), 0);
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text, "Valor incorrecto");
+    EXPECT_EQ(GetFocus(), importe);
+    EXPECT_EQ(vista->campoActual, 0);
+    EXPECT_EQ(Texto(importe), "12345");
+    SendMessageA(principal, WM_TIMER, Vista::kTemporizador, 0);
+    EXPECT_EQ(cajas.Boxes().size(), 1u);
+
+    // Mended, F5 goes on to the exchange and the button keeps the focus.
+    SetWindowTextA(importe, "1234");
+    SendMessageA(principal, WM_COMMAND, MAKEWPARAM(5, 1), 0);
+    EXPECT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(GetFocus(), Ventana(2));
+    EXPECT_EQ(Texto(importe), "1234,00");
+    configuracio.idioma = idioma;
 }
 
 // Two fields on two pages and the strip.

@@ -7,6 +7,7 @@
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/ControlBase.h"
 #include "framework/controls/GeometriaCDN.h"
+#include "link/Camps.h"
 #include "link/Comunicador.h"
 #include "screens/FabricaControl.h"
 #include "screens/MidaFinestra.h"
@@ -799,4 +800,110 @@ TEST_F(VistaProva, APendingSoundLoadsTheSoundLibraryAtItsFirstUse)
     EXPECT_EQ(vista->sonidoPendiente, 0);
     EXPECT_NE(GetModuleHandleA("winmm.dll"), nullptr);
     EXPECT_TRUE(cajas.Boxes().empty());
+}
+
+// An exchange that runs before a field is left (the refresh timer, a function key) carries what
+// leaving the field would show, or the text as shown; never an older value the user no longer
+// sees. A text that leaving would refuse is told, unless the user could not correct it.
+TEST_F(VistaProva, EveryKindSendsWhatItShowsBeforeItIsLeft)
+{
+    configuracio.idioma = "Es";
+    enum { kNum, kText, kData, kMulti, kColor };
+    const struct {
+        int campo;
+        const char* server;  // what the server gave, or null
+        const char* shown;   // then typed over it, or null
+        char estado;
+        const char* sent;
+        bool refused;
+    } table[] = {
+        {kNum, nullptr, "1234,5", '0', "1234.50", false},
+        {kNum, nullptr, "1.234", '0', "1234.00", false},
+        {kNum, nullptr, "12345", '0', "12345", true},   // four integer digits at most
+        {kNum, "1234567", nullptr, '0', "1234567", true},  // the server's, refused: as shown
+        {kNum, "1234567", nullptr, '1', "1234567", false},  // read-only: no one can mend it
+        {kNum, "1234567", nullptr, '2', "1234567", false},  // nor hidden
+        {kText, nullptr, "Bodeg", '0', "Bodeg", false},
+        {kData, nullptr, "5/3/24", '0', "05/03/2024", false},
+        {kData, nullptr, "", '0', "", false},
+        {kData, nullptr, "31/02/2024", '0', "31/02/2024", true},
+        {kData, nullptr, "5/3", '0', "5/3", true},
+        {kData, "15/03/2024", "15/03/20", '0', "15/03/2020", false},
+        {kData, "31/02/2024", nullptr, '0', "31/02/2024", true},
+        {kMulti, nullptr, "Primera\r\nsegu", '0', "Primera\r\nsegu", false},
+        {kColor, nullptr, "Aviso", '0', "Aviso", false},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(std::string(row.server ? row.server : "-") + " / " + (row.shown ? row.shown : "-"));
+        vista->BorraCampos();
+        vista->campos = {Campo(0, 0, 1, 10, 10), Campo(0, 1, 2, 10, 40), Campo(0, 2, 3, 10, 70),
+                         Campo(6, 0, 4, 10, 100), Campo(15, 0, 5, 10, 160)};
+        for (int i = 0; i < 5; ++i) {
+            vista->campos[i].codigo = i + 1;
+            vista->campos[i].longMax = vista->campos[i].longVisible = 20;
+        }
+        vista->campos[kNum].longMax = 6;  // two decimals: four integer digits
+        vista->campos[kNum].decimales = 2;
+        vista->campos[kNum].variante = 1;
+        vista->campos[kMulti].y2 = 150;
+        vista->campos[kColor].y2 = 210;
+        Respuesta(com, "00");
+        vista->CreaPantalla();
+        ControlDef& c = vista->campos[row.campo];
+        c.estado = row.estado;
+        if (row.server)
+            c.control->SetValue(row.server);
+        if (row.shown)
+            SetWindowTextA(c.control->Window(), row.shown);
+        const std::string shown = Texto(c.control->Window());
+
+        EXPECT_EQ(vista->CampoRefusado(), row.refused ? row.campo : -1);
+        ASSERT_TRUE(vista->PreparaMisOut());
+        char valor[64] = {};
+        char codi[3] = {};
+        GetCodedField(com.trama + 50, valor, codi, row.campo + 1, sizeof valor);
+        EXPECT_STREQ(valor, row.sent);
+        EXPECT_EQ(c.valor, row.sent);
+        // Asking changes nothing the user sees, and tells what leaving the field then does.
+        EXPECT_EQ(Texto(c.control->Window()), shown);
+        const bool refusa = c.control->TextRefusat();
+        EXPECT_EQ(c.control->Validate() == 1, refusa);
+    }
+}
+
+// The refusal box of an exchange: shown once for a text, the field focused to be corrected.
+TEST_F(VistaProva, AnExchangeRefusedForATextTellsItOnce)
+{
+    vista->campos = {Campo(0, 0, 1, 10, 10), Campo(0, 1, 2, 10, 40)};
+    vista->campos[0].longMax = 6;
+    vista->campos[0].decimales = 2;
+    Respuesta(com, "00");
+    vista->CreaPantalla();
+    const HWND num = Ventana(0);
+    Enfoca(1);
+    EXPECT_FALSE(vista->RefusaIntercanvi());
+
+    MsgBoxRecorder cajas;
+    SetWindowTextA(num, "12345");
+    EXPECT_TRUE(vista->RefusaIntercanvi());
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text, "Valor incorrecto");
+    EXPECT_EQ(cajas.Boxes()[0].caption, "Error");
+    EXPECT_EQ(cajas.Boxes()[0].type, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(cajas.Boxes()[0].owner, ventana->hwnd);
+    EXPECT_EQ(GetFocus(), num);
+    // The same text again: the user has been told (leaving the field showed it, or the last try).
+    EXPECT_TRUE(vista->RefusaIntercanvi());
+    EXPECT_EQ(cajas.Boxes().size(), 1u);
+    // Another refused text is told anew; a mended one lets the exchange go.
+    SetWindowTextA(num, "99999");
+    EXPECT_TRUE(vista->RefusaIntercanvi());
+    EXPECT_EQ(cajas.Boxes().size(), 2u);
+    SetWindowTextA(num, "9999");
+    EXPECT_FALSE(vista->RefusaIntercanvi());
+    // Once an exchange went, the old refusal is forgotten.
+    SetWindowTextA(num, "99999");
+    EXPECT_TRUE(vista->RefusaIntercanvi());
+    EXPECT_EQ(cajas.Boxes().size(), 3u);
+    EXPECT_EQ(Texto(num), "99999");
 }

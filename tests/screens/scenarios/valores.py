@@ -36,8 +36,9 @@ def app(conn):
                                         FECHA: "05/03/2024"})
     d.send_screen(V, {REF: "R1", IMPORTE: "1234567.80", CANTIDAD: "-75.00", FECHA: "05/03/2024"},
                   focus=IMPORTE)
-    # Too many digits: refused when the field is left, and the server gets what it last held.
-    d.expect_values(SEND, ANY, values={REF: "R1", IMPORTE: "1234567.80", CANTIDAD: "-75.00",
+    # Too many digits: refused when the field is left, and F5 then sends nothing; the next
+    # request is the one the user sends once the field is mended.
+    d.expect_values(SEND, ANY, values={REF: "R1", IMPORTE: "-99.50", CANTIDAD: "-75.00",
                                        FECHA: "05/03/2024"})
     # A value from the server replaces the refused text.
     d.send_screen(V, {REF: "R1", IMPORTE: "99.5", CANTIDAD: "-75.00", FECHA: "05/03/2024"},
@@ -92,9 +93,15 @@ def drive(d):
     d.type("12345678901")
     d.wait_focus("12345678901")
     refused(d, "Tab")
-    # The focus is back in the refused field, the text as typed; F5 leaves it once more.
+    # The focus is back in the refused field, the text as typed; F5 leaves it once more, shows
+    # the box once, and sends nothing: the field has the focus again, the text still as typed.
     d.wait_focus("12345678901")
     refused(d, "F5")
+    d.wait_focus("12345678901")
+    d.key("End", "shift+Home")
+    d.type("-99,5")
+    d.wait_focus("-99,5")
+    d.key("F5")
     d.wait_mark("values-3")
     d.wait_focus("99,50")
     d.key("F12")
