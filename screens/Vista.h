@@ -54,7 +54,7 @@ public:
     Comunicador* comunicador = nullptr;  // not owned
     std::string idPantalla;
     int campoDisparo = 0;
-    int campoRefresco = 0;
+    int campoRefresco = 0;          // the last code-24 record of the build; 0 also for none
     int campoListado = 0;
     HMODULE recursos = nullptr;     // korvui01, owned
     COLORREF paleta[kColors] = {};
