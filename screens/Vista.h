@@ -80,8 +80,6 @@ public:
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
     int sumaDefinicion = 0;
-    int desplX = 0;
-    int desplY = 0;
 
     // How many records the table scans look at: all of them, up to kMaxCamps.
     int NumCampos() const { return campos.size() < kMaxCamps ? static_cast<int>(campos.size()) : kMaxCamps; }
