@@ -191,27 +191,17 @@ public:
     bool PaginaListado(int codigo);
     static constexpr UINT_PTR kTemporizador = 1;
 
-
-
     // ===================================================================== documents
-    // The document and file-transfer operations are declared here.
-    // Each handler of a server command answers the server itself before it returns: "0" done,
-    // "9" failed, "1" cancelled, or the refusal frame (command 6). Their steps live with their
-    // concern in documents/: the receiving loop (Transferencia), the transfer-mode letter
-    // (BlocsFitxer::AccioMode), the print jobs (ImpresioDirecta, ImpresioRaw).
-    void TrataFicheroRecibido();  // command 3; throws DispError "#ref 023" to "#ref 026"
-    void RecibeDocumento();       // command 4
-    void AbreDocumento();         // command 5
-    void EnviaFichero();          // command 6; throws DispError "#ref 027"
-    void BorraDocumento();        // command 7
-    void IncorporaDocumento();    // command 8
-    void CopiaDocumento();        // command 9
-    bool EnviaMail();             // command "A"
-    bool DocumentoEnUso(const std::string& ruta);
-    void BorraTemporales();       // at start-up; throws DispError "#ref 029" without TMP
+    // documents/VistaDocuments.cpp
+    // Carries out a server command of code 3 to 9 or 11 (files, documents, mail); false for
+    // any other code, which does nothing. The handler answers the server itself before it
+    // returns: "0" done, "9" failed, "1" cancelled, or the refusal frame (command 6); the
+    // exchange then waits for the next frame. Throws DispError "#ref 023" to "#ref 026"
+    // (command 3) and "#ref 027" (command 6).
+    bool OrdreServidor(int codi);
+    void BorraTemporales();  // at start-up; throws DispError "#ref 029" without TMP
     // The self-update of command "z": true when the new installer was started.
     static bool ActualizaAplicacion(const std::string& missatge);
-    std::string DirInicio() const;
 };
 
 #endif
