@@ -19,15 +19,17 @@ class ControlBase;
 
 // The client's view of the one screen on display: its field table with the control built for
 // every record, and what the dialogue with the server needs around it (focus, colours, flags).
-// The main window's controller owns it. It stays a thin facade: the rules it applies live in
-// the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
-//
-// Each engineer declares inside the section of their own concern only.
+// The main window's controller owns it. Its state is public because the controller, the
+// exchange and the tests read and set it directly; the rules it applies are in the
+// platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
+// Each section below names the file that defines it; the document section is defined in
+// documents/, so that screens/ needs nothing of documents/.
 // The view lends the link its busy and idle brushes; the link must not paint with them once the
 // view is gone.
 class Vista : public Win::CDNLlistatn::Desplacador {
 public:
     // ===================================================================== construction and palette
+    // VistaConstruccio.cpp
     // Throws DispError "Error #ref 020" when the background class cannot be registered.
     Vista(HWND finestra, Comunicador* comunicador, unsigned char* filtreCaracters);
     ~Vista();
@@ -92,9 +94,8 @@ public:
     // started from inside it) is hidden now and deleted once that handler has returned.
     void BorraCampos();
 
-
-
     // ===================================================================== screen definitions file
+    // VistaPantallas.cpp
     // Loads screen `id` from the definitions file into the field table; false when it is not
     // there, when there is no definitions file yet, or when its lines do not add up to
     // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
@@ -108,9 +109,8 @@ public:
     // How long the loader waits, five times, for a definitions file that another holds (ms).
     DWORD esperaPantallas = 6000;
 
-
-
     // ===================================================================== building
+    // VistaConstruccioPantalla.cpp
     // Builds the control of every record; throws DispError "Error #ref 041, ...".
     void CreaPantalla();
     // Shifts the records by the screen offset of reply field 12; reports its own failures.
@@ -128,9 +128,8 @@ public:
     // What the demonstration account is shown when it leaves.
     static std::string paginaDemostracion;
 
-
-
     // ===================================================================== focus and tabs
+    // VistaFocus.cpp
     int IndiceCampo(HWND ventana) const;
     bool GuardaFocoActual(HWND ventana);
     bool Focus(int i);
@@ -145,9 +144,8 @@ public:
     int PrimerCampoPestanya(int indicePestanya);
     void MuestraPestanya(int indicePestanya);
 
-
-
     // ===================================================================== window and colours
+    // VistaFinestra.cpp
     bool CentraVentana();
     void CanviaTitFinrestra();
     void GuardaFondo();
@@ -169,9 +167,8 @@ public:
     // Paints the busy indicator's dot with palette colour n.
     void Pilot(int color);
 
-
-
     // ===================================================================== requests and replies
+    // VistaPeticions.cpp (requests) and VistaDades.cpp (replies)
     // The login request from the login screen's controls; also stores the login in the
     // configuration and its file. Throws what the calls it makes throw.
     void EnviaInicio();
@@ -182,9 +179,12 @@ public:
     void CargaDatos();
     // Plays the pending sound; brings the window forward after a new screen (true when it did).
     bool AvisoSonoro();
+
+    // ===================================================================== keyboard and timer
+    // VistaComandes.cpp
     // Keyboard command 1 to 17: the field to focus and activate, kMaxCamps for none.
     int TrataComando(int comanda);
-    // Makes the screen's code-24 field the triggering field; false when it has none.
+    // Makes the refresh field the triggering field; false when the screen has none.
     bool DisparaCampoCodigo24();
     void IniciaTemporizador();
     // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
