@@ -22,8 +22,6 @@
 
 static_assert(ICC_STANDARD_CLASSES == 0x4000, "standard control classes");
 
-HINSTANCE instanciaPrograma = nullptr;
-
 // Set while the current screen wants its typed characters offered to message filters.
 unsigned char filtreCaracters = 0;
 
@@ -104,7 +102,6 @@ int Arrenca(HINSTANCE instance)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     Win::MarcaArrencada(Win::PuntArrencada::Entrada);
-    instanciaPrograma = instance;
     std::set_new_handler(SinMemoria);
     std::set_terminate(ExcepcionInesperada);
 

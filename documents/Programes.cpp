@@ -12,7 +12,7 @@ namespace Programes {
 
 namespace {
 
-// Failure boxes were built in buffers of 300 characters: a longer text is cut, not overrun.
+// The longest text a failure box shows; a longer one is cut.
 constexpr std::size_t kMaxMissatge = 299;
 
 static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONINFORMATION == 0x40, "the document window and its failure box");

@@ -1,5 +1,5 @@
-// The document, file-transfer and mail operations of the view: each hands its work to the
-// helper of its concern.
+// The server's commands on files, documents and mail, and the view's other document
+// operations. Each command is carried out by the helper of its concern here in documents/.
 #include "screens/Vista.h"
 
 #include "documents/Actualitzacio.h"
@@ -9,49 +9,36 @@
 #include "documents/Transferencia.h"
 #include "link/Comunicador.h"
 
-void Vista::TrataFicheroRecibido()
+namespace {
+
+// The folder of the "default.*" files that an empty received document is given.
+std::string DirInicio(const Vista& v)
 {
-    SortidaFitxer(*comunicador, hwnd).TrataFicheroRecibido();
+    if (!v.dirTrabajo.empty())
+        return v.dirTrabajo;
+    char carpeta[MAX_PATH];
+    const DWORD n = GetCurrentDirectoryA(sizeof carpeta, carpeta);
+    return n > 0 && n < sizeof carpeta ? std::string(carpeta) : std::string(".");
 }
 
-void Vista::RecibeDocumento()
-{
-    OrdresDocument(*comunicador, hwnd, DirInicio()).RecibeDocumento();
-}
+} // namespace
 
-void Vista::AbreDocumento()
+bool Vista::OrdreServidor(int codi)
 {
-    OrdresDocument(*comunicador, hwnd, DirInicio()).AbreDocumento();
-}
-
-void Vista::EnviaFichero()
-{
-    Transferencia(*comunicador, hwnd).Envia();
-}
-
-void Vista::BorraDocumento()
-{
-    OrdresDocument(*comunicador, hwnd, DirInicio()).BorraDocumento();
-}
-
-void Vista::IncorporaDocumento()
-{
-    OrdresDocument(*comunicador, hwnd, DirInicio()).IncorporaDocumento();
-}
-
-void Vista::CopiaDocumento()
-{
-    OrdresDocument(*comunicador, hwnd, DirInicio()).CopiaDocumento();
-}
-
-bool Vista::EnviaMail()
-{
-    return Correu(*comunicador, hwnd).EnviaMail();
-}
-
-bool Vista::DocumentoEnUso(const std::string& ruta)
-{
-    return OrdresDocument::DocumentoEnUso(ruta);
+    Comunicador& com = *comunicador;
+    const auto documents = [&] { return OrdresDocument(com, hwnd, DirInicio(*this)); };
+    switch (codi) {
+    case 3: SortidaFitxer(com, hwnd).TrataFicheroRecibido(); break;
+    case 4: documents().RecibeDocumento(); break;
+    case 5: documents().AbreDocumento(); break;
+    case 6: Transferencia(com, hwnd).Envia(); break;
+    case 7: documents().BorraDocumento(); break;
+    case 8: documents().IncorporaDocumento(); break;
+    case 9: documents().CopiaDocumento(); break;
+    case 11: Correu(com, hwnd).EnviaMail(); break;
+    default: return false;
+    }
+    return true;
 }
 
 void Vista::BorraTemporales()
@@ -62,13 +49,4 @@ void Vista::BorraTemporales()
 bool Vista::ActualizaAplicacion(const std::string& missatge)
 {
     return Actualitzacio::Actualiza(missatge);
-}
-
-std::string Vista::DirInicio() const
-{
-    if (!dirTrabajo.empty())
-        return dirTrabajo;
-    char carpeta[MAX_PATH];
-    const DWORD n = GetCurrentDirectoryA(sizeof carpeta, carpeta);
-    return n > 0 && n < sizeof carpeta ? std::string(carpeta) : std::string(".");
 }

@@ -27,22 +27,15 @@ Win::ControlBase* Simple(const FabricaControl::Entorno& e, int i, ControlDef& d)
     return new C(e.padre, i, &d);
 }
 
-// Tool buttons also take the tooltip window; labels and listings the view.
+// Tool buttons also take the tooltip window.
 template <class C>
 Win::ControlBase* ConToolTips(const FabricaControl::Entorno& e, int i, ControlDef& d)
 {
     return new C(e.padre, i, &d, e.toolTips);
 }
 
-template <class C>
-Win::ControlBase* ConVista(const FabricaControl::Entorno& e, int i, ControlDef& d)
-{
-    return new C(e.padre, i, &d, e.vista);
-}
-
 // A listing shares the view's column state and moves the screen when dragged.
-template <>
-Win::ControlBase* ConVista<Win::CDNLlistatn>(const FabricaControl::Entorno& e, int i, ControlDef& d)
+Win::ControlBase* Llistat(const FabricaControl::Entorno& e, int i, ControlDef& d)
 {
     return new Win::CDNLlistatn(e.padre, i, &d, e.vista->estatLlistat, e.vista);
 }
@@ -65,7 +58,7 @@ Clase DeTipo(int tipo, int subtipo)
     case 1:
     case 13: return {11, Simple<Win::CDNCheckbox>};
     case 2: return {2, Simple<Win::CDNBoto>};
-    case 3: return {3, ConVista<Win::CDNStatic>};
+    case 3: return {3, Simple<Win::CDNStatic>};
     case 4: return {9, Simple<Win::CDNQuadre>};
     case 5: return {8, Simple<Win::CDNPant>};
     case 6:
@@ -74,7 +67,7 @@ Clase DeTipo(int tipo, int subtipo)
     case 12: return {6, ConToolTips<Win::CDNHeina>};
     case 8: return {5, Simple<Win::CDNMenu>};
     case 9:
-    case 11: return {4, ConVista<Win::CDNLlistatn>};
+    case 11: return {4, Llistat};
     case 10: return {10, Simple<Win::CDNPest>};
     case 14: return {12, Simple<Win::CDNStaticu>};
     default: return {0, nullptr};

@@ -49,7 +49,7 @@ public:
     void Transmet(int kind) override { c_.Transmit(kind, 0); }
     char* Text() override { return c_.trama; }
     int LongitudRebuda() override { return c_.longitudTrama - Trama::kCapcalera; }
-    void Ordre(int codi) override { t_.OrdreServidor(codi); }
+    void Ordre(int codi) override { v_.OrdreServidor(codi); }
     void ActualizaPantallas(const std::string& id, int mode) override { v_.ActualizaPantallas(id, mode); }
     bool Actualiza(const std::string& missatge) override { return t_.Actualiza(missatge); }
     std::string PantallaActual() override { return v_.idPantalla; }
@@ -373,39 +373,6 @@ bool TopController::ProcessaTramesa()
         return false;
     EntornFinestra entorn(*this);
     return Intercanvi::Executa(entorn);
-}
-
-void TopController::OrdreServidor(int codi)
-{
-    // Each handler answers the server itself; the exchange then waits for the next frame.
-    switch (codi) {
-    case 3:
-        vista->TrataFicheroRecibido();
-        break;
-    case 4:
-        vista->RecibeDocumento();
-        break;
-    case 5:
-        vista->AbreDocumento();
-        break;
-    case 6:
-        vista->EnviaFichero();
-        break;
-    case 7:
-        vista->BorraDocumento();
-        break;
-    case 8:
-        vista->IncorporaDocumento();
-        break;
-    case 9:
-        vista->CopiaDocumento();
-        break;
-    case 11:
-        vista->EnviaMail();
-        break;
-    default:
-        break;
-    }
 }
 
 bool TopController::Actualiza(const std::string& missatge)

@@ -44,9 +44,6 @@ public:
     // Self-update ordered by the server; true when the new version was started.
     bool Actualiza(const std::string& missatge);
 
-    // Carries out a command frame of code 3 to 9 or 11 (documents, files, mail).
-    void OrdreServidor(int codi);
-
     std::unique_ptr<Vista> vista;
     Comunicador comunicador;  // declared after the view: it goes first
     unsigned char* filtre = nullptr;

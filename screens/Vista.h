@@ -19,15 +19,17 @@ class ControlBase;
 
 // The client's view of the one screen on display: its field table with the control built for
 // every record, and what the dialogue with the server needs around it (focus, colours, flags).
-// The main window's controller owns it. It stays a thin facade: the rules it applies live in
-// the platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
-//
-// Each engineer declares inside the section of their own concern only.
+// The main window's controller owns it. Its state is public because the controller, the
+// exchange and the tests read and set it directly; the rules it applies are in the
+// platform-free core (Desplazamiento, ColorsCamp, OrdreTabulacio, PantallaInicio, ...).
+// Each section below names the file that defines it; the document section is defined in
+// documents/, so that screens/ needs nothing of documents/.
 // The view lends the link its busy and idle brushes; the link must not paint with them once the
 // view is gone.
 class Vista : public Win::CDNLlistatn::Desplacador {
 public:
     // ===================================================================== construction and palette
+    // VistaConstruccio.cpp
     // Throws DispError "Error #ref 020" when the background class cannot be registered.
     Vista(HWND finestra, Comunicador* comunicador, unsigned char* filtreCaracters);
     ~Vista();
@@ -54,7 +56,7 @@ public:
     Comunicador* comunicador = nullptr;  // not owned
     std::string idPantalla;
     int campoDisparo = 0;
-    int campoRefresco = 0;
+    int campoRefresco = 0;          // the last code-24 record of the build; 0 also for none
     int campoListado = 0;
     HMODULE recursos = nullptr;     // korvui01, owned
     COLORREF paleta[kColors] = {};
@@ -83,8 +85,6 @@ public:
     int recursoSonido = 0;
     unsigned char primeraVez = 1;
     int sumaDefinicion = 0;
-    int desplX = 0;
-    int desplY = 0;
 
     // How many records the table scans look at: all of them, up to kMaxCamps.
     int NumCampos() const { return campos.size() < kMaxCamps ? static_cast<int>(campos.size()) : kMaxCamps; }
@@ -97,9 +97,8 @@ public:
     // started from inside it) is hidden now and deleted once that handler has returned.
     void BorraCampos();
 
-
-
     // ===================================================================== screen definitions file
+    // VistaPantallas.cpp
     // Loads screen `id` from the definitions file into the field table; false when it is not
     // there, when there is no definitions file yet, or when its lines do not add up to
     // `numero` (0: no test). Throws DispError "Error #ref 038, ...".
@@ -113,9 +112,8 @@ public:
     // How long the loader waits, five times, for a definitions file that another holds (ms).
     DWORD esperaPantallas = 6000;
 
-
-
     // ===================================================================== building
+    // VistaConstruccioPantalla.cpp
     // Builds the control of every record; throws DispError "Error #ref 041, ...".
     void CreaPantalla();
     // Shifts the records by the screen offset of reply field 12; reports its own failures.
@@ -140,9 +138,8 @@ public:
     // What the demonstration account is shown when it leaves.
     static std::string paginaDemostracion;
 
-
-
     // ===================================================================== focus and tabs
+    // VistaFocus.cpp
     int IndiceCampo(HWND ventana) const;
     bool GuardaFocoActual(HWND ventana);
     bool Focus(int i);
@@ -166,9 +163,8 @@ public:
     int PrimerCampoPestanya(int indicePestanya);
     void MuestraPestanya(int indicePestanya);
 
-
-
     // ===================================================================== window and colours
+    // VistaFinestra.cpp
     bool CentraVentana();
     void CanviaTitFinrestra();
     void GuardaFondo();
@@ -190,9 +186,8 @@ public:
     // Paints the busy indicator's dot with palette colour n.
     void Pilot(int color);
 
-
-
     // ===================================================================== requests and replies
+    // VistaPeticions.cpp (requests) and VistaDades.cpp (replies)
     // The login request from the login screen's controls; also stores the login in the
     // configuration and its file. Throws what the calls it makes throw.
     void EnviaInicio();
@@ -203,9 +198,12 @@ public:
     void CargaDatos();
     // Plays the pending sound; brings the window forward after a new screen (true when it did).
     bool AvisoSonoro();
+
+    // ===================================================================== keyboard and timer
+    // VistaComandes.cpp
     // Keyboard command 1 to 17: the field to focus and activate, kMaxCamps for none.
     int TrataComando(int comanda);
-    // Makes the screen's code-24 field the triggering field; false when it has none.
+    // Makes the refresh field the triggering field; false when the screen has none.
     bool DisparaCampoCodigo24();
     void IniciaTemporizador();
     // Pages the listings sideways (codes 45 to 48); false for any other code or a failure.
@@ -215,27 +213,17 @@ public:
     // else to do (timer messages come only then).
     static constexpr UINT_PTR kTemporizadorToolTips = 2;
 
-
-
     // ===================================================================== documents
-    // The document and file-transfer operations are declared here.
-    // Each handler of a server command answers the server itself before it returns: "0" done,
-    // "9" failed, "1" cancelled, or the refusal frame (command 6). Their steps live with their
-    // concern in documents/: the receiving loop (Transferencia), the transfer-mode letter
-    // (BlocsFitxer::AccioMode), the print jobs (ImpresioDirecta, ImpresioRaw).
-    void TrataFicheroRecibido();  // command 3; throws DispError "#ref 023" to "#ref 026"
-    void RecibeDocumento();       // command 4
-    void AbreDocumento();         // command 5
-    void EnviaFichero();          // command 6; throws DispError "#ref 027"
-    void BorraDocumento();        // command 7
-    void IncorporaDocumento();    // command 8
-    void CopiaDocumento();        // command 9
-    bool EnviaMail();             // command "A"
-    bool DocumentoEnUso(const std::string& ruta);
-    void BorraTemporales();       // at start-up; throws DispError "#ref 029" without TMP
+    // documents/VistaDocuments.cpp
+    // Carries out a server command of code 3 to 9 or 11 (files, documents, mail); false for
+    // any other code, which does nothing. The handler answers the server itself before it
+    // returns: "0" done, "9" failed, "1" cancelled, or the refusal frame (command 6); the
+    // exchange then waits for the next frame. Throws DispError "#ref 023" to "#ref 026"
+    // (command 3) and "#ref 027" (command 6).
+    bool OrdreServidor(int codi);
+    void BorraTemporales();  // at start-up; throws DispError "#ref 029" without TMP
     // The self-update of command "z": true when the new installer was started.
     static bool ActualizaAplicacion(const std::string& missatge);
-    std::string DirInicio() const;
 };
 
 #endif

@@ -29,13 +29,11 @@ int Vista::TrataComando(int comanda)
 
 bool Vista::DisparaCampoCodigo24()
 {
-    for (std::size_t i = 0; i < campos.size() && i < kMaxCamps; ++i) {
-        if (campos[i].codigo == 24) {
-            campoDisparo = static_cast<int>(i);
-            return true;
-        }
-    }
-    return false;
+    // 0 stands both for "none" and for the first record: the record itself tells them apart.
+    if (campoRefresco >= NumCampos() || campos[campoRefresco].codigo != 24)
+        return false;
+    campoDisparo = campoRefresco;
+    return true;
 }
 
 void Vista::IniciaTemporizador()

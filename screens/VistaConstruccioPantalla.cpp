@@ -116,7 +116,6 @@ void Vista::AseguraToolTips()
 void Vista::AjustaDesplazamiento()
 {
     try {
-        desplX = desplY = 0;
         if (idPantalla == kIdInicio || !comunicador)
             return;
         char texto[64];
@@ -125,8 +124,6 @@ void Vista::AjustaDesplazamiento()
         int x = 0, y = 0;
         if (!Desplazamiento::Lee(texto, x, y))
             return;
-        desplX = x;
-        desplY = y;
         Desplazamiento::Aplica(campos, x, y);
     } catch (...) {
         Win::ErrorBox::Show("Ha habido un error procesando desplazamiento pantalla:\nVista.AjustaDesplazamiento");

@@ -13,8 +13,8 @@ namespace Win {
 // an exchange that replaces the whole screen. The view never frees a control itself: it hands
 // the old screen to EliminacioDiferida, which frees it once the message that the loop (or a
 // window procedure of ours) is handling has returned. A new control, subclassed or not, needs
-// nothing of its own for this; it must only never delete itself or a sibling directly. The
-// tab strip test of TopControllerTest breaks when this is not so.
+// nothing of its own for this; it must only never delete itself or a sibling directly. A click
+// on a tab that brings another screen is the case that frees a control inside its own procedure.
 class CDNBase : public ControlBase {
 protected:
     CDNBase(HWND parent, int index, ControlDef* def);

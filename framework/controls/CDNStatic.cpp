@@ -34,7 +34,7 @@ bool CDNStatic::CtrlNStatic::OnEraseBkgnd(HDC dc)
     return true;
 }
 
-CDNStatic::CDNStatic(HWND parent, int index, ControlDef* def, Vista* vista) : CDNBase(parent, index, def)
+CDNStatic::CDNStatic(HWND parent, int index, ControlDef* def) : CDNBase(parent, index, def)
 {
     className_ = "STATIC";
     style_ = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP;
@@ -56,7 +56,6 @@ CDNStatic::CDNStatic(HWND parent, int index, ControlDef* def, Vista* vista) : CD
     ctrl_.font = font;
     ctrl_.banda = Win::ajustos().bmpBandaEtiqueta;
     ctrl_.def = def;
-    ctrl_.vista = vista;
     Subclass(ctrl_);
     SetWindowTextA(hwnd_, def->etiqueta.c_str());
     ShowWindow(hwnd_, SW_HIDE);

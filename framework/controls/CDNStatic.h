@@ -4,8 +4,6 @@
 #include "framework/MultiController.h"
 #include "framework/controls/CDNBase.h"
 
-class Vista;
-
 namespace Win {
 
 // A text label (field kind 3 and any kind without a control of its own), sized by its font
@@ -19,11 +17,10 @@ public:
         HFONT font = nullptr;     // the configuration's
         HBITMAP banda = nullptr;  // the configuration's
         const ControlDef* def = nullptr;
-        Vista* vista = nullptr;
     };
 
     // Throws the text "Internal error: Control Statuc, la creación a fallado.".
-    CDNStatic(HWND parent, int index, ControlDef* def, Vista* vista = nullptr);
+    CDNStatic(HWND parent, int index, ControlDef* def);
     ~CDNStatic() override;
 
 private:

@@ -105,7 +105,7 @@ int EstatLlistat::TriaColumna()
     }
     const int n = static_cast<int>(columnes.size());
     int k = std::max(primeraVisible, 0);
-    // Unsigned, as the click and the starts were always compared.
+    // Compared unsigned: a negative x, left of the window, lies past every column.
     while (k < n && static_cast<unsigned>(clicX) > static_cast<unsigned>(columnes[k].pixel))
         ++k;
     columnaTriada = k;

@@ -88,16 +88,9 @@ protected:
         Vista vista(nullptr, com.get(), filtre);
         try {
             for (int codi = com->CodigoOrden(); codi >= 3; codi = com->CodigoOrden()) {
-                switch (codi) {
-                case 3: vista.TrataFicheroRecibido(); break;
-                case 4: vista.RecibeDocumento(); break;
-                case 5: vista.AbreDocumento(); break;
-                case 6: vista.EnviaFichero(); break;
-                case 7: vista.BorraDocumento(); break;
-                case 8: vista.IncorporaDocumento(); break;
-                case 9: vista.CopiaDocumento(); break;
-                case 11: vista.EnviaMail(); break;
-                default: ADD_FAILURE() << "code " << codi; return "";
+                if (!vista.OrdreServidor(codi)) {
+                    ADD_FAILURE() << "code " << codi;
+                    return "";
                 }
                 com->Transmit(2, 0);
             }

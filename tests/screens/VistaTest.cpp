@@ -23,6 +23,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using prova::Campo;
 
@@ -205,6 +206,37 @@ TEST_F(VistaProva, ActionOfAField)
     EXPECT_EQ(vista->estatLlistat.primeraVisible, 3);
 }
 
+TEST_F(VistaProva, TheRefreshTimerFiresTheFieldTheBuildFound)
+{
+    struct Caso {
+        std::vector<int> codigos;
+        int disparo;  // -1: the tick is ignored
+    };
+    const Caso casos[] = {
+        {{60, 61}, -1},
+        {{24, 61}, 0},
+        {{60, 24}, 1},
+        {{60, 24, 61, 24}, 3},  // the build keeps the last one
+    };
+    for (const Caso& c : casos) {
+        vista->BorraCampos();
+        for (std::size_t i = 0; i < c.codigos.size(); ++i) {
+            vista->campos.push_back(Campo(3, 1, 0, 10, 10 + 20 * static_cast<int>(i)));
+            vista->campos.back().codigo = c.codigos[i];
+        }
+        Respuesta(com, "00");
+        vista->CreaPantalla();
+        vista->campoDisparo = 7;
+        EXPECT_EQ(vista->DisparaCampoCodigo24(), c.disparo >= 0) << c.codigos.size();
+        EXPECT_EQ(vista->campoDisparo, c.disparo >= 0 ? c.disparo : 7) << c.codigos.size();
+    }
+    // The fields are gone with their screen: a tick before the next build fires nothing.
+    vista->BorraCampos();
+    vista->campoDisparo = 7;
+    EXPECT_FALSE(vista->DisparaCampoCodigo24());
+    EXPECT_EQ(vista->campoDisparo, 7);
+}
+
 namespace {
 
 // One record of every kind, with the roles and texts a screen gives them.
@@ -245,9 +277,9 @@ TEST_F(VistaProva, EveryKindBuiltWithLabelsTooltipsAndOffset)
         EXPECT_EQ(vista->hwndToolTips, nullptr);  // made when the mouse first comes over the screen
         vista->AseguraToolTips();
 
-        EXPECT_EQ(vista->desplX, 12);
-        EXPECT_EQ(vista->desplY, 30);
-        EXPECT_EQ(vista->campoRefresco, 3);
+        vista->campoDisparo = 0;
+        EXPECT_TRUE(vista->DisparaCampoCodigo24());
+        EXPECT_EQ(vista->campoDisparo, 3);
         EXPECT_EQ(vista->campoListado, 4);
         EXPECT_EQ(vista->alFrente, 1);
         EXPECT_EQ(vista->campos[1].x2, 162);
@@ -429,7 +461,6 @@ TEST_F(VistaProva, LoginScreenFilledFromTheConfiguration)
         vista->campos[5].control->GetValue(valor, sizeof valor);
         EXPECT_STREQ(valor, c.acceso ? "S" : "N");
         EXPECT_EQ(vista->campoDefecto, 2);
-        EXPECT_EQ(vista->desplX, 0);
     }
 }
 

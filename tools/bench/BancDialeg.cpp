@@ -18,7 +18,6 @@
 #include <string>
 #include <vector>
 
-HINSTANCE instanciaPrograma = nullptr;
 unsigned char filtreCaracters = 0;
 
 namespace {
@@ -53,12 +52,12 @@ int main(int argc, char** argv)
 {
     const int n = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int codi = argc > 2 ? std::atoi(argv[2]) : 12;
-    instanciaPrograma = GetModuleHandleA(nullptr);
+    const HINSTANCE instancia = GetModuleHandleA(nullptr);
     try {
         configuracio.Carrega("korvuc.cfg");
-        Win::WinClass classe("Korvuc", instanciaPrograma);
+        Win::WinClass classe("Korvuc", instancia);
         classe.Register();
-        Win::WinMaker maker("Korvuc", instanciaPrograma);
+        Win::WinMaker maker("Korvuc", instancia);
         TopController t(&filtreCaracters);
         HWND w = maker.Create(&t, "banc");
         if (!w || !t.vista || t.comunicador.estat != Comunicador::kConnectat) {
