@@ -1,13 +1,13 @@
 #include "documents/Actualitzacio.h"
 
 #include "documents/MissatgeActualitzacio.h"
-#include "documents/Programes.h"
 #include "framework/BibliotequesSistema.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
+#include "framework/Proces.h"
 
 #include <windows.h>
 
-#include <vector>
 
 namespace Actualitzacio {
 
@@ -25,24 +25,12 @@ void Falla(const std::string& detall)
 // Runs wget to its end; true when it exited 0.
 bool Descarrega(const std::string& font)
 {
-    const std::string linia = MissatgeActualitzacio::LiniaWget(font);
-    std::vector<char> ordre(linia.begin(), linia.end());
-    ordre.push_back('\0');
-    STARTUPINFOA inici = {};
-    inici.cb = sizeof inici;
-    inici.dwFlags = STARTF_USESHOWWINDOW;
-    inici.wShowWindow = SW_MINIMIZE;
-    PROCESS_INFORMATION proces = {};
-    if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &inici, &proces)) {
-        Falla(font + "\n" + Programes::TextError(GetLastError()));
+    unsigned long sortida = 1;
+    if (Win::Proces::Executa(MissatgeActualitzacio::LiniaWget(font), SW_MINIMIZE, INFINITE, sortida) ==
+        Win::Proces::Final::NoIniciat) {
+        Falla(font + "\n" + Win::TextError(GetLastError()));
         return false;
     }
-    WaitForSingleObject(proces.hProcess, INFINITE);
-    DWORD sortida = 1;
-    GetExitCodeProcess(proces.hProcess, &sortida);
-    CloseHandle(proces.hThread);
-    CloseHandle(proces.hProcess);
     if (sortida != 0) {
         Falla(font + "\nwget: código de salida " + std::to_string(sortida));
         return false;
@@ -68,21 +56,21 @@ bool Actualiza(const std::string& missatge)
     char carpeta[MAX_PATH];
     const DWORD n = GetCurrentDirectoryA(sizeof carpeta, carpeta);
     if (n == 0 || n >= sizeof carpeta) {
-        Falla(Programes::TextError(GetLastError()));
+        Falla(Win::TextError(GetLastError()));
         return false;
     }
     const std::string instalador = std::string(carpeta) + "\\" + ordre.instalador;
 
     // An earlier installer that stays would be started in place of the new one.
     if (!DeleteFileA(instalador.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-        Falla(instalador + "\n" + Programes::TextError(GetLastError()));
+        Falla(instalador + "\n" + Win::TextError(GetLastError()));
         return false;
     }
     if (ordre.web) {
         if (!Descarrega(ordre.font))
             return false;
     } else if (!CopyFileA(ordre.font.c_str(), instalador.c_str(), FALSE)) {
-        Falla(ordre.font + "\n" + Programes::TextError(GetLastError()));
+        Falla(ordre.font + "\n" + Win::TextError(GetLastError()));
         return false;
     }
     WIN32_FILE_ATTRIBUTE_DATA dades;
@@ -99,7 +87,7 @@ bool Actualiza(const std::string& missatge)
     info.lpFile = instalador.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!Win::ShellExecutaEx(info)) {
-        Falla(Programes::TextError(GetLastError()));
+        Falla(Win::TextError(GetLastError()));
         DeleteFileA(instalador.c_str());
         return false;
     }

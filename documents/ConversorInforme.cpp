@@ -25,15 +25,7 @@ std::string Converteix(const std::string& informe)
     FluxRegistres f(informe);
     f.Salta();  // the first kind byte
     while (!f.Esgotat()) {
-        std::string registre(f.Fins('\x01', kMaxRegistre));
-        std::size_t cr = registre.find('\r');
-        if (cr != std::string::npos && cr != 0) {
-            while (cr != std::string::npos) {
-                registre.replace(cr, cr + 1 < registre.size() ? 2 : 1, "**");
-                cr = registre.find('\r', cr);
-            }
-        }
-        EscriuLinia(registre, sortida);
+        EscriuLinia(FluxRegistres::MarcaRetorns(std::string(f.Registre())), sortida);
         // The delimiter and the next record's kind byte; after a record cut at its longest,
         // two bytes of its text.
         f.Salta();

@@ -7,8 +7,6 @@
 // into a text file for a spreadsheet: one line for each record, kind bytes and delimiters gone.
 namespace ConversorInforme {
 
-constexpr std::size_t kMaxRegistre = 299;
-
 // The converted file's bytes (lines end with CR LF, as a text file on disk) from the received
 // file's bytes. Always ends: an empty record is an empty line.
 std::string Converteix(const std::string& informe);

@@ -10,9 +10,6 @@
 
 namespace {
 
-const char kFinal = '\x01';
-const std::size_t kMaxRegistre = 299;
-
 struct Columna {
     bool numerica;
     std::size_t amplada;
@@ -35,20 +32,6 @@ const char* MidaLletra(std::size_t llarg)
     if (llarg <= 142)
         return "\\fs16 ";
     return "\\fs14 ";
-}
-
-// Each carriage return that does not begin the text becomes "**" with the byte after it.
-std::string TreuRetorns(std::string text)
-{
-    std::size_t p = text.find('\r');
-    if (p == 0)
-        return text;
-    while (p != std::string::npos) {
-        const std::size_t n = p + 1 < text.size() ? 2 : 1;
-        text.replace(p, n, "**");
-        p = text.find('\r', p + 2);
-    }
-    return text;
 }
 
 // Listing text as RTF text: markup characters escaped, bytes outside ASCII as \'hh.
@@ -134,7 +117,7 @@ bool EscriuRtf(std::string_view llistat, std::ostream& sortida)
     std::size_t llarg = 0;
     FluxRegistres primera(llistat);
     while (!primera.Fi()) {
-        llarg = std::max(llarg, primera.Fins(kFinal, kMaxRegistre).size());
+        llarg = std::max(llarg, primera.Registre().size());
         primera.Salta();
     }
     const std::string mida = MidaLletra(llarg);
@@ -167,10 +150,10 @@ bool EscriuRtf(std::string_view llistat, std::ostream& sortida)
             correcte = false;
             break;
         }
-        std::string text(f.Fins(kFinal, kMaxRegistre));
+        std::string text(f.Registre());
         if (tipus == 'D')
             text = FormataFilaRtf(text);
-        sortida << Escapa(TreuRetorns(std::move(text))) << "\\par ";
+        sortida << Escapa(FluxRegistres::MarcaRetorns(std::move(text))) << "\\par ";
         f.Salta();
         tipus = f.Byte();
     }

@@ -3,6 +3,19 @@
 #include <fstream>
 #include <iterator>
 
+std::string FluxRegistres::MarcaRetorns(std::string text)
+{
+    std::size_t p = text.find('\r');
+    if (p == 0)
+        return text;
+    while (p != std::string::npos) {
+        const std::size_t n = p + 1 < text.size() ? 2 : 1;
+        text.replace(p, n, "**");
+        p = text.find('\r', p + 2);
+    }
+    return text;
+}
+
 std::string_view FluxRegistres::Fins(char delimitador, std::size_t max)
 {
     const std::size_t inici = pos_;

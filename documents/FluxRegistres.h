@@ -10,7 +10,19 @@
 // does: a record that runs into the end is known as such, one ended by its delimiter is not.
 class FluxRegistres {
 public:
+    // Received reports and listings are records: a kind byte, at most kMaxRegistre bytes of
+    // text and the byte kFinalRegistre.
+    static constexpr char kFinalRegistre = '\x01';
+    static constexpr std::size_t kMaxRegistre = 299;
+
     explicit FluxRegistres(std::string_view dades) : dades_(dades) {}
+
+    // The text of a report's record, stopping before its final byte, which stays unread.
+    std::string_view Registre() { return Fins(kFinalRegistre, kMaxRegistre); }
+
+    // A record's text as the readers show it: each carriage return that does not begin the
+    // text becomes "**" together with the byte after it.
+    static std::string MarcaRetorns(std::string text);
 
     // At most max bytes, stopping before delimitador, which stays unread.
     std::string_view Fins(char delimitador, std::size_t max);

@@ -8,9 +8,11 @@
 #include "documents/Programes.h"
 #include "documents/Transferencia.h"
 #include "framework/DispError.h"
+#include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
 #include "link/Camps.h"
 #include "link/Comunicador.h"
+#include "screens/Llancador.h"
 
 #include <cstring>
 #include <vector>
@@ -72,8 +74,8 @@ void EsborraCoincidencies(const std::string& carpeta, const char* patro)
 void OrdresDocument::Obre(const std::string& ruta, bool visorSvg)
 {
     const std::string ext = Extensio(NomSimple::NomDeRuta(ruta));
-    if (configuracio.so != 2 && visorSvg && (ext == ".svg" || ext == ".SVG") && !configuracio.visorSvg.empty()) {
-        Programes::IniciaVisor(configuracio.visorSvg, ruta);
+    if (!PerLlancador() && visorSvg && (ext == ".svg" || ext == ".SVG") && !configuracio.visorSvg.empty()) {
+        IniciaVisor(configuracio.visorSvg, ruta);
         return;
     }
     Programes::ObreDocument(ruta);
@@ -211,7 +213,7 @@ bool OrdresDocument::DocumentoEnUso(const std::string& ruta)
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         std::string text = "El documento està en uso o no se encuentra: \n" + ruta + "\nError: " +
-                           Programes::TextError(GetLastError());
+                           Win::TextError(GetLastError());
         if (text.size() > 299)
             text.resize(299);
         Win::MsgBox::Show(nullptr, text.c_str(), "Error", MB_ICONINFORMATION);

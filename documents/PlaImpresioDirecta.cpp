@@ -2,13 +2,6 @@
 
 #include "documents/FluxRegistres.h"
 
-namespace {
-
-const char kFinal = '\x01';
-const std::size_t kMaxRegistre = 299;
-
-} // namespace
-
 const char PlaImpresioDirecta::kPolsCalaix[7] = {0x05, 0x00, 0x1B, 0x70, 0x00, 0x0A, 0x64};
 
 const char* PlaImpresioDirecta::NomDocument(char tipus)
@@ -30,13 +23,13 @@ bool PlaImpresioDirecta::Llegeix(std::string_view fitxer)
     *this = PlaImpresioDirecta();
     FluxRegistres f(fitxer);
 
-    const std::string_view capcalera = f.Fins(kFinal, 3);
+    const std::string_view capcalera = f.Fins(FluxRegistres::kFinalRegistre, 3);
     if (capcalera.empty())
         return false;
     tipus = capcalera.size() > 2 ? capcalera[2] : '\0';
 
     std::string_view camp;
-    if (!f.Linia('#', kMaxRegistre, camp) || camp.empty())
+    if (!f.Linia('#', FluxRegistres::kMaxRegistre, camp) || camp.empty())
         return false;
     impressora = std::string(camp);
     if (tipus == 'A')
@@ -57,7 +50,7 @@ bool PlaImpresioDirecta::Llegeix(std::string_view fitxer)
     f.Salta();
 
     for (int linia = 0; !f.Fi(); ++linia) {
-        const std::string_view registre = f.Fins(kFinal, kMaxRegistre);
+        const std::string_view registre = f.Registre();
         if (!registre.empty() && registre[0] == '#') {
             if (registre.size() > 1 && registre[1] == 'G')
                 passos.push_back({Ordre::FontA22, linia, std::string()});

@@ -1,6 +1,5 @@
 #include "documents/Programes.h"
 
-#include "app/Configuracio.h"
 #include "framework/BibliotequesSistema.h"
 #include "framework/ErrorSistema.h"
 #include "framework/MsgBox.h"
@@ -17,51 +16,48 @@ constexpr std::size_t kMaxMissatge = 299;
 
 static_assert(SW_SHOWMAXIMIZED == 3 && MB_ICONINFORMATION == 0x40, "the document window and its failure box");
 
-} // namespace
-
-bool IniciaVisor(const std::string& programa, const std::string& ruta)
+// The one choice between the launcher and the shell; `shell` opens a path that is not empty.
+template <class Shell>
+Obertura Obre(const std::string& ruta, Shell shell)
 {
-    // "1" stands where the program's own name would: the command line reads 1 and the path.
-    return Inicia(programa, "1 " + Cita(ruta));
-}
-
-std::string TextError(DWORD codi)
-{
-    const std::string text = Win::TextErrorSistema(codi);
-    return text.empty() ? std::to_string(codi) : text;
-}
-
-bool Obre(HWND propietari, const std::string& ruta)
-{
-    if (configuracio.so == 2)
-        return IniciaVisor(kLlancador, ruta);
+    if (PerLlancador())
+        return LlancaDocument(ruta) ? Obertura::Oberta : Obertura::LlancadorFallat;
     if (ruta.empty()) {
         SetLastError(ERROR_FILE_NOT_FOUND);
-        return false;
+        return Obertura::ShellFallat;
     }
-    SHELLEXECUTEINFOA info = {};
-    info.cbSize = sizeof info;
-    // The client says itself what failed: no box of the system's as well.
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.hwnd = propietari;
-    info.lpVerb = "open";
-    info.lpFile = ruta.c_str();
-    info.nShow = SW_SHOWMAXIMIZED;
-    return Win::ShellExecutaEx(info);
+    return shell() ? Obertura::Oberta : Obertura::ShellFallat;
 }
 
-bool ObreDocument(const std::string& ruta)
+} // namespace
+
+Obertura ObreDocument(const std::string& ruta)
 {
-    if (Obre(nullptr, ruta))
-        return true;
-    if (configuracio.so == 2)
-        return false;
-    const DWORD codi = GetLastError();
-    std::string text = "No se ha podido abrir el documento: \n" + ruta + "\nError: " + TextError(codi);
-    if (text.size() > kMaxMissatge)
-        text.resize(kMaxMissatge);
-    Win::MsgBox::Show(nullptr, text.c_str(), "Error", MB_ICONINFORMATION);
-    return false;
+    const Obertura obertura = Obre(ruta, [&] {
+        // No flags: for a type that no program opens, the system's own prompt lets the user
+        // pick one.
+        SHELLEXECUTEINFOA info = {};
+        info.cbSize = sizeof info;
+        info.lpVerb = "open";
+        info.lpFile = ruta.c_str();
+        info.nShow = SW_SHOWMAXIMIZED;
+        return Win::ShellExecutaEx(info);
+    });
+    if (obertura == Obertura::ShellFallat) {
+        std::string text = "No se ha podido abrir el documento: \n" + ruta + "\nError: " + Win::TextError(GetLastError());
+        if (text.size() > kMaxMissatge)
+            text.resize(kMaxMissatge);
+        Win::MsgBox::Show(nullptr, text.c_str(), "Error", MB_ICONINFORMATION);
+    }
+    return obertura;
+}
+
+Obertura ObreInforme(HWND finestra, const std::string& ruta)
+{
+    return Obre(ruta, [&] {
+        const HINSTANCE r = Win::ShellExecuta(finestra, "open", ruta.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+        return reinterpret_cast<INT_PTR>(r) > 32;
+    });
 }
 
 } // namespace Programes

@@ -1,33 +1,27 @@
 #ifndef KORVU_DOCUMENTS_PROGRAMES_H
 #define KORVU_DOCUMENTS_PROGRAMES_H
 
-#include "framework/Proces.h"
-
 #include <windows.h>
 
 #include <string>
 
-// Starting the programs that show documents and reports, and opening through the shell.
+// Opening documents and received reports with the program that shows them: on system type 2
+// the report-viewer launcher, with "1" and the path; on any other the program the system
+// associates with the file's type ("open", maximised; an empty path opens nothing).
 namespace Programes {
 
-using Win::Proces::Cita;
-using Win::Proces::Inicia;
+// How an opening ended. The launcher's start fails only when the launcher could not be
+// started; what it does with the file is its own.
+enum class Obertura { Oberta, LlancadorFallat, ShellFallat };
 
-// Starts "runvexa.exe" or another viewer with the arguments "1" and the document path.
-bool IniciaVisor(const std::string& programa, const std::string& ruta);
+// A document of the documents folder: the shell's ShellExecuteEx, without owner. When the
+// shell could not open it, shows "No se ha podido abrir el documento: ..." with the system's
+// text for its failure.
+Obertura ObreDocument(const std::string& ruta);
 
-// Opens a file with the program that shows its kind: on system type 2 the report-viewer
-// launcher, with "1" and the path; on any other the program the system associates with its
-// type ("open", maximised, owned by `propietari`; an empty path opens nothing). False when it
-// could not be started; the system's code is then in the last error.
-bool Obre(HWND propietari, const std::string& ruta);
-
-// Obre without owner; when the shell could not open it, shows "No se ha podido abrir el
-// documento: ..." (the launcher's start is not looked at).
-bool ObreDocument(const std::string& ruta);
-
-// The system's text for an error code, bounded for a message box.
-std::string TextError(DWORD codi);
+// A received report or file: the shell's ShellExecute, owned by the main window. The caller
+// says what failed.
+Obertura ObreInforme(HWND finestra, const std::string& ruta);
 
 } // namespace Programes
 

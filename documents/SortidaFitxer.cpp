@@ -14,6 +14,7 @@
 #include "documents/Transferencia.h"
 #include "framework/DispError.h"
 #include "framework/MsgBox.h"
+#include "framework/Proces.h"
 #include "link/Comunicador.h"
 #include "screens/Llancador.h"
 
@@ -103,8 +104,8 @@ void SortidaFitxer::TrataFicheroRecibido()
         if (!NomSimple::EsNomSimple(nom) || rebut.size() >= MAX_PATH)
             throw DispError("Error #ref 025, error creando temporal");
         const std::string j = configuracio.DirJfree();
-        linia = std::string(kJava) + " -cp " + Programes::Cita(j) + " -jar " +
-                Programes::Cita(j + "reports.jar") + " " + Programes::Cita(rebut);
+        linia = std::string(kJava) + " -cp " + Win::Proces::Cita(j) + " -jar " +
+                Win::Proces::Cita(j + "reports.jar") + " " + Win::Proces::Cita(rebut);
     } else {
         rebut = NouTemporal(tmp);
         temporal.ruta = rebut;
@@ -131,7 +132,8 @@ bool SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         if (!ConverteixFitxer(rebut, configuracio.exthojac, convertit))
             convertit.clear();
         const bool fet = !convertit.empty();
-        if (Programes::Obre(finestra_, convertit) || configuracio.so == 2)
+        // The launcher's start is not looked at.
+        if (Programes::ObreInforme(finestra_, convertit) != Programes::Obertura::ShellFallat)
             return fet;
         Avisa("No se ha podido lanzar la aplicación con extensión rtf");
         std::string desti;
@@ -141,10 +143,10 @@ bool SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         return fet;
     }
     case BlocsFitxer::kJava:
-        if (configuracio.so == 2)
-            Programes::IniciaVisor(kLlancador, rebut);
+        if (PerLlancador())
+            LlancaDocument(rebut);
         else
-            Programes::Inicia(kJava, linia);
+            Win::Proces::Inicia(kJava, linia);
         return false;
     case BlocsFitxer::kFitxers: {
         std::string copia;
@@ -155,7 +157,7 @@ bool SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
             Avisa("Error #ref 046, no se ha podido guardar el fichero");
             return false;
         }
-        if (!Programes::Obre(finestra_, copia))
+        if (Programes::ObreInforme(finestra_, copia) != Programes::Obertura::Oberta)
             Avisa("Error #ref 048, no se encuentra aplicación asociada para abir el fichero\n" + copia);
         return false;
     }
@@ -177,7 +179,7 @@ bool SortidaFitxer::Lliura(int m, const std::string& rebut, const std::string& n
         } while (FindNextFileA(h, &dades));
         FindClose(h);
         if (!impres.empty())
-            Programes::Inicia(kJava, linia + " " + Programes::Cita(docs + impres));
+            Win::Proces::Inicia(kJava, linia + " " + Win::Proces::Cita(docs + impres));
         return false;
     }
     default: {
@@ -201,7 +203,7 @@ bool SortidaFitxer::Impressio(int m, const std::string& rebut)
         std::string rtf;
         const bool fet = ExportaRtf(rebut, rtf);
         // The launcher's start is not looked at.
-        if (!Programes::Obre(finestra_, fet ? rtf : std::string()) && configuracio.so != 2)
+        if (Programes::ObreInforme(finestra_, fet ? rtf : std::string()) == Programes::Obertura::ShellFallat)
             Avisa("No se ha podido lanzar la aplicación con extensión rtf");
         return fet;
     }

@@ -84,10 +84,8 @@ private:
 
 std::string Transferencia::Camp(const Comunicador& com, int n)
 {
-    for (int i = 0; i < Trama::kIniciRegistre; ++i) {
-        if (com.trama[i] == '\0')
-            return std::string();
-    }
+    if (!Trama::TeRegistre(com.trama))
+        return std::string();
     // Room for the whole frame: a field is never cut here, its user bounds it.
     std::vector<char> text(Trama::kMidaText, '\0');
     char codi[2];

@@ -8,6 +8,9 @@ namespace Win {
 // Device contexts that some owner holds right now (window and memory contexts alike); the
 // count moves only when getting or releasing one succeeds.
 int DcsVius();
+namespace detail {
+extern int dcsVius;  // moved by DcFinestra and DcMemoria only
+}
 
 // The device context of a window (GetDC), given back with ReleaseDC when the owner goes.
 class DcFinestra {

@@ -1,10 +1,8 @@
 #include "framework/DcMemoria.h"
 
-namespace Win {
+#include "framework/DcFinestra.h"
 
-namespace detail {
-extern int dcsVius;
-}
+namespace Win {
 
 DcMemoria::DcMemoria(HDC compatible) : dc_(CreateCompatibleDC(compatible))
 {
@@ -24,19 +22,17 @@ bool DcMemoria::Selecciona(HGDIOBJ objecte)
     Restaura();
     if (!dc_ || !objecte)
         return false;
-    const HGDIOBJ anterior = SelectObject(dc_, objecte);
-    if (!anterior || anterior == HGDI_ERROR)
+    seleccio_.emplace(dc_, objecte);
+    if (!seleccio_->Fet()) {
+        seleccio_.reset();
         return false;
-    anterior_ = anterior;
+    }
     return true;
 }
 
 void DcMemoria::Restaura()
 {
-    if (dc_ && anterior_) {
-        SelectObject(dc_, anterior_);
-        anterior_ = nullptr;
-    }
+    seleccio_.reset();
 }
 
 bool EstiraBitmap(HDC dc, HBITMAP bitmap, int ample, int alt)

@@ -1,7 +1,11 @@
 #ifndef KORVU_FRAMEWORK_DCMEMORIA_H
 #define KORVU_FRAMEWORK_DCMEMORIA_H
 
+#include "framework/SeleccioGdi.h"
+
 #include <windows.h>
+
+#include <optional>
 
 namespace Win {
 
@@ -26,7 +30,7 @@ public:
 
 private:
     HDC dc_;
-    HGDIOBJ anterior_ = nullptr;
+    std::optional<SeleccioGdi> seleccio_;
 };
 
 // Stretches the whole of `bitmap` over the rectangle 0, 0, ample, alt of `dc`; false when the

@@ -17,6 +17,12 @@ std::string TextErrorSistema(unsigned long codi)
     return resultat;
 }
 
+std::string TextError(unsigned long codi)
+{
+    const std::string text = TextErrorSistema(codi);
+    return text.empty() ? std::to_string(codi) : text;
+}
+
 std::string FormataErrorWindows(const std::string& ref)
 {
     const DWORD codi = GetLastError();

@@ -7,6 +7,8 @@ namespace Win {
 
 // The system's message for an error code; empty when it has none.
 std::string TextErrorSistema(unsigned long codi);
+// The system's message for an error code, or the code's number when it has none.
+std::string TextError(unsigned long codi);
 // "Error ref. <ref>, cod. <last error> <its message>".
 std::string FormataErrorWindows(const std::string& ref);
 

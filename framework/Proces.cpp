@@ -6,6 +6,18 @@
 
 namespace Win::Proces {
 
+namespace {
+
+// A command line as CreateProcessA takes it: writable and ended by a NUL.
+std::vector<char> Ordre(const std::string& linia)
+{
+    std::vector<char> ordre(linia.begin(), linia.end());
+    ordre.push_back('\0');
+    return ordre;
+}
+
+} // namespace
+
 std::string Cita(const std::string& argument)
 {
     std::string out = "\"";
@@ -27,8 +39,7 @@ std::string Cita(const std::string& argument)
 
 bool Inicia(const std::string& programa, const std::string& linia)
 {
-    std::vector<char> ordre(linia.begin(), linia.end());
-    ordre.push_back('\0');
+    std::vector<char> ordre = Ordre(linia);
     STARTUPINFOA inici = {};
     inici.cb = sizeof inici;
     PROCESS_INFORMATION proces = {};
@@ -39,6 +50,31 @@ bool Inicia(const std::string& programa, const std::string& linia)
     CloseHandle(proces.hThread);
     CloseHandle(proces.hProcess);
     return true;
+}
+
+Final Executa(const std::string& linia, int mostra, unsigned long espera, unsigned long& sortida)
+{
+    std::vector<char> ordre = Ordre(linia);
+    STARTUPINFOA inici = {};
+    inici.cb = sizeof inici;
+    inici.dwFlags = STARTF_USESHOWWINDOW;
+    inici.wShowWindow = static_cast<WORD>(mostra);
+    PROCESS_INFORMATION proces = {};
+    if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &inici, &proces))
+        return Final::NoIniciat;
+    const bool acabat = WaitForSingleObject(proces.hProcess, espera) == WAIT_OBJECT_0;
+    if (acabat) {
+        DWORD codi = 1;
+        GetExitCodeProcess(proces.hProcess, &codi);
+        sortida = codi;
+    } else {
+        TerminateProcess(proces.hProcess, 1);
+        WaitForSingleObject(proces.hProcess, 5000);
+    }
+    CloseHandle(proces.hThread);
+    CloseHandle(proces.hProcess);
+    return acabat ? Final::Acabat : Final::Aturat;
 }
 
 } // namespace Win::Proces

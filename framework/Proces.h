@@ -3,7 +3,8 @@
 
 #include <string>
 
-// Starting the outside programs the client hands documents, reports and links to.
+// Starting the outside programs the client hands documents, reports and links to, and running
+// the helpers it waits for.
 namespace Win::Proces {
 
 // One argument of a command line, quoted so that blanks, a trailing '\' or a quote inside
@@ -15,6 +16,15 @@ std::string Cita(const std::string& argument);
 // of that name can stand in for it. False when it did not start; the system's code is then in
 // the last error.
 bool Inicia(const std::string& programa, const std::string& linia);
+
+// How a waited run ended.
+enum class Final { NoIniciat, Acabat, Aturat };
+
+// Runs the command line `linia` (its first word names the program, found as the system finds
+// it) with its window shown as `mostra`, and waits up to `espera` ms for it to end; one still
+// running then is ended (Aturat). `sortida` gets the exit code when it ended by itself. On
+// NoIniciat the system's code is in the last error.
+Final Executa(const std::string& linia, int mostra, unsigned long espera, unsigned long& sortida);
 
 } // namespace Win::Proces
 

@@ -6,13 +6,13 @@
 #include "framework/DispError.h"
 #include "framework/ErrorBox.h"
 #include "framework/ErrorSistema.h"
+#include "framework/Proces.h"
 #include "link/Camps.h"
 #include "link/TrazaTrama.h"
 #include "link/VintuIp.h"
 #include "link/Xifrat.h"
 
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -51,16 +51,6 @@ bool Resol(const Win::Sockets& x, const std::string& adreca, in_addr& resultat)
         return false;
     std::memcpy(&resultat, host->h_addr_list[0], 4);
     return true;
-}
-
-// The record of a reply: empty when the text ends before it begins.
-const char* Registre(const char* text)
-{
-    for (int i = 0; i < Trama::kIniciRegistre; ++i) {
-        if (text[i] == '\0')
-            return "";
-    }
-    return text + Trama::kIniciRegistre;
 }
 
 // Whether the record reaches field n before its NUL, where the reply's text ends.
@@ -176,8 +166,10 @@ void Comunicador::Envia(int total)
     int enviats = 0;
     while (enviats < total) {
         const int n = x ? x->send(sock, tramaXifrada + enviats, total - enviats, 0) : SOCKET_ERROR;
-        if (n == SOCKET_ERROR || n == 0)
-            Abandona(false, kErrorSocket);
+        if (n == SOCKET_ERROR || n == 0) {
+            AcabaXarxa();
+            FallaConnexio(kErrorSocket);
+        }
         enviats += n;
     }
 }
@@ -198,22 +190,24 @@ void Comunicador::Rep()
     longitudTrama = recepcio_.Total();
 }
 
-bool Comunicador::Abandona(bool callat, const std::string& text)
+void Comunicador::FallaConnexio(const std::string& text)
+{
+    estat = kFallada;
+    TancaSocket();
+    throw DispError(text);
+}
+
+void Comunicador::DeixaEstat(const std::string& text)
+{
+    TancaSocket();
+    throw DispError(text);
+}
+
+void Comunicador::AcabaXarxa()
 {
     TancaSocket();
     if (const Win::Sockets* x = Xarxa())
         x->WSACleanup();
-    estat = kFallada;
-    if (callat)
-        return false;
-    throw DispError(text);
-}
-
-void Comunicador::FallaConnexio(const char* text)
-{
-    estat = kFallada;
-    TancaSocket();
-    throw DispError(text);
 }
 
 void Comunicador::TancaSocket()
@@ -263,44 +257,47 @@ void Comunicador::Traza(int direccio)
 bool Comunicador::Conecta(int attempt)
 {
     const std::string adreca = ajustosEnllac().Servidor();
-    if (CarregaClaus(ajustosEnllac().FitxerClaus().c_str()) > 9) {
-        estat = kFallada;
-        throw DispError("Error #ref 006, error en fichero de encriptación");
-    }
+    if (CarregaClaus(ajustosEnllac().FitxerClaus().c_str()) > 9)
+        FallaConnexio("Error #ref 006, error en fichero de encriptación");
     const Win::Sockets* x = Xarxa();
     WSADATA wsa;
-    if (!x || x->WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
-        estat = kFallada;
-        throw DispError("Error #ref 007, inicializando socket");
-    }
-    const bool ambServei = attempt <= 1 && !ajustosEnllac().UrlIpDinamica().empty();
+    if (!x || x->WSAStartup(MAKEWORD(2, 2), &wsa) != 0)
+        FallaConnexio("Error #ref 007, inicializando socket");
 
     sockaddr_in dir = {};
     dir.sin_family = AF_INET;
     dir.sin_port = x->htons(static_cast<u_short>(ajustosEnllac().Port()));
+    std::string error;
     if (!Resol(*x, adreca, dir.sin_addr)) {
-        const int codi = x->WSAGetLastError();
-        return Abandona(ambServei, "Error #ref 036, resolviendo nombre del servidor: " + adreca + ", cod.: "
-                                       + std::to_string(codi) + "\n");
+        error = "Error #ref 036, resolviendo nombre del servidor: " + adreca + ", cod.: "
+                + std::to_string(x->WSAGetLastError()) + "\n";
+    } else {
+        TancaSocket();
+        sock = x->socket(AF_INET, SOCK_STREAM, 0);
+        BOOL si = TRUE;
+        if (sock != INVALID_SOCKET) {
+            x->setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&si), sizeof si);
+            x->setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
+        }
+        if (sock == INVALID_SOCKET ||
+            x->connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR)
+            error = "Error #ref 009, El servicio Vintu no responde";
     }
-
-    TancaSocket();
-    sock = x->socket(AF_INET, SOCK_STREAM, 0);
-    BOOL si = TRUE;
-    if (sock != INVALID_SOCKET) {
-        x->setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&si), sizeof si);
-        x->setsockopt(sock, SOL_SOCKET, SO_KEEPALIVE, reinterpret_cast<const char*>(&si), sizeof si);
+    if (!error.empty()) {
+        // The dispatcher cannot be reached: on the first attempt the address service may know
+        // where it went.
+        AcabaXarxa();
+        if (attempt <= 1 && !ajustosEnllac().UrlIpDinamica().empty()) {
+            estat = kFallada;
+            return false;
+        }
+        FallaConnexio(error);
     }
-    if (sock == INVALID_SOCKET ||
-        x->connect(sock, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == SOCKET_ERROR)
-        return Abandona(ambServei, "Error #ref 009, El servicio Vintu no responde");
 
     try {
         Transmit(0, 0);
-    } catch (...) {
-        TancaSocket();
-        estat = kFallada;
-        throw;
+    } catch (const DispError& e) {
+        FallaConnexio(e.Texto());
     }
     // The dispatcher's connection lasts one frame.
     TancaSocket();
@@ -315,8 +312,9 @@ bool Comunicador::Conecta(int attempt)
         return true;
     }
 
-    // A redirect: field 59 names the application server, field 60 its port.
-    const char* registre = Registre(trama);
+    // A redirect: field 59 names the application server, field 60 its port. A redirect that
+    // cannot be followed leaves the state as it was.
+    const char* registre = Trama::Registre(trama);
     char adrecaApp[VintuIp::kMaxAdreca + 2];  // room for one character too many, to tell a cut name
     // The port is read from the whole field: zeros in front of it still make a port.
     char textPort[Trama::kMidaText];
@@ -329,7 +327,7 @@ bool Comunicador::Conecta(int attempt)
     };
     llegeix(59, adrecaApp, sizeof adrecaApp);
     if (std::strcmp(adrecaApp, "error") == 0)
-        throw DispError(kSenseServidor);
+        DeixaEstat(kSenseServidor);
     llegeix(60, textPort, sizeof textPort);
     const long portApp = Trama::LlegeixEnter(textPort);
     sockaddr_in app = {};
@@ -338,17 +336,16 @@ bool Comunicador::Conecta(int attempt)
     if (!Resol(*x, adrecaApp, app.sin_addr)) {
         SetLastError(static_cast<DWORD>(x->WSAGetLastError()));
         const std::string text = Win::FormataErrorWindows("#011");
-        x->WSACleanup();
-        throw DispError(text);
+        AcabaXarxa();
+        DeixaEstat(text);
     }
     // A port outside 1 to 65535 would wrap round to some other port of that host.
     if (portApp >= 1 && portApp <= 65535)
         sock = x->socket(AF_INET, SOCK_STREAM, 0);
     if (sock == INVALID_SOCKET ||
         x->connect(sock, reinterpret_cast<const sockaddr*>(&app), sizeof app) == SOCKET_ERROR) {
-        TancaSocket();
-        x->WSACleanup();
-        throw DispError("Error #ref 013, abriendo socket");
+        AcabaXarxa();
+        DeixaEstat("Error #ref 013, abriendo socket");
     }
     estat = kConnectat;
     return true;
@@ -359,30 +356,13 @@ void Comunicador::ObtenIpDinamica()
     try {
         DeleteFileA("vintuip");
         const std::string linia = "wget \"" + ajustosEnllac().UrlIpDinamica() + "/vintuip\"";
-        std::vector<char> ordre(linia.begin(), linia.end());
-        ordre.push_back('\0');
-        STARTUPINFOA inici = {};
-        inici.cb = sizeof inici;
-        inici.dwFlags = STARTF_USESHOWWINDOW;
-        inici.wShowWindow = SW_HIDE;
-        PROCESS_INFORMATION proces = {};
-        if (!CreateProcessA(nullptr, ordre.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &inici, &proces)) {
-            const DWORD codi = GetLastError();
-            const std::string sistema = Win::TextErrorSistema(codi);
-            throw DispError("Error #ref 061: Sercicio Vintu no responde:\n"
-                            + (sistema.empty() ? std::to_string(codi) : sistema));
-        }
         // A download that never ends must not freeze the client: after the wait it is ended
-        // and the answer taken as missing.
-        const bool acabat = WaitForSingleObject(proces.hProcess, esperaWget_) == WAIT_OBJECT_0;
-        if (!acabat) {
-            TerminateProcess(proces.hProcess, 1);
-            WaitForSingleObject(proces.hProcess, 5000);
-        }
-        CloseHandle(proces.hThread);
-        CloseHandle(proces.hProcess);
-        if (!acabat)
+        // and the answer taken as missing. Its exit code is not looked at.
+        unsigned long sortida = 0;
+        const Win::Proces::Final final = Win::Proces::Executa(linia, SW_HIDE, esperaWget_, sortida);
+        if (final == Win::Proces::Final::NoIniciat)
+            throw DispError("Error #ref 061: Sercicio Vintu no responde:\n" + Win::TextError(GetLastError()));
+        if (final == Win::Proces::Final::Aturat)
             throw DispError(kVintuNoRespon);
 
         std::string adreca;

@@ -62,11 +62,13 @@ private:
     void AvisaLog();
     void Envia(int total);
     void Rep();
-    // Gives the connection up: the socket closed, the socket library released, the link
-    // failed. Then false when `callat` (the caller asks the address service and tries again),
-    // else throws DispError `text`.
-    bool Abandona(bool callat, const std::string& text);
-    [[noreturn]] void FallaConnexio(const char* text);
+    // The two ways out of a failed connection, both with the socket closed and DispError
+    // `text` thrown: FallaConnexio fails the link for good (state 2); DeixaEstat leaves the
+    // state as it was (a redirect that could not be followed).
+    [[noreturn]] void FallaConnexio(const std::string& text);
+    [[noreturn]] void DeixaEstat(const std::string& text);
+    // Closes the socket and ends this attempt's Windows Sockets, where a failure says so.
+    void AcabaXarxa();
     void TancaSocket();
 
     Recepcio recepcio_;

@@ -1,8 +1,19 @@
 #include "link/Trama.h"
 
 #include <climits>
+#include <cstring>
 
 namespace Trama {
+
+bool TeRegistre(const char* text)
+{
+    return std::memchr(text, '\0', kIniciRegistre) == nullptr;
+}
+
+const char* Registre(const char* text)
+{
+    return TeRegistre(text) ? text + kIniciRegistre : "";
+}
 
 int CodigoOrden(const char* text)
 {

@@ -21,6 +21,11 @@ constexpr const char* kErrorResposta = "Error #ref 015, error en la respuesta de
 constexpr bool TotalValid(int total) { return total >= kCapcalera && total <= kMidaTrama; }
 constexpr bool PortaCapcalera(int cos) { return cos >= kIniciRegistre; }
 
+// Whether the text reaches the field record; the record of a text that ends before it is
+// empty.
+bool TeRegistre(const char* text);
+const char* Registre(const char* text);
+
 // Command code of byte 3: '1'..'9' give 1..9, 'z' 10, 'A' 11, anything else 0.
 int CodigoOrden(const char* text);
 

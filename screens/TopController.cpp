@@ -395,15 +395,15 @@ bool TopController::AccionCampo(int i)
             ajudaDesti = EnllacAjuda::Desti(vista->enlaceAyuda, ajudaBase, configuracio.idioma);
             if (ajudaDesti.empty())
                 return false;
-            if (configuracio.so == 2)
-                return Llanca("2", ajudaDesti);
+            if (PerLlancador())
+                return LlancaAjuda(ajudaDesti);
             return ObertaPerShell(Win::ShellExecuta(nullptr, "open", ajudaDesti.c_str(), nullptr, nullptr, SW_MAXIMIZE));
         }
         case 3: {
             etapa = "5";
             const std::string arguments = configuracio.ArgumentsNovaInstancia();
-            if (configuracio.so == 2)
-                return Llanca("3", arguments);
+            if (PerLlancador())
+                return LlancaNovaInstancia(arguments);
             Win::ShellExecuta(nullptr, nullptr, configuracio.RutaPrograma().c_str(), arguments.c_str(), nullptr,
                               SW_SHOWDEFAULT);
             return true;

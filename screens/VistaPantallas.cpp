@@ -129,9 +129,7 @@ bool Vista::LeePantalla(std::string id, int numero)
 bool Vista::FormataLiniaPantalla(std::string& linea)
 {
     const char* text = comunicador->trama;
-    // A frame that ends before its record holds an empty one.
-    const char* registre = std::memchr(text, '\0', Trama::kIniciRegistre) ? "" : text + Trama::kIniciRegistre;
-    linea = LiniaPantalla::Formata(registre);
+    linea = LiniaPantalla::Formata(Trama::Registre(text));
     linea += '\n';
     return true;
 }

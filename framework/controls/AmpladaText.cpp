@@ -2,7 +2,7 @@
 
 #include "framework/DcFinestra.h"
 #include "framework/controls/GeometriaCDN.h"
-#include "framework/controls/SeleccioGdi.h"
+#include "framework/SeleccioGdi.h"
 
 #include <vector>
 

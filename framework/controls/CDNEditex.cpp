@@ -4,7 +4,7 @@
 #include "framework/DcFinestra.h"
 #include "framework/controls/ControlDef.h"
 #include "framework/controls/MidesCDN.h"
-#include "framework/controls/SeleccioGdi.h"
+#include "framework/SeleccioGdi.h"
 
 namespace Win {
 

@@ -6,7 +6,7 @@
 #include "framework/MissatgesPrivats.h"
 #include "framework/ObjecteGdi.h"
 #include "framework/controls/CopiaValor.h"
-#include "framework/controls/SeleccioGdi.h"
+#include "framework/SeleccioGdi.h"
 #include "framework/controls/ControlDef.h"
 
 #include <algorithm>

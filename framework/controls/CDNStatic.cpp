@@ -2,6 +2,7 @@
 
 #include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
+#include "framework/SeleccioGdi.h"
 #include "framework/controls/FontEtiqueta.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ControlDef.h"
@@ -27,10 +28,8 @@ bool CDNStatic::CtrlNStatic::OnEraseBkgnd(HDC dc)
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     r.left += 4;
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    const SeleccioGdi ambFont(dc, font);
     DrawTextA(dc, def->valor.c_str(), static_cast<int>(def->valor.size()), &r, DT_SINGLELINE | DT_VCENTER);
-    if (old)
-        SelectObject(dc, old);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "framework/Ajustos.h"
 #include "framework/DcMemoria.h"
-#include "framework/controls/SeleccioGdi.h"
+#include "framework/SeleccioGdi.h"
 
 namespace Win {
 

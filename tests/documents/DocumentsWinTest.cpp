@@ -9,6 +9,7 @@
 #include "documents/SortidaFitxer.h"
 #include "documents/Transferencia.h"
 #include "framework/DispError.h"
+#include "framework/Proces.h"
 #include "link/Comunicador.h"
 #include "link/Xifrat.h"
 #include "tests/documents/ProvaDocuments.h"
@@ -213,7 +214,10 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
     EXPECT_FALSE(Existeix(desti + kTemporal));
 }
 
-// Presses the default button of the first common dialog that this process shows (within 10 s).
+// The text of the last dialog that AcceptaDialeg pressed: its first text that is not empty.
+std::string textDialeg;
+
+// Presses the default button of the first dialog that this process shows (within 10 s).
 DWORD WINAPI AcceptaDialeg(LPVOID)
 {
     for (int i = 0; i < 200; ++i) {
@@ -221,6 +225,11 @@ DWORD WINAPI AcceptaDialeg(LPVOID)
             DWORD proces = 0;
             GetWindowThreadProcessId(h, &proces);
             if (proces == GetCurrentProcessId() && IsWindowVisible(h)) {
+                char text[256] = {};
+                for (HWND s = FindWindowExA(h, nullptr, "Static", nullptr); s && !text[0];
+                     s = FindWindowExA(h, s, "Static", nullptr))
+                    GetWindowTextA(s, text, sizeof text);
+                textDialeg = text;
                 PostMessageA(h, WM_COMMAND, IDOK, 0);
                 return 1;
             }
@@ -253,7 +262,32 @@ TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
     SetCurrentDirectoryA(c.c_str());
 }
 
-TEST(Programes, EachArgumentIsOneQuotedArgument)
+// A document of a type that no program opens: the system's own prompt comes first (where the
+// user may pick a program), then the client's box, which names the document.
+TEST(Programes, ADocumentOfNoKnownTypeGetsTheSystemsPromptThenTheClientsBox)
+{
+    prova::PreparaCarpetes();
+    const std::string ruta = DirActual() + "\\sin programa.kvsinprograma";
+    EscriuFitxer(ruta, "x");
+    MsgBoxRecorder cajas;
+    textDialeg.clear();
+    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, nullptr, 0, nullptr);
+    ASSERT_NE(fil, nullptr);
+    EXPECT_EQ(Programes::ObreDocument(ruta), Programes::Obertura::ShellFallat);
+    // A prompt that never came is let go of: the helper gives up within 10 s.
+    WaitForSingleObject(fil, 15000);
+    DWORD premut = 0;
+    GetExitCodeThread(fil, &premut);
+    CloseHandle(fil);
+    EXPECT_EQ(premut, 1u) << "the system showed no prompt of its own";
+    EXPECT_NE(textDialeg, "");
+    ASSERT_EQ(cajas.Boxes().size(), 1u);
+    EXPECT_EQ(cajas.Boxes()[0].text.rfind("No se ha podido abrir el documento: \n" + ruta + "\nError: ", 0), 0u)
+        << cajas.Boxes()[0].text;
+    EXPECT_EQ(cajas.Boxes()[0].owner, nullptr);
+}
+
+TEST(Proces, EachArgumentIsOneQuotedArgument)
 {
     const std::vector<std::pair<std::string, std::string>> casos = {
         {"", "\"\""},
@@ -264,7 +298,7 @@ TEST(Programes, EachArgumentIsOneQuotedArgument)
         {"x\" -Dy=z", "\"x\\\" -Dy=z\""},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(Programes::Cita(c.first), c.second) << c.first;
+        EXPECT_EQ(Win::Proces::Cita(c.first), c.second) << c.first;
 }
 
 TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)

@@ -20,4 +20,9 @@ TEST(ErrorSistema, WindowsErrorText)
     EXPECT_EQ(Win::FormataErrorWindows("#011").rfind("Error ref. #011, cod. 10061 ", 0), 0u);
     SetLastError(0x20001234);
     EXPECT_EQ(Win::FormataErrorWindows("x"), "Error ref. x, cod. 536875572 ");
+
+    // Where the system has no text for a code, its number stands in for it.
+    EXPECT_EQ(Win::TextError(ERROR_FILE_NOT_FOUND), Win::TextErrorSistema(ERROR_FILE_NOT_FOUND));
+    EXPECT_NE(Win::TextError(ERROR_FILE_NOT_FOUND), "");
+    EXPECT_EQ(Win::TextError(0x20001234), "536875572");
 }

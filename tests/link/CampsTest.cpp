@@ -299,6 +299,26 @@ TEST(Trama, ScreenIdentifierAndCheckNumber)
     EXPECT_EQ(Trama::NumeroCabecera(ambNul), 42);
 }
 
+// A reply whose text ends inside the fixed header has an empty record, never the bytes that an
+// earlier frame left past its NUL.
+TEST(Trama, TheRecordOfATextThatEndsBeforeItIsEmpty)
+{
+    std::string t(Trama::kIniciRegistre, 'h');
+    t += "00rec";
+    EXPECT_TRUE(Trama::TeRegistre(t.c_str()));
+    EXPECT_STREQ(Trama::Registre(t.c_str()), "00rec");
+    t[Trama::kIniciRegistre] = '\0';
+    EXPECT_TRUE(Trama::TeRegistre(t.c_str()));
+    EXPECT_STREQ(Trama::Registre(t.c_str()), "");
+    for (int fi : {0, Trama::kIniciRegistre - 1}) {
+        std::string curt = t;
+        curt[Trama::kIniciRegistre] = '0';
+        curt[static_cast<std::size_t>(fi)] = '\0';
+        EXPECT_FALSE(Trama::TeRegistre(curt.c_str())) << fi;
+        EXPECT_STREQ(Trama::Registre(curt.c_str()), "") << fi;
+    }
+}
+
 TEST(Trama, NumbersFromOutsideSaturateInsteadOfOverflowing)
 {
     EXPECT_EQ(Trama::LlegeixEnter("99999999999999999999999"), LONG_MAX);

@@ -67,22 +67,24 @@ protected:
 
 } // namespace
 
-// Help targets and the arguments of a new instance hold blanks (a path, a password): each is
-// one argument, whatever it holds.
-TEST_F(Llancador, TheArgumentArrivesWholeWhateverItHolds)
+// A document's path and a help target are one argument each, whatever they hold; the arguments
+// of a new instance follow "3" as they stand, as a new instance started by the shell gets them.
+TEST_F(Llancador, EachModeGetsItsCommandLine)
 {
     const struct {
-        const char* mode;
+        bool (*llanca)(const std::string&);
         std::string argument;
         std::string linia;
     } casos[] = {
-        {"2", "http://servidor/man/Es/alta clientes.htm", "runvexa.exe 2 \"http://servidor/man/Es/alta clientes.htm\""},
-        {"3", " /i ana,01,Es,dos \"palabras\",", "runvexa.exe 3 \" /i ana,01,Es,dos \\\"palabras\\\",\""},
+        {LlancaDocument, "C:\\Mis documentos\\x.pdf", "1 \"C:\\Mis documentos\\x.pdf\""},
+        {LlancaAjuda, "http://servidor/man/Es/alta clientes.htm", "runvexa.exe 2 \"http://servidor/man/Es/alta clientes.htm\""},
+        {LlancaNovaInstancia, " /i ana,01,Es,,", "runvexa.exe 3 /i ana,01,Es,,"},
+        {LlancaNovaInstancia, " /i ana,01,Es,dos \"palabras\",", "runvexa.exe 3 /i ana,01,Es,dos \"palabras\","},
     };
     int n = 0;
     for (const auto& c : casos) {
         const std::string carpeta = Carpeta(("amb" + std::to_string(n++)).c_str(), true);
-        ASSERT_TRUE(Llanca(c.mode, c.argument)) << GetLastError();
+        ASSERT_TRUE(c.llanca(c.argument)) << GetLastError();
         EXPECT_EQ(Registre(), c.linia + "\t" + carpeta + "\n");
     }
 }
@@ -97,7 +99,7 @@ TEST_F(Llancador, OnlyTheLauncherOfTheWorkingFolderIsStarted)
     const std::string previ = cami;
     SetEnvironmentVariableA("PATH", (altra + ";" + previ).c_str());
     const std::string carpeta = Carpeta("sense", false);
-    EXPECT_FALSE(Llanca("2", "http://servidor/"));
+    EXPECT_FALSE(LlancaAjuda("http://servidor/"));
     SetEnvironmentVariableA("PATH", previ.c_str());
     Sleep(500);
     EXPECT_EQ(LlegeixFitxer(carpeta + "\\runvexa-standin.log"), "") << "started from the path";
