@@ -1,20 +1,20 @@
 #include "framework/BibliotecaDiferida.h"
 
 #include "framework/ErrorBox.h"
+#include "framework/ErrorSistema.h"
 
 namespace Win {
 
-BibliotecaDiferida::~BibliotecaDiferida()
-{
-    if (modul_)
-        FreeLibrary(modul_);
-}
-
-bool BibliotecaDiferida::Obre()
+bool BibliotecaDiferida::Carrega()
 {
     modul_ = LoadLibraryA(fitxer_);
-    if (!modul_)
-        falta_ = ", cod. " + std::to_string(GetLastError());
+    if (!modul_) {
+        const DWORD codi = GetLastError();
+        std::string text = TextErrorSistema(codi);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+            text.pop_back();
+        falta_ = ", cod. " + std::to_string(codi) + (text.empty() ? "" : " " + text);
+    }
     return modul_ != nullptr;
 }
 
@@ -26,12 +26,10 @@ FARPROC BibliotecaDiferida::Adreca(const char* nom)
     return adreca;
 }
 
-bool BibliotecaDiferida::Acaba()
+void BibliotecaDiferida::MostraErrorUnCop()
 {
-    if (falta_.empty())
-        return true;
-    ErrorBox::Show("Error cargando " + std::string(fitxer_) + falta_);
-    return false;
+    if (!mostrat_.exchange(true))
+        ErrorBox::Show("Error cargando " + std::string(fitxer_) + falta_);
 }
 
 } // namespace Win

@@ -1,52 +1,50 @@
 #include "framework/BibliotequesSistema.h"
 
-#define KORVU_ENTRADA(nom) b.Entrada(#nom, nom)
-
 namespace Win {
 
 void Sockets::Omple(BibliotecaDiferida& b)
 {
-    KORVU_ENTRADA(WSAStartup);
-    KORVU_ENTRADA(WSACleanup);
-    KORVU_ENTRADA(WSAGetLastError);
-    KORVU_ENTRADA(WSASetLastError);
-    KORVU_ENTRADA(inet_addr);
-    KORVU_ENTRADA(gethostbyname);
-    KORVU_ENTRADA(htons);
-    KORVU_ENTRADA(socket);
-    KORVU_ENTRADA(setsockopt);
-    KORVU_ENTRADA(connect);
-    KORVU_ENTRADA(send);
-    KORVU_ENTRADA(recv);
-    KORVU_ENTRADA(shutdown);
-    KORVU_ENTRADA(closesocket);
+    KORVU_BUSCA_FUNCIO(b, WSAStartup);
+    KORVU_BUSCA_FUNCIO(b, WSACleanup);
+    KORVU_BUSCA_FUNCIO(b, WSAGetLastError);
+    KORVU_BUSCA_FUNCIO(b, WSASetLastError);
+    KORVU_BUSCA_FUNCIO(b, inet_addr);
+    KORVU_BUSCA_FUNCIO(b, gethostbyname);
+    KORVU_BUSCA_FUNCIO(b, htons);
+    KORVU_BUSCA_FUNCIO(b, socket);
+    KORVU_BUSCA_FUNCIO(b, setsockopt);
+    KORVU_BUSCA_FUNCIO(b, connect);
+    KORVU_BUSCA_FUNCIO(b, send);
+    KORVU_BUSCA_FUNCIO(b, recv);
+    KORVU_BUSCA_FUNCIO(b, shutdown);
+    KORVU_BUSCA_FUNCIO(b, closesocket);
 }
 
 void Spooler::Omple(BibliotecaDiferida& b)
 {
-    KORVU_ENTRADA(OpenPrinterA);
-    KORVU_ENTRADA(ClosePrinter);
-    KORVU_ENTRADA(StartDocPrinterA);
-    KORVU_ENTRADA(EndDocPrinter);
-    KORVU_ENTRADA(StartPagePrinter);
-    KORVU_ENTRADA(EndPagePrinter);
-    KORVU_ENTRADA(WritePrinter);
+    KORVU_BUSCA_FUNCIO(b, OpenPrinterA);
+    KORVU_BUSCA_FUNCIO(b, ClosePrinter);
+    KORVU_BUSCA_FUNCIO(b, StartDocPrinterA);
+    KORVU_BUSCA_FUNCIO(b, EndDocPrinter);
+    KORVU_BUSCA_FUNCIO(b, StartPagePrinter);
+    KORVU_BUSCA_FUNCIO(b, EndPagePrinter);
+    KORVU_BUSCA_FUNCIO(b, WritePrinter);
 }
 
 void DialegsComuns::Omple(BibliotecaDiferida& b)
 {
-    KORVU_ENTRADA(GetOpenFileNameA);
-    KORVU_ENTRADA(GetSaveFileNameA);
+    KORVU_BUSCA_FUNCIO(b, GetOpenFileNameA);
+    KORVU_BUSCA_FUNCIO(b, GetSaveFileNameA);
 }
 
 void Sons::Omple(BibliotecaDiferida& b)
 {
-    KORVU_ENTRADA(PlaySoundA);
+    KORVU_BUSCA_FUNCIO(b, PlaySoundA);
 }
 
 void ImatgesOle::Omple(BibliotecaDiferida& b)
 {
-    KORVU_ENTRADA(OleLoadPicturePath);
+    KORVU_BUSCA_FUNCIO(b, OleLoadPicturePath);
 }
 
 namespace {
@@ -57,29 +55,29 @@ struct Com {
     decltype(&::CoUninitialize) CoUninitialize;
     void Omple(BibliotecaDiferida& b)
     {
-        KORVU_ENTRADA(CoInitializeEx);
-        KORVU_ENTRADA(CoUninitialize);
+        KORVU_BUSCA_FUNCIO(b, CoInitializeEx);
+        KORVU_BUSCA_FUNCIO(b, CoUninitialize);
     }
 };
 
-// Made after the library's table, so ended before the library is freed.
+// Ended at exit, while the libraries it may call into are still mapped (none is freed).
 class ComDelFil {
 public:
-    ComDelFil() : com_(Diferida<Com>::Get())
+    explicit ComDelFil(const Com& com) : com_(com)
     {
-        iniciat_ = com_ && SUCCEEDED(com_->CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        iniciat_ = SUCCEEDED(com_.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     }
     ~ComDelFil()
     {
         if (iniciat_)
-            com_->CoUninitialize();
+            com_.CoUninitialize();
     }
     ComDelFil(const ComDelFil&) = delete;
     ComDelFil& operator=(const ComDelFil&) = delete;
     bool Iniciat() const { return iniciat_; }
 
 private:
-    const Com* com_;
+    const Com& com_;
     bool iniciat_ = false;
 };
 
@@ -89,8 +87,8 @@ struct Shell {
     decltype(&::ShellExecuteExA) ShellExecuteExA;
     void Omple(BibliotecaDiferida& b)
     {
-        KORVU_ENTRADA(ShellExecuteA);
-        KORVU_ENTRADA(ShellExecuteExA);
+        KORVU_BUSCA_FUNCIO(b, ShellExecuteA);
+        KORVU_BUSCA_FUNCIO(b, ShellExecuteExA);
     }
 };
 
@@ -98,8 +96,13 @@ struct Shell {
 
 bool AsseguraCom()
 {
-    static const ComDelFil com;
-    return com.Iniciat();
+    // The library first, outside the static below: its failure box runs a message loop, whose
+    // handlers may come back here.
+    const Com* com = Diferida<Com>::Get();
+    if (!com)
+        return false;
+    static const ComDelFil fil(*com);
+    return fil.Iniciat();
 }
 
 HINSTANCE ShellExecuta(HWND owner, const char* verb, const char* fitxer, const char* parametres,

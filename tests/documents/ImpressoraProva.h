@@ -46,6 +46,9 @@ public:
     // working folder.
     static bool Instala(const std::string& nom, const std::string& fitxer)
     {
+        const Spooler sp;
+        if (!sp.modul)
+            return false;
         const std::string port = "KORVU_" + nom + ":";
         const std::string unix = CamiUnix(fitxer);
         if (unix.empty())
@@ -60,7 +63,7 @@ public:
 
         char carpeta[MAX_PATH];
         DWORD cal = 0;
-        if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(carpeta), sizeof carpeta, &cal))
+        if (!sp.GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(carpeta), sizeof carpeta, &cal))
             return false;
         const std::string ppd = std::string(carpeta) + "\\korvuprova.ppd";
         {
@@ -84,7 +87,7 @@ public:
         di.pDriverPath = ps;
         di.pDataFile = const_cast<char*>(ppd.c_str());
         di.pConfigFile = ps;
-        AddPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&di));
+        sp.AddPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&di));
 
         PRINTER_INFO_2A pi = {};
         pi.pPrinterName = const_cast<char*>(nom.c_str());
@@ -94,12 +97,12 @@ public:
         char raw[] = "RAW";
         pi.pPrintProcessor = proc;
         pi.pDatatype = raw;
-        if (HANDLE h = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&pi)))
-            ClosePrinter(h);
+        if (HANDLE h = sp.AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&pi)))
+            sp.ClosePrinter(h);
         HANDLE h = nullptr;
-        if (!OpenPrinterA(const_cast<char*>(nom.c_str()), &h, nullptr))
+        if (!sp.OpenPrinterA(const_cast<char*>(nom.c_str()), &h, nullptr))
             return false;
-        ClosePrinter(h);
+        sp.ClosePrinter(h);
         return true;
     }
 
@@ -118,6 +121,22 @@ public:
     static void Buida(const std::string& fitxer) { std::remove(fitxer.c_str()); }
 
 private:
+    // The spooler's set-up calls, found at run time: the test program does not import the
+    // spooler, so that only the printing code's own first use can load it.
+    struct Spooler {
+        HMODULE modul = LoadLibraryA("winspool.drv");
+        decltype(&::GetPrinterDriverDirectoryA) GetPrinterDriverDirectoryA = Busca<decltype(&::GetPrinterDriverDirectoryA)>("GetPrinterDriverDirectoryA");
+        decltype(&::AddPrinterDriverA) AddPrinterDriverA = Busca<decltype(&::AddPrinterDriverA)>("AddPrinterDriverA");
+        decltype(&::AddPrinterA) AddPrinterA = Busca<decltype(&::AddPrinterA)>("AddPrinterA");
+        decltype(&::OpenPrinterA) OpenPrinterA = Busca<decltype(&::OpenPrinterA)>("OpenPrinterA");
+        decltype(&::ClosePrinter) ClosePrinter = Busca<decltype(&::ClosePrinter)>("ClosePrinter");
+        template <class F>
+        F Busca(const char* nom) const
+        {
+            return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(modul, nom)));
+        }
+    };
+
     static std::string CamiUnix(const std::string& fitxer)
     {
         char ple[MAX_PATH];
@@ -144,9 +163,14 @@ private:
 template <const char* Nom, const char* Port>
 class ProvaAmbImpressora : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { instalada_ = ImpressoraProva::Instala(Nom, Port); }
+    static void SetUpTestSuite()
+    {
+        spoolerAbans_ = GetModuleHandleA("winspool.drv") != nullptr;
+        instalada_ = ImpressoraProva::Instala(Nom, Port);
+    }
     void SetUp() override
     {
+        ASSERT_FALSE(spoolerAbans_) << "the test program imports the spooler itself";
         ASSERT_TRUE(instalada_) << "the test printer could not be set up in the wine prefix";
         ImpressoraProva::Buida(Port);
     }
@@ -160,6 +184,7 @@ protected:
 
     ImpressoraProva::Torn torn_;
     static inline bool instalada_ = false;
+    static inline bool spoolerAbans_ = false;
 };
 
 #endif
