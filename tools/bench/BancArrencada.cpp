@@ -49,6 +49,19 @@ long long Ticks()
     return t.QuadPart;
 }
 
+// The shown window of the started process with this caption: a window of another program
+// with the same caption must not stop the clock.
+HWND Finestra(DWORD proces, const char* titol)
+{
+    for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, titol); w; w = FindWindowExA(nullptr, w, nullptr, titol)) {
+        DWORD p = 0;
+        GetWindowThreadProcessId(w, &p);
+        if (p == proces && IsWindowVisible(w))
+            return w;
+    }
+    return nullptr;
+}
+
 struct Run {
     double total;
     std::vector<double> marques;
@@ -90,8 +103,7 @@ int main(int argc, char** argv)
             return 1;
         bool vist = false;
         while ((Ticks() - t0) / perMs < 30000 && !vist) {
-            HWND w = FindWindowA(nullptr, argv[2]);
-            if (w && IsWindowVisible(w)) {
+            if (HWND w = Finestra(pi.dwProcessId, argv[2])) {
                 Cerca c = {control, control == nullptr};
                 if (control)
                     EnumChildWindows(w, PerText, reinterpret_cast<LPARAM>(&c));
