@@ -169,7 +169,7 @@ class Driver:
         pid = self.client_unix_pid()
         if pid is None:
             return None
-        r = subprocess.run(["xdotool", "search", "--pid", str(pid), "--name", "^%s$" % title],
+        r = subprocess.run(["xdotool", "search", "--all", "--pid", str(pid), "--name", "^%s$" % title],
                            timeout=30, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         ids = r.stdout.split()
         return ids[-1].decode() if ids else None
