@@ -43,9 +43,23 @@ struct Temporal {
     }
 };
 
-// Whether no output of a new temporary file is there yet: one of an earlier run, whose
-// temporary the purge took, may still be open in the program that shows it.
-bool SortidesLliures(const std::string& temporal)
+// A new unique temporary file of the folder whose outputs are free too. A name passed over stays
+// taken until the purge at the next start.
+std::string NouTemporal(const char* carpeta)
+{
+    char unic[MAX_PATH];
+    for (int intent = 0; intent < 100; ++intent) {
+        if (!GetTempFileNameA(carpeta, "{tm", 0, unic))
+            break;
+        if (SortidaFitxer::SortidesLliures(unic))
+            return unic;
+    }
+    throw DispError("Error #ref 024, error creando temporal");
+}
+
+} // namespace
+
+bool SortidaFitxer::SortidesLliures(const std::string& temporal)
 {
     for (const std::string& sortida :
          {NomDocumentRtf(temporal), ConversorInforme::RutaConvertida(temporal, configuracio.exthojac)}) {
@@ -55,22 +69,6 @@ bool SortidesLliures(const std::string& temporal)
     }
     return true;
 }
-
-// A new unique temporary file of the folder whose outputs are free too. A name passed over stays
-// taken until the purge at the next start.
-std::string NouTemporal(const char* carpeta)
-{
-    char unic[MAX_PATH];
-    for (int intent = 0; intent < 100; ++intent) {
-        if (!GetTempFileNameA(carpeta, "{tm", 0, unic))
-            break;
-        if (SortidesLliures(unic))
-            return unic;
-    }
-    throw DispError("Error #ref 024, error creando temporal");
-}
-
-} // namespace
 
 bool SortidaFitxer::ConverteixFitxer(const std::string& font, const std::string& extensio,
                                      std::string& convertit)

@@ -22,6 +22,11 @@ public:
     static bool ConverteixFitxer(const std::string& font, const std::string& extensio,
                                  std::string& convertit);
 
+    // Whether no output named after a new temporary file is there yet (its RTF document, its
+    // copy converted for the spreadsheet): one of an earlier run, whose temporary the purge
+    // took, may still be open in the program that shows it, so that name is passed over.
+    static bool SortidesLliures(const std::string& temporal);
+
 private:
     // Each returns whether an output named after the received file was made (it stays).
     bool Lliura(int accio, const std::string& rebut, const std::string& nom,

@@ -2,6 +2,7 @@
 
 #include "framework/DispError.h"
 #include "framework/Exception.h"
+#include "tests/framework/FinestraDe.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -50,21 +51,68 @@ TEST(Entrada, ProgramThatEndsGivesItsOwnCodeWithoutABox)
 
 namespace {
 
-// Waits up to five seconds for a real box with this caption and answers it, once it has stayed
-// up for three seconds: a box that goes by itself sooner is one nobody can read.
-DWORD WINAPI ContestaCaixa(void* vista)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (HWND caixa = FindWindowA(nullptr, "Korvuc Error")) {
-            Sleep(3000);
-            *static_cast<bool*>(vista) = IsWindow(caixa) != FALSE;
+const char kCaixa[] = "Korvuc Error";
+
+// Answers the box that the test's own thread shows, once it has stayed up for three seconds: a
+// box that goes by itself sooner is one nobody can read. A box that shows up only after the
+// helper gave up waiting (20 s), or any box after the first, is closed at once, so that a late
+// or second box fails the test instead of waiting for ever.
+struct Contestador {
+    DWORD fil = GetCurrentThreadId();
+    HANDLE acabat = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool trobada = false;
+    bool vista = false;
+
+    static DWORD WINAPI Run(void* p)
+    {
+        auto* c = static_cast<Contestador*>(p);
+        const DWORD inici = GetTickCount();
+        while (WaitForSingleObject(c->acabat, 50) == WAIT_TIMEOUT) {
+            HWND caixa = FinestraDe(GetCurrentProcessId(), c->fil, "#32770", kCaixa);
+            if (!caixa || !IsWindowVisible(caixa))
+                continue;
+            if (!c->trobada && GetTickCount() - inici < 20000) {
+                Sleep(3000);
+                c->vista = IsWindow(caixa) != FALSE;
+            }
+            c->trobada = true;
             PostMessageA(caixa, WM_COMMAND, IDOK, 0);
-            return 0;
         }
-        Sleep(50);
+        return 0;
     }
-    return 0;
-}
+};
+
+// A box of another thread with the same caption, shown above every other window for as long as
+// it lives, as other test programs on the display show one.
+struct AltraCaixa {
+    HANDLE llesta = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE acabada = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE fil = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+
+    AltraCaixa() { WaitForSingleObject(llesta, 10000); }
+    ~AltraCaixa()
+    {
+        SetEvent(acabada);
+        WaitForSingleObject(fil, 10000);
+        CloseHandle(fil);
+        CloseHandle(acabada);
+        CloseHandle(llesta);
+    }
+    static DWORD WINAPI Run(void* p)
+    {
+        auto* self = static_cast<AltraCaixa*>(p);
+        HWND caixa = CreateWindowExA(WS_EX_TOPMOST, "#32770", kCaixa, WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                     nullptr, nullptr, nullptr, nullptr);
+        SetEvent(self->llesta);
+        MSG msg;
+        while (MsgWaitForMultipleObjects(1, &self->acabada, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        }
+        DestroyWindow(caixa);
+        return 0;
+    }
+};
 
 } // namespace
 
@@ -72,15 +120,19 @@ DWORD WINAPI ContestaCaixa(void* vista)
 // handler asks the loop to end: that quit message must not close the error box unseen.
 TEST(Entrada, TheBoxStaysWhenTheFailedProgramLeftAQuitMessage)
 {
-    bool vista = false;
-    const HANDLE fil = CreateThread(nullptr, 0, ContestaCaixa, &vista, 0, nullptr);
+    AltraCaixa altra;
+    Contestador contestador;
+    const HANDLE fil = CreateThread(nullptr, 0, Contestador::Run, &contestador, 0, nullptr);
     ASSERT_NE(fil, nullptr);
     EXPECT_EQ(Entrada::Executa([]() -> int {
                   PostQuitMessage(0);
                   throw DispError("Error #ref 001, cargando pantalla inicial");
               }),
               -1);
+    SetEvent(contestador.acabat);
     WaitForSingleObject(fil, INFINITE);
     CloseHandle(fil);
-    EXPECT_TRUE(vista) << "the error box closed before anyone could read it";
+    CloseHandle(contestador.acabat);
+    EXPECT_TRUE(contestador.trobada) << "no box was shown";
+    EXPECT_TRUE(contestador.vista) << "the error box closed before anyone could read it";
 }

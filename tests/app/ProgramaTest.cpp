@@ -1,4 +1,6 @@
 // The program itself, started as a separate process in a folder of its own.
+#include "tests/framework/FinestraDe.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -51,9 +53,8 @@ protected:
     HWND Espera(const char* classe, const char* titol, int intents = 200)
     {
         for (int i = 0; i < intents; ++i) {
-            HWND w = FindWindowA(classe, titol);
-            DWORD pid = 0;
-            if (w && IsWindowVisible(w) && GetWindowThreadProcessId(w, &pid) && pid == proces_.dwProcessId)
+            HWND w = FinestraDe(proces_.dwProcessId, 0, classe, titol);
+            if (w && IsWindowVisible(w))
                 return w;
             Sleep(50);
         }

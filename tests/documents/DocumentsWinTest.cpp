@@ -14,6 +14,7 @@
 #include "link/Xifrat.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/link/XarxaProva.h"
+#include "tests/framework/FinestraDe.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -217,24 +218,22 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
 // The text of the last dialog that AcceptaDialeg pressed: its first text that is not empty.
 std::string textDialeg;
 
-// Presses the default button of the first dialog that this process shows (within 10 s).
-DWORD WINAPI AcceptaDialeg(LPVOID)
+// Presses the default button of the first dialog that this process shows; it looks until the
+// dialog is answered or the caller, whose call returned, sets `acabat`: a dialog that shows up
+// late is still closed, so the test fails on what it sees instead of waiting for ever.
+DWORD WINAPI AcceptaDialeg(LPVOID acabat)
 {
-    for (int i = 0; i < 200; ++i) {
-        for (HWND h = FindWindowA("#32770", nullptr); h; h = FindWindowExA(nullptr, h, "#32770", nullptr)) {
-            DWORD proces = 0;
-            GetWindowThreadProcessId(h, &proces);
-            if (proces == GetCurrentProcessId() && IsWindowVisible(h)) {
-                char text[256] = {};
-                for (HWND s = FindWindowExA(h, nullptr, "Static", nullptr); s && !text[0];
-                     s = FindWindowExA(h, s, "Static", nullptr))
-                    GetWindowTextA(s, text, sizeof text);
-                textDialeg = text;
-                PostMessageA(h, WM_COMMAND, IDOK, 0);
-                return 1;
-            }
+    while (WaitForSingleObject(static_cast<HANDLE>(acabat), 50) == WAIT_TIMEOUT) {
+        HWND h = FinestraDe(GetCurrentProcessId(), 0, "#32770", nullptr);
+        if (h && IsWindowVisible(h)) {
+            char text[256] = {};
+            for (HWND s = FindWindowExA(h, nullptr, "Static", nullptr); s && !text[0];
+                 s = FindWindowExA(h, s, "Static", nullptr))
+                GetWindowTextA(s, text, sizeof text);
+            textDialeg = text;
+            PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return 1;
         }
-        Sleep(50);
     }
     return 0;
 }
@@ -247,14 +246,17 @@ TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
     const std::string desti = c + "\\desats";
     CreateDirectoryA(desti.c_str(), nullptr);
     DeleteFileA((desti + "\\informe.txt").c_str());
-    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, nullptr, 0, nullptr);
+    const HANDLE acabat = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, acabat, 0, nullptr);
     ASSERT_NE(fil, nullptr);
     std::string triat;
     const bool desat = DialegFitxer::Desa(nullptr, "informe.txt", desti, triat);
-    WaitForSingleObject(fil, 15000);
+    SetEvent(acabat);
+    WaitForSingleObject(fil, INFINITE);
     DWORD premut = 0;
     GetExitCodeThread(fil, &premut);
     CloseHandle(fil);
+    CloseHandle(acabat);
     ASSERT_EQ(premut, 1u) << "no dialog was shown";
     EXPECT_TRUE(desat);
     EXPECT_EQ(triat, desti + "\\informe.txt");
@@ -271,14 +273,16 @@ TEST(Programes, ADocumentOfNoKnownTypeGetsTheSystemsPromptThenTheClientsBox)
     EscriuFitxer(ruta, "x");
     MsgBoxRecorder cajas;
     textDialeg.clear();
-    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, nullptr, 0, nullptr);
+    const HANDLE acabat = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, acabat, 0, nullptr);
     ASSERT_NE(fil, nullptr);
     EXPECT_EQ(Programes::ObreDocument(ruta), Programes::Obertura::ShellFallat);
-    // A prompt that never came is let go of: the helper gives up within 10 s.
-    WaitForSingleObject(fil, 15000);
+    SetEvent(acabat);
+    WaitForSingleObject(fil, INFINITE);
     DWORD premut = 0;
     GetExitCodeThread(fil, &premut);
     CloseHandle(fil);
+    CloseHandle(acabat);
     EXPECT_EQ(premut, 1u) << "the system showed no prompt of its own";
     EXPECT_NE(textDialeg, "");
     ASSERT_EQ(cajas.Boxes().size(), 1u);
@@ -299,6 +303,41 @@ TEST(Proces, EachArgumentIsOneQuotedArgument)
     };
     for (const auto& c : casos)
         EXPECT_EQ(Win::Proces::Cita(c.first), c.second) << c.first;
+}
+
+// A temporary name is passed over while an output named after it is there (one of an earlier
+// run may still be open in the program that shows it); the temporary itself is no output.
+TEST(SortidesLliures, ANameWhoseDocumentOrConvertedCopyIsThereIsPassedOver)
+{
+    const std::string carpeta = DirActual() + "\\sortides.d";
+    CreateDirectoryA(carpeta.c_str(), nullptr);
+    const std::string temporal = carpeta + "\\{tmB7.tmp";
+    const std::string desada = configuracio.exthojac;
+    const struct {
+        const char* cas;
+        const char* exthojac;
+        const char* present;  // beside the temporary; null: nothing
+        bool lliures;
+    } casos[] = {
+        {"nothing beside it", "prn", nullptr, true},
+        {"its RTF document", "prn", "{tmB7.rtf", false},
+        {"its RTF document, other case", "prn", "{TMb7.RTF", false},
+        {"its converted copy", "prn", "{tmB7.prn", false},
+        {"the copy under the configured extension", "xls", "{tmB7.xls", false},
+        {"another extension's copy", "xls", "{tmB7.prn", true},
+        {"another name's document", "prn", "{tmB8.rtf", true},
+        {"a converted copy that would be the temporary", "tmp", nullptr, true},
+    };
+    EscriuFitxer(temporal, "");
+    for (const auto& c : casos) {
+        configuracio.exthojac = c.exthojac;
+        if (c.present)
+            EscriuFitxer(carpeta + "\\" + c.present, "open elsewhere");
+        EXPECT_EQ(SortidaFitxer::SortidesLliures(temporal), c.lliures) << c.cas;
+        if (c.present)
+            DeleteFileA((carpeta + "\\" + c.present).c_str());
+    }
+    configuracio.exthojac = desada;
 }
 
 TEST(ConverteixFitxer, ReadsTheWholeStoredFileAndWritesBesideIt)

@@ -3,6 +3,7 @@
 #include "framework/MsgLoop.h"
 #include "framework/PendingException.h"
 #include "framework/WndProc.h"
+#include "tests/framework/FinestraDe.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
 
@@ -227,7 +228,7 @@ TEST(WndProc, DispErrorInCreateHandlerLeavesCreateAndNoWindowStays)
     };
     Win::WinMaker maker(TestClassName(), GetModuleHandleA(nullptr));
     EXPECT_THROW(maker.Create(&ctrl, "creació fallida"), DispError);
-    EXPECT_EQ(FindWindowA(TestClassName(), "creació fallida"), nullptr);
+    EXPECT_EQ(FinestraDe(GetCurrentProcessId(), 0, TestClassName(), "creació fallida"), nullptr);
     ASSERT_EQ(rec.Boxes().size(), 1u);
     EXPECT_EQ(rec.Boxes()[0].text, "Error #ref 001, cargando pantalla inicial");
 }

@@ -16,6 +16,12 @@
 //                               prints "front 'CAPTION' main 'CAPTION' focus CLASS flags N";
 //                               with "click", only no loop and a thread that answers
 //   sonda gone                  the main window is gone
+//   sonda start FILE EXE [ARG]  starts the client, writes its process id to FILE, waits for it
+//                               and ends with its exit status (126 when it could not start it)
+//   sonda end                   ends the client at once
+// Every look takes only the windows of the process KORVU_SONDA_PID names (when it is set): other
+// programs on the display, a second instance of the client among them, may show windows of
+// the same class and caption.
 // Waits at most KORVU_SONDA_SECONDS (20); exit 0 when found, 1 otherwise.
 #include <windows.h>
 
@@ -27,6 +33,29 @@
 namespace {
 
 const char* const kClasse = "Korvuc";
+
+DWORD Client()
+{
+    const char* s = std::getenv("KORVU_SONDA_PID");
+    return s ? std::strtoul(s, nullptr, 10) : 0;
+}
+
+bool DelClient(HWND w)
+{
+    DWORD p = 0;
+    GetWindowThreadProcessId(w, &p);
+    return Client() == 0 || p == Client();
+}
+
+// The first top-level window of the client with this class and caption (null: any).
+HWND Finestra(const char* classe, const char* titol)
+{
+    for (HWND w = FindWindowExA(nullptr, nullptr, classe, titol); w; w = FindWindowExA(nullptr, w, classe, titol)) {
+        if (DelClient(w))
+            return w;
+    }
+    return nullptr;
+}
 
 // The text a window holds: asked of the window itself, since a control of another process
 // keeps its own text (an edit's contents) apart from its caption.
@@ -65,7 +94,7 @@ BOOL CALLBACK Llista(HWND w, LPARAM)
 
 HWND Principal()
 {
-    return FindWindowA(kClasse, nullptr);
+    return Finestra(kClasse, nullptr);
 }
 
 HWND AmbText(const char* text)
@@ -105,7 +134,7 @@ BOOL CALLBACK PerCaixa(HWND w, LPARAM p)
     const bool prefix = !c->titol.empty() && c->titol.back() == '*';
     const bool igual = prefix ? t.compare(0, c->titol.size() - 1, c->titol, 0, c->titol.size() - 1) == 0
                               : t == c->titol;
-    if (std::strcmp(classe, "#32770") == 0 && IsWindowVisible(w) && igual) {
+    if (std::strcmp(classe, "#32770") == 0 && IsWindowVisible(w) && igual && DelClient(w)) {
         c->trobat = w;
         return FALSE;
     }
@@ -174,6 +203,80 @@ bool Llest(std::string& estat, bool clic)
     return true;
 }
 
+// A path from the driver, which lives on the Unix side: wine shows the root as drive Z.
+std::string Ruta(const char* cami)
+{
+    std::string r = cami;
+    if (!r.empty() && r[0] == '/') {
+        r.insert(0, "Z:");
+        for (char& c : r) {
+            if (c == '/')
+                c = '\\';
+        }
+    }
+    return r;
+}
+
+// One argument of a command line as the program's start-up code splits it again.
+std::string Cita(const std::string& a)
+{
+    if (!a.empty() && a.find_first_of(" \t\"") == std::string::npos)
+        return a;
+    std::string r = "\"";
+    std::size_t barres = 0;
+    for (char c : a) {
+        if (c == '\\') {
+            ++barres;
+            continue;
+        }
+        r.append(c == '"' ? barres * 2 + 1 : barres, '\\');
+        barres = 0;
+        r += c;
+    }
+    r.append(barres * 2, '\\');
+    return r + "\"";
+}
+
+// The client as the launcher's child, so that its process id is known. Wine fails the start of
+// a process that ended before it ran (the loader's random address clash), and only then is
+// it started once more.
+int Arrenca(int argc, char** argv)
+{
+    if (argc < 4)
+        return 2;
+    const std::string programa = Ruta(argv[3]);
+    // The program's own name quoted, as wine gives it to a program started from Unix.
+    std::string linia = "\"" + programa + "\"";
+    for (int i = 4; i < argc; ++i)
+        linia += " " + Cita(argv[i]);
+    PROCESS_INFORMATION pi = {};
+    bool fet = false;
+    for (int intent = 0; intent < 2 && !fet; ++intent) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string copia = linia;
+        fet = CreateProcessA(programa.c_str(), &copia[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+        if (!fet)
+            Sleep(100);
+    }
+    if (!fet)
+        return 126;
+    const std::string fitxer = Ruta(argv[2]);
+    HANDLE f = CreateFileA(fitxer.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string pid = std::to_string(pi.dwProcessId) + "\n";
+    DWORD n = 0;
+    if (f != INVALID_HANDLE_VALUE) {
+        WriteFile(f, pid.data(), static_cast<DWORD>(pid.size()), &n, nullptr);
+        CloseHandle(f);
+    }
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD codi = 1;
+    GetExitCodeProcess(pi.hProcess, &codi);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(codi);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -182,10 +285,22 @@ int main(int argc, char** argv)
         return 2;
     const std::string ordre = argv[1];
     const char* arg = argc > 2 ? argv[2] : "";
+    if (ordre == "start")
+        return Arrenca(argc, argv);
+    if (ordre == "end") {
+        HANDLE p = Client() ? OpenProcess(PROCESS_TERMINATE, FALSE, Client()) : nullptr;
+        const bool fet = p && TerminateProcess(p, 1);
+        if (p)
+            CloseHandle(p);
+        return fet ? 0 : 1;
+    }
     if (ordre == "window")
         return Espera([&] {
-                   HWND w = FindWindowA(nullptr, arg);
-                   return w && IsWindowVisible(w);
+                   for (HWND w = Finestra(nullptr, arg); w; w = FindWindowExA(nullptr, w, nullptr, arg)) {
+                       if (DelClient(w) && IsWindowVisible(w))
+                           return true;
+                   }
+                   return false;
                }) ? 0 : 1;
     if (ordre == "text")
         return Espera([&] { return AmbText(arg) != nullptr; }) ? 0 : 1;

@@ -32,12 +32,14 @@ class DriverXdotoolTest(unittest.TestCase):
                 #!/bin/sh
                 for a in "$@"; do printf '%s\\n' "$a"; done > "$XDOTOOL_LOG"
                 if [ -n "$XDOTOOL_FAIL" ]; then echo "$XDOTOOL_FAIL" >&2; exit 1; fi
+                if [ -n "$XDOTOOL_WARN" ]; then echo "$XDOTOOL_WARN" >&2; fi
                 """))
         os.chmod(fake, os.stat(fake).st_mode | stat.S_IXUSR)
-        self.saved = {k: os.environ.get(k) for k in ("PATH", "XDOTOOL_LOG", "XDOTOOL_FAIL")}
+        self.saved = {k: os.environ.get(k) for k in ("PATH", "XDOTOOL_LOG", "XDOTOOL_FAIL", "XDOTOOL_WARN")}
         os.environ["PATH"] = self.tmp.name + os.pathsep + os.environ.get("PATH", "")
         os.environ["XDOTOOL_LOG"] = self.log
         os.environ.pop("XDOTOOL_FAIL", None)
+        os.environ.pop("XDOTOOL_WARN", None)
         module = load_driver()
         self.StepFailed = module.StepFailed
         self.d = module.Driver(self.tmp.name, None, self.tmp.name)
@@ -70,6 +72,15 @@ class DriverXdotoolTest(unittest.TestCase):
             with self.assertRaises(self.StepFailed) as caught:
                 act()
             self.assertIn("Can't open display", str(caught.exception))
+
+    def test_a_warning_fails_the_step_though_xdotool_exits_0(self):
+        # xdotool passes over a key name it does not know with only a warning: no key was pressed.
+        os.environ["XDOTOOL_WARN"] = "(symbol) No such key name 'F55'. Ignoring it."
+        for act in (lambda: self.d.key("F55"), lambda: self.d.type("12"),
+                    lambda: self.d.click_screen(10, 20)):
+            with self.assertRaises(self.StepFailed) as caught:
+                act()
+            self.assertIn("No such key name 'F55'", str(caught.exception))
 
 
 if __name__ == "__main__":
