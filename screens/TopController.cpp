@@ -228,13 +228,12 @@ void TopController::TancaSiFallada()
         DestroyWindow(Window());
 }
 
-bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT*)
+bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (!vista || vista->GetEstatVista() == 1)
         return true;
     switch (msg) {
     case Win::WM_CAMP_FOCUS:
-        configuracio.canviFocusTramesa = 0;
         vista->GuardaFocoActual(reinterpret_cast<HWND>(lParam));
         if (pantallaMostrada == 1) {
             pantallaMostrada = 0;
@@ -244,7 +243,7 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             SetFocus(nullptr);
             ProcessaTramesa();
             TancaSiFallada();
-            configuracio.canviFocusTramesa = 1;
+            *result = 1;
         }
         return true;
     case Win::WM_CAMP_SEGUENT:

@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     instanciaPrograma = GetModuleHandleA(nullptr);
     try {
         configuracio.Carrega("korvuc.cfg");
+        configuracio.EntregaAjustos();
         Win::WinClass classe("Korvuc", instanciaPrograma);
         classe.Register();
         Win::WinMaker maker("Korvuc", instanciaPrograma);
