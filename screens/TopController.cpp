@@ -230,10 +230,14 @@ void TopController::TancaSiFallada()
 
 bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (!vista || vista->GetEstatVista() == 1)
+    if (!vista || vista->GetEstatVista() == 1) {
+        if (msg == Win::WM_CAMP_FOCUS)
+            *result = focoTramesa;
         return true;
+    }
     switch (msg) {
     case Win::WM_CAMP_FOCUS:
+        focoTramesa = 0;
         vista->GuardaFocoActual(reinterpret_cast<HWND>(lParam));
         if (pantallaMostrada == 1) {
             pantallaMostrada = 0;
@@ -243,6 +247,7 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             SetFocus(nullptr);
             ProcessaTramesa();
             TancaSiFallada();
+            focoTramesa = 1;
             *result = 1;
         }
         return true;
