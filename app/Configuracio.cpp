@@ -18,10 +18,10 @@
 
 Configuracio configuracio;
 
-namespace {
-// The window library and the link read the one configuration from the start; a Configuracio
-// made elsewhere (a test's) is not handed over.
-[[maybe_unused]] const bool entregada = (Win::UsaAjustos(configuracio), UsaAjustosEnllac(configuracio), true);
+void Configuracio::EntregaAjustos()
+{
+    Win::UsaAjustos(*this);
+    UsaAjustosEnllac(*this);
 }
 
 namespace {

@@ -15,7 +15,7 @@
 // semaphore). Other subsystems read the members directly; those that the file sets come from
 // TextConfiguracio::Valors, so the reader fills them in place. The window library and the link
 // read only their own part of it (Win::Ajustos, AjustosEnllac), which the one configuration of
-// the process hands them.
+// the process hands them at start-up (EntregaAjustos).
 class Configuracio : public TextConfiguracio::Valors, public Win::Ajustos, public AjustosEnllac {
 public:
     Configuracio();
@@ -33,6 +33,8 @@ public:
 
     // Fills the object from the named file and the command line; throws DispError.
     void Carrega(const char* fitxer);
+    // From now on the window library and the link read their settings from this object.
+    void EntregaAjustos();
 
     // Command line and new-instance arguments.
     void ProcessaLiniaOrdres();

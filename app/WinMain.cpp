@@ -64,6 +64,7 @@ private:
 int Arrenca(HINSTANCE instance)
 {
     configuracio.Carrega("korvuc.cfg");
+    configuracio.EntregaAjustos();
 
     Win::WinClass classe("Korvuc", instance);
     classe.SetIcons(IDI_PROGRAM);

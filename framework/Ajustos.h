@@ -9,8 +9,9 @@ namespace Win {
 
 // What the framework reads of the program's settings: the fonts, pictures and brushes made at
 // start-up, the screen scale, and the few values of the settings file the controls depend on.
-// The program's settings object derives from it and hands itself over at start-up (UsaAjustos);
-// until then the framework reads a blank one: no fonts or pictures, scale 1.
+// The program's settings object derives from it; the program's start-up hands it over once
+// the settings file is loaded (UsaAjustos), and a test hands over its own. Until then the
+// framework reads a blank one: no fonts or pictures, scale 1.
 struct Ajustos {
     virtual ~Ajustos() = default;
 
@@ -52,8 +53,6 @@ struct Ajustos {
     HFONT fontSubratllada = nullptr;
     HFONT fontLlista = nullptr;
     HMODULE recursos = nullptr; // the resource library; its owner frees it
-    // Set while a focus change ran an exchange with the server.
-    unsigned char canviFocusTramesa = 0;
 };
 
 // The settings in force: those handed over, or the blank ones.

@@ -7,7 +7,9 @@
 // has finished with it (an exchange with the server included) when the call returns.
 namespace Win {
 
-constexpr UINT WM_CAMP_FOCUS = WM_USER + 1;     // wParam: window that lost the focus; lParam: the field
+// wParam: window that lost the focus; lParam: the field. Answers nonzero when the screen ran an
+// exchange with the server for it.
+constexpr UINT WM_CAMP_FOCUS = WM_USER + 1;
 constexpr UINT WM_CAMP_SEGUENT = WM_USER + 2;   // wParam: the field; go to the next field
 constexpr UINT WM_CAMP_SORTIT = WM_USER + 3;    // wParam: the date or numeric field left; validate it
 constexpr UINT WM_CAMP_ANTERIOR = WM_USER + 4;  // wParam: the field; go to the previous field

@@ -10,8 +10,8 @@ bool MultiController::OnSetFocus(HWND lost)
     // The screen may run a whole exchange with the server here and destroy this field with its
     // controller: after the notification only locals and the configuration are read.
     const HWND own = Window();
-    SendMessageA(GetParent(own), Win::WM_CAMP_FOCUS, reinterpret_cast<WPARAM>(lost),
-                 reinterpret_cast<LPARAM>(own));
+    const LRESULT tramesa = SendMessageA(GetParent(own), Win::WM_CAMP_FOCUS, reinterpret_cast<WPARAM>(lost),
+                                         reinterpret_cast<LPARAM>(own));
     // Without a window that lost the focus (it came from another program) there is nothing to
     // repaint; a null window would repaint every window on the screen.
     if (lost)
@@ -21,7 +21,7 @@ bool MultiController::OnSetFocus(HWND lost)
             SendMessageA(own, EM_SETSEL, 0, -1);
         InvalidateRect(own, nullptr, TRUE);
     }
-    return Win::ajustos().canviFocusTramesa != 0;
+    return tramesa != 0;
 }
 
 bool MultiController::OnKeyDown(WPARAM key, LPARAM)

@@ -4,8 +4,9 @@
 #include <string>
 
 // What the link reads of the program's settings, and the server address it learns from the
-// address service and keeps. The program's settings object derives from it and hands itself
-// over at start-up (UsaAjustosEnllac); until then the link reads a blank one.
+// address service and keeps. The program's settings object derives from it; the program's
+// start-up hands it over once the settings file is loaded (UsaAjustosEnllac), and a test hands
+// over its own. Until then the link reads a blank one.
 class AjustosEnllac {
 public:
     virtual ~AjustosEnllac() = default;

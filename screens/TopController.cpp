@@ -235,13 +235,16 @@ void TopController::Tanca()
     Win::EliminacioDiferida::Destrueix(Window());
 }
 
-bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT*)
+bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    if (!vista || vista->GetEstatVista() == 1)
+    if (!vista || vista->GetEstatVista() == 1) {
+        if (msg == Win::WM_CAMP_FOCUS)
+            *result = focoTramesa;
         return true;
+    }
     switch (msg) {
     case Win::WM_CAMP_FOCUS:
-        configuracio.canviFocusTramesa = 0;
+        focoTramesa = 0;
         vista->GuardaFocoActual(reinterpret_cast<HWND>(lParam));
         if (pantallaMostrada == 1) {
             pantallaMostrada = 0;
@@ -251,7 +254,8 @@ bool TopController::OnUserMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             SetFocus(nullptr);
             ProcessaTramesa();
             TancaSiFallada();
-            configuracio.canviFocusTramesa = 1;
+            focoTramesa = 1;
+            *result = 1;
         }
         return true;
     case Win::WM_CAMP_SEGUENT:

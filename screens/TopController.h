@@ -50,6 +50,9 @@ public:
     std::string ajudaBase;
     std::string ajudaDesti;
     unsigned char pantallaMostrada = 0;
+    // Whether the last focus report ran an exchange: the answer to the report (the field's
+    // original handler is then skipped), also to those that come while the view is busy.
+    unsigned char focoTramesa = 0;
 
 private:
     // Runs a pending leave-field exchange, then the action of field i.

@@ -100,6 +100,23 @@ std::string ErrorDe(void (*accio)(Configuracio&), Configuracio& c)
     return "";
 }
 
+std::vector<std::string> Linies(const std::string& text)
+{
+    std::vector<std::string> linies;
+    std::size_t inici = 0;
+    while (inici < text.size()) {
+        std::size_t fi = text.find('\n', inici);
+        if (fi == std::string::npos)
+            fi = text.size();
+        std::string linia = text.substr(inici, fi - inici);
+        if (!linia.empty() && linia.back() == '\r')
+            linia.pop_back();
+        linies.push_back(linia);
+        inici = fi + 1;
+    }
+    return linies;
+}
+
 const char* const liniaSola = "\"C:\\k\\korvuc.exe\"";
 
 // Each test runs in a fresh folder of its own, which is its current directory.
@@ -651,4 +668,36 @@ TEST_F(ConfiguracioTest, ClientLogThatCannotBeOpenedIsReportedOnceAndStaysOff)
     EXPECT_EQ(rec.Boxes()[1].text, "Se ha activado el log");
     c.CambiaLog();
     EXPECT_EQ(Llegeix("korvucli.log"), "01===>\r\n<===");
+}
+
+TEST_F(ConfiguracioTest, StoredServerIsTheAddressInUseAndNothingElseOfTheLogin)
+{
+    const std::string fitxer = "acceso_remoto=si;\r\nservidor_int=10.0.0.5;\r\n"
+                               "servidor_ext=viejo;\r\nport=01000;\r\nusuario=pep;\r\n"
+                               "empresa=02;\r\nidioma=Ca;\r\n";
+    struct Caso {
+        int remot;
+        const char* servidor;
+    } casos[] = {{0, "10.0.0.5"}, {1, "192.0.2.9"}};
+    for (const Caso& cas : casos) {
+        Escriu("korvuc.cfg", fitxer);
+        Configuracio c;
+        c.acceso_remoto = static_cast<unsigned char>(cas.remot);
+        c.servidor_int = "10.0.0.5";
+        c.servidor_ext = "192.0.2.9";
+        c.port = 6000;
+        c.usuario = "ana";
+        c.empresa = "01";
+        c.idioma = "Es";
+        c.DesaServidor();
+        // Only the server lines change: the login values and the remote-access line are
+        // passed empty, so they stay as the file had them.
+        const std::vector<std::string> esperat = {
+            "acceso_remoto=si;", "servidor_int=10.0.0.5;",
+            std::string("servidor_ext=") + cas.servidor + ";", "port=06000;", "usuario=pep;",
+            "empresa=02;", "idioma=Ca;"};
+        EXPECT_EQ(Linies(Llegeix("korvuc.cfg")), esperat) << "remote " << cas.remot;
+        EXPECT_EQ(Llegeix("korvuc.cfg.sav"), fitxer);
+        EXPECT_EQ(c.acceso_remoto, cas.remot);
+    }
 }

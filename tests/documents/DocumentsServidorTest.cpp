@@ -10,6 +10,7 @@
 #include "tests/documents/ImpressoraProva.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/framework/MsgBoxRecorder.h"
+#include "tests/app/ConfiguracioProva.h"
 #include "tests/link/XarxaProva.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 // Date and numeric fields, multi-line edit, tool button, labels, link label, sub-screen frame
 // and tab strip, built from records on one shared window.
-#include "app/Configuracio.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
 #include "framework/ObjecteGdi.h"
@@ -95,27 +94,26 @@ protected:
             int height;
             const char* face;
         } fonts[] = {
-            {&configuracio.fontControl, -11, "Tahoma"},   {&configuracio.fontControlMitjana, -12, "Tahoma"},
-            {&configuracio.fontControlGran, -18, "Tahoma"}, {&configuracio.fontTitol, -20, "Tahoma"},
-            {&configuracio.fontFixa, -12, "Courier New"},  {&configuracio.fontFixaGran, -16, "Courier New"},
-            {&configuracio.fontEnllac, -13, "Tahoma"},     {&configuracio.fontArial, -13, "Arial"},
+            {&ajustosProva.fontControl, -11, "Tahoma"},   {&ajustosProva.fontControlMitjana, -12, "Tahoma"},
+            {&ajustosProva.fontControlGran, -18, "Tahoma"}, {&ajustosProva.fontTitol, -20, "Tahoma"},
+            {&ajustosProva.fontFixa, -12, "Courier New"},  {&ajustosProva.fontFixaGran, -16, "Courier New"},
+            {&ajustosProva.fontEnllac, -13, "Tahoma"},     {&ajustosProva.fontArial, -13, "Arial"},
         };
         for (const auto& f : fonts)
             *f.font = Font(f.height, f.face);
         SetScale(1.0);
-        configuracio.idioma = "Es";
-        configuracio.modeDesenvolupament = 0;
-        configuracio.canviFocusTramesa = 0;
+        ajustosProva.idioma = "Es";
+        ajustosProva.modeDesenvolupament = 0;
         ReiniciaParent();
     }
     void TearDown() override
     {
         parent->ctrl.before = nullptr;
         SetScale(1.0);
-        configuracio.idioma.clear();
-        for (HFONT* f : {&configuracio.fontControl, &configuracio.fontControlMitjana, &configuracio.fontControlGran,
-                         &configuracio.fontTitol, &configuracio.fontFixa, &configuracio.fontFixaGran,
-                         &configuracio.fontEnllac, &configuracio.fontArial}) {
+        ajustosProva.idioma.clear();
+        for (HFONT* f : {&ajustosProva.fontControl, &ajustosProva.fontControlMitjana, &ajustosProva.fontControlGran,
+                         &ajustosProva.fontTitol, &ajustosProva.fontFixa, &ajustosProva.fontFixaGran,
+                         &ajustosProva.fontEnllac, &ajustosProva.fontArial}) {
             DeleteObject(*f);
             *f = nullptr;
         }
@@ -146,12 +144,12 @@ TEST_F(Camps, DateFieldPlacementStyleFontAndLabel)
         ExpectPlaced(f.Window(), 100, 40, 65, 17);
         ExpectPlaced(t.Window(), 100, 80, 91, 30);
         EXPECT_EQ(Style(f.Window()), 0x50010002u);
-        EXPECT_EQ(FontOf(f.Window()), configuracio.fontControlMitjana);
-        EXPECT_EQ(FontOf(t.Window()), configuracio.fontControlGran);
+        EXPECT_EQ(FontOf(f.Window()), ajustosProva.fontControlMitjana);
+        EXPECT_EQ(FontOf(t.Window()), ajustosProva.fontControlGran);
         EXPECT_EQ(SendMessageA(f.Window(), EM_GETLIMITTEXT, 0, 0), 10);
         ASSERT_NE(f.LabelWindow(), nullptr);
         EXPECT_EQ(Text(f.LabelWindow()), "Fecha");
-        EXPECT_EQ(FontOf(f.LabelWindow()), configuracio.fontControl);
+        EXPECT_EQ(FontOf(f.LabelWindow()), ajustosProva.fontControl);
         EXPECT_EQ(t.LabelWindow(), nullptr);
         EXPECT_EQ(Text(f.Window()), "");
     }
@@ -300,8 +298,8 @@ TEST_F(Camps, NumericFieldPlacementStyleAndFirstValue)
         ExpectPlaced(n.Window(), 100, 40, 68, 17);  // 93 * 0.74, the fraction dropped
         ExpectPlaced(t.Window(), 100, 80, 79, 25);  // 107 * 0.74
         EXPECT_EQ(Style(n.Window()), 0x50010082u);
-        EXPECT_EQ(FontOf(n.Window()), configuracio.fontControlMitjana);
-        EXPECT_EQ(FontOf(t.Window()), configuracio.fontControlGran);
+        EXPECT_EQ(FontOf(n.Window()), ajustosProva.fontControlMitjana);
+        EXPECT_EQ(FontOf(t.Window()), ajustosProva.fontControlGran);
         EXPECT_EQ(SendMessageA(n.Window(), EM_GETLIMITTEXT, 0, 0), 10);
         ASSERT_NE(n.LabelWindow(), nullptr);
         EXPECT_EQ(Text(n.LabelWindow()), "Importe");
@@ -312,7 +310,7 @@ TEST_F(Camps, NumericFieldPlacementStyleAndFirstValue)
         EXPECT_EQ(Text(t.Window()), "0");
         EXPECT_EQ(n.Validate(), 0);
     }
-    configuracio.idioma = "En";
+    ajustosProva.idioma = "En";
     SetScale(kGran);
     Win::CDNEditNum n(Parent(), 0, &d);
     ExpectPlaced(n.Window(), 129, 52, 88, 22);
@@ -334,7 +332,7 @@ TEST_F(Camps, NumericFieldValuesInBothLanguages)
 {
     for (const char* idioma : {"Es", "En"}) {
         SCOPED_TRACE(idioma);
-        configuracio.idioma = idioma;
+        ajustosProva.idioma = idioma;
         const bool es = std::string(idioma) == "Es";
         ControlDef d = ImportSignat();
         Win::CDNEditNum n(Parent(), 0, &d);
@@ -391,7 +389,7 @@ TEST_F(Camps, NumericValueOfATextNotYetValidated)
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.typed);
-        configuracio.idioma = row.idioma;
+        ajustosProva.idioma = row.idioma;
         ControlDef d = ImportSignat();
         Win::CDNEditNum n(Parent(), 0, &d);
         n.SetValue("7");
@@ -453,7 +451,7 @@ TEST_F(Camps, NumericFieldTypedWithRealKeys)
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.idioma);
-        configuracio.idioma = row.idioma;
+        ajustosProva.idioma = row.idioma;
         ControlDef d = Def(0, 0, 10, 10, 15);
         d.longMax = 12;
         d.decimales = row.decimales;
@@ -522,8 +520,8 @@ struct FonsText {
     {
         // Pattern brushes of solid bitmaps stand in for the library's.
         const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)};
-        HBITMAP* bitmaps[] = {&configuracio.bmpFonsText, &configuracio.bmpFonsText2, &configuracio.bmpFonsText3};
-        HBRUSH* brushes[] = {&configuracio.brFonsText, &configuracio.brFonsText2, &configuracio.brFonsText3};
+        HBITMAP* bitmaps[] = {&ajustosProva.bmpFonsText, &ajustosProva.bmpFonsText2, &ajustosProva.bmpFonsText3};
+        HBRUSH* brushes[] = {&ajustosProva.brFonsText, &ajustosProva.brFonsText2, &ajustosProva.brFonsText3};
         for (int i = 0; i < 3; ++i) {
             *bitmaps[i] = Solid(colours[i]);
             *brushes[i] = CreatePatternBrush(*bitmaps[i]);
@@ -531,11 +529,11 @@ struct FonsText {
     }
     ~FonsText()
     {
-        for (HBITMAP* b : {&configuracio.bmpFonsText, &configuracio.bmpFonsText2, &configuracio.bmpFonsText3}) {
+        for (HBITMAP* b : {&ajustosProva.bmpFonsText, &ajustosProva.bmpFonsText2, &ajustosProva.bmpFonsText3}) {
             DeleteObject(*b);
             *b = nullptr;
         }
-        for (HBRUSH* b : {&configuracio.brFonsText, &configuracio.brFonsText2, &configuracio.brFonsText3}) {
+        for (HBRUSH* b : {&ajustosProva.brFonsText, &ajustosProva.brFonsText2, &ajustosProva.brFonsText3}) {
             DeleteObject(*b);
             *b = nullptr;
         }
@@ -557,13 +555,13 @@ TEST_F(Camps, MultiLineEditKindsSizeAndBrush)
     coloured.opcion = 1;
     {
         Win::CDNEditex e(Parent(), 0, &plain);
-        const int line = LineHeight(configuracio.fontControlMitjana);
+        const int line = LineHeight(ajustosProva.fontControlMitjana);
         ASSERT_GT(line, 0);
         // Cut to whole lines of the font it shows.
         ExpectPlaced(e.Window(), 20, 30, 200, 50 / line * line);
         EXPECT_EQ(Style(e.Window()), 0x50010000u | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL);
         EXPECT_TRUE(ExStyle(e.Window()) & WS_EX_CLIENTEDGE);
-        EXPECT_EQ(FontOf(e.Window()), configuracio.fontControlMitjana);
+        EXPECT_EQ(FontOf(e.Window()), ajustosProva.fontControlMitjana);
         EXPECT_EQ(SendMessageA(e.Window(), EM_GETLIMITTEXT, 0, 0), 300);
         EXPECT_EQ(e.GetBackBrush(), nullptr);
         ASSERT_NE(e.LabelWindow(), nullptr);
@@ -578,8 +576,8 @@ TEST_F(Camps, MultiLineEditKindsSizeAndBrush)
     const struct {
         int variante;
         HBRUSH brush;
-    } table[] = {{0, configuracio.brFonsText}, {1, configuracio.brFonsText}, {2, configuracio.brFonsText2},
-                 {3, configuracio.brFonsText3}, {4, configuracio.brFonsText}};
+    } table[] = {{0, ajustosProva.brFonsText}, {1, ajustosProva.brFonsText}, {2, ajustosProva.brFonsText2},
+                 {3, ajustosProva.brFonsText3}, {4, ajustosProva.brFonsText}};
     for (const auto& row : table) {
         SCOPED_TRACE(row.variante);
         coloured.variante = row.variante;
@@ -587,7 +585,7 @@ TEST_F(Camps, MultiLineEditKindsSizeAndBrush)
             Win::CDNEditex e(Parent(), 0, &coloured);
             EXPECT_EQ(Style(e.Window()), 0x50010000u | ES_MULTILINE | ES_AUTOVSCROLL);
             EXPECT_EQ(ExStyle(e.Window()), static_cast<DWORD>(WS_EX_TRANSPARENT));
-            EXPECT_EQ(FontOf(e.Window()), configuracio.fontArial);
+            EXPECT_EQ(FontOf(e.Window()), ajustosProva.fontArial);
             EXPECT_EQ(e.GetBackBrush(), row.brush);
             EXPECT_EQ(e.LabelWindow(), nullptr);
         }
@@ -601,7 +599,7 @@ TEST_F(Camps, MultiLineEditEdgesAndScale)
     // No edges: the base's size, cut to lines; never a negative size.
     ControlDef d = Def(6, 0, 300, 200, 10);
     d.posEtiqueta = 2;
-    const int line = LineHeight(configuracio.fontControlMitjana);
+    const int line = LineHeight(ajustosProva.fontControlMitjana);
     {
         Win::CDNEditex e(Parent(), 0, &d);
         ExpectPlaced(e.Window(), 300, 200, 93, 17 / line * line);
@@ -634,7 +632,7 @@ TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
     } table[] = {{library, d.imagen, true}, {library, 9999, false}, {nullptr, d.imagen, false}};
     for (const auto& row : table) {
         SCOPED_TRACE(testing::Message() << row.imagen << (row.recursos ? "" : " without the library"));
-        configuracio.recursos = row.recursos;
+        ajustosProva.recursos = row.recursos;
         d.imagen = row.imagen;
         HBITMAP shown = nullptr;
         {
@@ -643,7 +641,7 @@ TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
             // Without its bitmap it is a plain button, or its caption would not show.
             EXPECT_EQ(Style(h.Window()), row.bitmap ? 0x5001C080u : 0x5001C000u);
             EXPECT_EQ(ExStyle(h.Window()), 0u);
-            EXPECT_EQ(FontOf(h.Window()), configuracio.fontControl);
+            EXPECT_EQ(FontOf(h.Window()), ajustosProva.fontControl);
             EXPECT_EQ(h.LabelWindow(), nullptr);
             shown = reinterpret_cast<HBITMAP>(SendMessageA(h.Window(), BM_GETIMAGE, IMAGE_BITMAP, 0));
             EXPECT_EQ(shown != nullptr, row.bitmap);
@@ -660,7 +658,7 @@ TEST_F(Camps, ToolButtonShowsTheLibraryBitmapOrItsCaption)
             EXPECT_EQ(GetObjectType(shown), 0u);
         }
     }
-    configuracio.recursos = nullptr;
+    ajustosProva.recursos = nullptr;
     FreeLibrary(library);
 
     const struct {
@@ -691,9 +689,9 @@ TEST_F(Camps, TextLabelFontSizeAndStyle)
         int y;
     } table[] = {
         // Ten visible characters, at (40, 100).
-        {0, &configuracio.fontControl, 89, 16, 100},   {1, &configuracio.fontControlGran, 120, 13, 98},
-        {2, &configuracio.fontFixa, 90, 22, 100},      {3, &configuracio.fontTitol, 180, 25, 100},
-        {4, &configuracio.fontFixa, 90, 22, 100},      {5, &configuracio.fontFixaGran, 125, 30, 100},
+        {0, &ajustosProva.fontControl, 89, 16, 100},   {1, &ajustosProva.fontControlGran, 120, 13, 98},
+        {2, &ajustosProva.fontFixa, 90, 22, 100},      {3, &ajustosProva.fontTitol, 180, 25, 100},
+        {4, &ajustosProva.fontFixa, 90, 22, 100},      {5, &ajustosProva.fontFixaGran, 125, 30, 100},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.opcion);
@@ -768,7 +766,7 @@ long Count(const std::vector<COLORREF>& pixels, COLORREF colour)
 
 TEST_F(Camps, BandLabelPaintsTheRecordValueInWhite)
 {
-    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    ajustosProva.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
     ControlDef d = Def(3, 0, 40, 100, 20, "Cliente");
     d.estilo = 52;
     d.valor = "Total pendiente";
@@ -796,9 +794,9 @@ TEST_F(Camps, BandLabelPaintsTheRecordValueInWhite)
         Win::CDNStatic s(Parent(), 0, &plain);
         EXPECT_EQ(Count(Erased(s.Window()), RGB(255, 255, 255)), 0);
     }
-    EXPECT_EQ(GetObjectType(configuracio.bmpBandaEtiqueta), static_cast<DWORD>(OBJ_BITMAP)) << "the band is shared";
-    DeleteObject(configuracio.bmpBandaEtiqueta);
-    configuracio.bmpBandaEtiqueta = nullptr;
+    EXPECT_EQ(GetObjectType(ajustosProva.bmpBandaEtiqueta), static_cast<DWORD>(OBJ_BITMAP)) << "the band is shared";
+    DeleteObject(ajustosProva.bmpBandaEtiqueta);
+    ajustosProva.bmpBandaEtiqueta = nullptr;
 }
 
 TEST_F(Camps, FailedLabelWindowThrowsItsText)
@@ -836,9 +834,9 @@ TEST_F(Camps, LinkLabelSizeAndFonts)
         int width;
         int height;
     } table[] = {
-        {0, &configuracio.fontControl, 89, 16}, {1, &configuracio.fontControlMitjana, 93, 16},
-        {2, &configuracio.fontEnllac, 90, 18},  {3, &configuracio.fontTitol, 180, 25},
-        {4, &configuracio.fontFixa, 90, 22},    {5, &configuracio.fontFixaGran, 125, 30},
+        {0, &ajustosProva.fontControl, 89, 16}, {1, &ajustosProva.fontControlMitjana, 93, 16},
+        {2, &ajustosProva.fontEnllac, 90, 18},  {3, &ajustosProva.fontTitol, 180, 25},
+        {4, &ajustosProva.fontFixa, 90, 22},    {5, &ajustosProva.fontFixaGran, 125, 30},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.opcion);
@@ -875,7 +873,7 @@ TEST_F(Camps, LinkLabelUnderlinesWhileTheMouseIsOverIt)
         SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         underline = FontOf(h);
         EXPECT_TRUE(Underlined(underline));
-        EXPECT_NE(underline, configuracio.fontEnllac);
+        EXPECT_NE(underline, ajustosProva.fontEnllac);
         SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
         EXPECT_EQ(FontOf(h), underline) << "one font for the whole hover";
         PumpFor(350);
@@ -883,17 +881,17 @@ TEST_F(Camps, LinkLabelUnderlinesWhileTheMouseIsOverIt)
 
         // Away from it: the next tick of timer 1 takes the underline off.
         ASSERT_TRUE(SetCursorPos(r.right + 40, r.bottom + 40));
-        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == configuracio.fontEnllac; }, 3000));
+        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == ajustosProva.fontEnllac; }, 3000));
         // And a new hover underlines again with the same font.
         SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         EXPECT_EQ(FontOf(h), underline);
         ASSERT_TRUE(SetCursorPos(r.right + 40, r.bottom + 40));
-        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == configuracio.fontEnllac; }, 3000));
+        EXPECT_TRUE(PumpUntil([&] { return FontOf(h) == ajustosProva.fontEnllac; }, 3000));
         EXPECT_EQ(GetObjectType(underline), static_cast<DWORD>(OBJ_FONT));
     }
     // The underlined font was the label's own; the normal one is the configuration's.
     EXPECT_EQ(GetObjectType(underline), 0u);
-    EXPECT_EQ(GetObjectType(configuracio.fontEnllac), static_cast<DWORD>(OBJ_FONT));
+    EXPECT_EQ(GetObjectType(ajustosProva.fontEnllac), static_cast<DWORD>(OBJ_FONT));
 }
 
 // ---- frame and tab strip ----
@@ -949,7 +947,7 @@ TEST_F(Camps, TabStripItemsInOrder)
         EXPECT_STREQ(className, "SysTabControl32");
         EXPECT_EQ(Style(p.Window()) & 0xFFFF0000u, 0x54000000u);
         EXPECT_TRUE(ExStyle(p.Window()) & WS_EX_TRANSPARENT);
-        EXPECT_EQ(FontOf(p.Window()), configuracio.fontControl);
+        EXPECT_EQ(FontOf(p.Window()), ajustosProva.fontControl);
         ASSERT_EQ(SendMessageA(p.Window(), TCM_GETITEMCOUNT, 0, 0), 3);
         for (int i = 0; i < 3; ++i) {
             SCOPED_TRACE(i);
@@ -984,10 +982,10 @@ TEST_F(Camps, TabStripItemsInOrder)
 TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
 {
     FonsText fons;
-    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    ajustosProva.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
     HMODULE library = LoadLibraryA("korvui01.dll");
     ASSERT_NE(library, nullptr);
-    configuracio.recursos = library;
+    ajustosProva.recursos = library;
 
     std::vector<ControlDef> defs(10);
     defs[0] = Def(0, 2, 10, 10, 10);
@@ -1038,15 +1036,15 @@ TEST_F(Camps, BuildingAndDestroyingLeavesNothingBehind)
     EXPECT_EQ(Win::ObjectesGdiVius(), objects);
     for (HWND h : windows)
         EXPECT_FALSE(IsWindow(h));
-    for (HGDIOBJ shared : {static_cast<HGDIOBJ>(configuracio.bmpFonsText), static_cast<HGDIOBJ>(configuracio.brFonsText),
-                           static_cast<HGDIOBJ>(configuracio.bmpBandaEtiqueta), static_cast<HGDIOBJ>(configuracio.fontEnllac),
-                           static_cast<HGDIOBJ>(configuracio.fontControl)})
+    for (HGDIOBJ shared : {static_cast<HGDIOBJ>(ajustosProva.bmpFonsText), static_cast<HGDIOBJ>(ajustosProva.brFonsText),
+                           static_cast<HGDIOBJ>(ajustosProva.bmpBandaEtiqueta), static_cast<HGDIOBJ>(ajustosProva.fontEnllac),
+                           static_cast<HGDIOBJ>(ajustosProva.fontControl)})
         EXPECT_NE(GetObjectType(shared), 0u);
 
-    configuracio.recursos = nullptr;
+    ajustosProva.recursos = nullptr;
     FreeLibrary(library);
-    DeleteObject(configuracio.bmpBandaEtiqueta);
-    configuracio.bmpBandaEtiqueta = nullptr;
+    DeleteObject(ajustosProva.bmpBandaEtiqueta);
+    ajustosProva.bmpBandaEtiqueta = nullptr;
 }
 
 // ---- on screen ----
@@ -1126,9 +1124,9 @@ struct Captura {
 TEST_F(Camps, AScreenOfTheseControlsAsTheDisplayShowsIt)
 {
     FonsText fons;
-    configuracio.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
+    ajustosProva.bmpBandaEtiqueta = Solid(RGB(0, 0, 160), 4, 4);
     HMODULE library = LoadLibraryA("korvui01.dll");
-    configuracio.recursos = library;
+    ajustosProva.recursos = library;
     RECT before = {};
     GetWindowRect(Parent(), &before);
     SetWindowPos(Parent(), nullptr, 0, 0, 660, 420, SWP_NOMOVE | SWP_NOZORDER);
@@ -1205,9 +1203,9 @@ TEST_F(Camps, AScreenOfTheseControlsAsTheDisplayShowsIt)
         }
     }
     SetWindowPos(Parent(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top, SWP_NOMOVE | SWP_NOZORDER);
-    configuracio.recursos = nullptr;
+    ajustosProva.recursos = nullptr;
     if (library)
         FreeLibrary(library);
-    DeleteObject(configuracio.bmpBandaEtiqueta);
-    configuracio.bmpBandaEtiqueta = nullptr;
+    DeleteObject(ajustosProva.bmpBandaEtiqueta);
+    ajustosProva.bmpBandaEtiqueta = nullptr;
 }

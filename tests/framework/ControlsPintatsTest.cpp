@@ -1,5 +1,4 @@
 // The owner-painted controls: listing, menu panel and picture frame, in real windows.
-#include "app/Configuracio.h"
 #include "framework/DcFinestra.h"
 #include "framework/DcMemoria.h"
 #include "framework/MissatgesPrivats.h"
@@ -203,10 +202,10 @@ class Pintats : public ParentCompartit {
 protected:
     void SetUp() override
     {
-        fonts_ = {{&configuracio.fontControl, Font(-11)},      {&configuracio.fontControlMitjana, Font(-12)},
-                  {&configuracio.fontControlGran, Font(-18)},  {&configuracio.fontLlista, Font(-15)},
-                  {&configuracio.fontFixa, Font(-14)},         {&configuracio.fontFixaPetita, Font(-10)},
-                  {&configuracio.fontSubratllada, Font(-12, true)}};
+        fonts_ = {{&ajustosProva.fontControl, Font(-11)},      {&ajustosProva.fontControlMitjana, Font(-12)},
+                  {&ajustosProva.fontControlGran, Font(-18)},  {&ajustosProva.fontLlista, Font(-15)},
+                  {&ajustosProva.fontFixa, Font(-14)},         {&ajustosProva.fontFixaPetita, Font(-10)},
+                  {&ajustosProva.fontSubratllada, Font(-12, true)}};
         for (auto& f : fonts_)
             *f.first = f.second;
         SetScale(1.0);
@@ -224,26 +223,26 @@ protected:
     static void SetUpTestSuite()
     {
         ParentCompartit::SetUpTestSuite();
-        configuracio.recursos = LoadLibraryA("korvui01.dll");
-        auto bitmap = [](int id) { return LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(id)); };
-        configuracio.bmpCapLlista = bitmap(IDB_LIST_HEADER);
-        configuracio.bmpCapLlista50 = bitmap(IDB_LIST_HEADER_50);
-        configuracio.bmpCapLlista53 = bitmap(IDB_LIST_HEADER_53);
-        configuracio.bmpCapLlista150 = bitmap(IDB_LIST_HEADER_150);
-        configuracio.bmpBandaMenu = bitmap(IDB_MENU_BAND);
-        configuracio.bmpImatge133 = bitmap(IDB_PICTURE_133);
-        configuracio.bmpFonsText = bitmap(IDB_TEXT_BACK);
-        configuracio.icoMes = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_PLUS));
-        configuracio.icoMenys = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_MINUS));
-        configuracio.icoEntrada = LoadIconA(configuracio.recursos, MAKEINTRESOURCEA(IDI_MENU_ENTRY));
-        configuracio.dirbitmaps = CarpetaActual() + "\\";
+        ajustosProva.recursos = LoadLibraryA("korvui01.dll");
+        auto bitmap = [](int id) { return LoadBitmapA(ajustosProva.recursos, MAKEINTRESOURCEA(id)); };
+        ajustosProva.bmpCapLlista = bitmap(IDB_LIST_HEADER);
+        ajustosProva.bmpCapLlista50 = bitmap(IDB_LIST_HEADER_50);
+        ajustosProva.bmpCapLlista53 = bitmap(IDB_LIST_HEADER_53);
+        ajustosProva.bmpCapLlista150 = bitmap(IDB_LIST_HEADER_150);
+        ajustosProva.bmpBandaMenu = bitmap(IDB_MENU_BAND);
+        ajustosProva.bmpImatge133 = bitmap(IDB_PICTURE_133);
+        ajustosProva.bmpFonsText = bitmap(IDB_TEXT_BACK);
+        ajustosProva.icoMes = LoadIconA(ajustosProva.recursos, MAKEINTRESOURCEA(IDI_MENU_PLUS));
+        ajustosProva.icoMenys = LoadIconA(ajustosProva.recursos, MAKEINTRESOURCEA(IDI_MENU_MINUS));
+        ajustosProva.icoEntrada = LoadIconA(ajustosProva.recursos, MAKEINTRESOURCEA(IDI_MENU_ENTRY));
+        ajustosProva.dirbitmaps = CarpetaActual() + "\\";
     }
     static void TearDownTestSuite()
     {
         ParentCompartit::TearDownTestSuite();
-        for (HBITMAP* b : {&configuracio.bmpCapLlista, &configuracio.bmpCapLlista50, &configuracio.bmpCapLlista53,
-                           &configuracio.bmpCapLlista150, &configuracio.bmpBandaMenu, &configuracio.bmpImatge133,
-                           &configuracio.bmpFonsText}) {
+        for (HBITMAP* b : {&ajustosProva.bmpCapLlista, &ajustosProva.bmpCapLlista50, &ajustosProva.bmpCapLlista53,
+                           &ajustosProva.bmpCapLlista150, &ajustosProva.bmpBandaMenu, &ajustosProva.bmpImatge133,
+                           &ajustosProva.bmpFonsText}) {
             DeleteObject(*b);
             *b = nullptr;
         }
@@ -268,9 +267,9 @@ TEST_F(Pintats, ListingFontSizeAndCharacterWidthByFontKind)
         int alt;
         double f;
     } table[] = {
-        {0, &configuracio.fontControl, 89, 17, 5.0},        {2, &configuracio.fontLlista, 90, 17, 7.0},
-        {3, &configuracio.fontControlGran, kAmpleTitol, 30, 9.0},   {4, &configuracio.fontFixa, 83, 17, 6.8},
-        {7, &configuracio.fontFixaPetita, 89, 17, 5.0},     {5, &configuracio.fontControlMitjana, 83, 17, 6.0},
+        {0, &ajustosProva.fontControl, 89, 17, 5.0},        {2, &ajustosProva.fontLlista, 90, 17, 7.0},
+        {3, &ajustosProva.fontControlGran, kAmpleTitol, 30, 9.0},   {4, &ajustosProva.fontFixa, 83, 17, 6.8},
+        {7, &ajustosProva.fontFixaPetita, 89, 17, 5.0},     {5, &ajustosProva.fontControlMitjana, 83, 17, 6.0},
     };
     for (double scale : {1.0, kGran}) {
         SetScale(scale);
@@ -482,12 +481,12 @@ TEST_F(Pintats, ListingStyleChoosesColoursAndStrip)
         HBITMAP strip;
         COLORREF text;
         COLORREF linia;
-    } table[] = {{'0', configuracio.bmpCapLlista, negre, gris},
-                 {'2', configuracio.bmpCapLlista50, negre, gris},
-                 {'5', configuracio.bmpCapLlista53, blanc, RGB(0x96, 0x96, 0x96)},
-                 {0x96, configuracio.bmpCapLlista150, blanc, gris},
-                 {static_cast<signed char>(0x97), configuracio.bmpCapLlista150, blanc, gris},
-                 {'3', configuracio.bmpCapLlista, negre, gris}};
+    } table[] = {{'0', ajustosProva.bmpCapLlista, negre, gris},
+                 {'2', ajustosProva.bmpCapLlista50, negre, gris},
+                 {'5', ajustosProva.bmpCapLlista53, blanc, RGB(0x96, 0x96, 0x96)},
+                 {0x96, ajustosProva.bmpCapLlista150, blanc, gris},
+                 {static_cast<signed char>(0x97), ajustosProva.bmpCapLlista150, blanc, gris},
+                 {'3', ajustosProva.bmpCapLlista, negre, gris}};
     for (const auto& row : table) {
         SCOPED_TRACE(row.estilo);
         hd.estilo = row.estilo;
@@ -541,19 +540,19 @@ TEST_F(Pintats, MenuEntrySizeStyleAndMarkers)
     ExpectPlaced(m.Window(), 10, 20, 200, 26);
     const Win::CtrlNMenu& c = m.Controlador();
     EXPECT_EQ(c.Text(), "Ventas");
-    EXPECT_EQ(c.Icona(), configuracio.icoMes);
+    EXPECT_EQ(c.Icona(), ajustosProva.icoMes);
     EXPECT_EQ(c.IconaX(), 6);
 
     m.SetValue("  -  Compras");
     EXPECT_EQ(c.Text(), "Compras");
-    EXPECT_EQ(c.Icona(), configuracio.icoMenys);
+    EXPECT_EQ(c.Icona(), ajustosProva.icoMenys);
     EXPECT_EQ(c.IconaX(), 15);
     m.SetValue("Clientes");
-    EXPECT_EQ(c.Icona(), configuracio.icoEntrada);
+    EXPECT_EQ(c.Icona(), ajustosProva.icoEntrada);
     EXPECT_EQ(c.IconaX(), 0);
     m.SetValue("-x"); // too short for its marker: an empty entry, no failure
     EXPECT_EQ(c.Text(), "");
-    EXPECT_EQ(c.Icona(), configuracio.icoMenys);
+    EXPECT_EQ(c.Icona(), ajustosProva.icoMenys);
     m.SetValue("   ");
     EXPECT_EQ(c.Icona(), nullptr);
     EXPECT_EQ(c.IconaX(), 9) << "an entry of blanks keeps its place";
@@ -665,11 +664,11 @@ TEST_F(Pintats, FrameShowsNumberedAndPreloadedPicturesAndOwnsOnlyItsOwn)
 
     // A preloaded picture replaces it: the frame's own copy is deleted, once.
     q->SetValue("133");
-    EXPECT_EQ(c.Imatge(), configuracio.bmpImatge133);
+    EXPECT_EQ(c.Imatge(), ajustosProva.bmpImatge133);
     EXPECT_FALSE(c.Propi());
     EXPECT_EQ(GetObjectType(own), 0u);
     q->SetValue("139");
-    EXPECT_EQ(c.Imatge(), configuracio.bmpFonsText);
+    EXPECT_EQ(c.Imatge(), ajustosProva.bmpFonsText);
     q->SetValue("1130");
     HBITMAP second = c.Imatge();
     EXPECT_TRUE(c.Propi());
@@ -684,8 +683,8 @@ TEST_F(Pintats, FrameShowsNumberedAndPreloadedPicturesAndOwnsOnlyItsOwn)
     q = std::make_unique<Win::CDNQuadre>(Parent(), 0, &d);
     q->Release();
     q.reset();
-    EXPECT_EQ(GetObjectType(configuracio.bmpImatge133), static_cast<DWORD>(OBJ_BITMAP));
-    EXPECT_EQ(GetObjectType(configuracio.bmpFonsText), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(GetObjectType(ajustosProva.bmpImatge133), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(GetObjectType(ajustosProva.bmpFonsText), static_cast<DWORD>(OBJ_BITMAP));
 }
 
 TEST_F(Pintats, FrameLoadsPictureFilesAndDrawsThemByMode)
@@ -771,7 +770,7 @@ TEST_F(Pintats, GaugeShowsItsLevelAndTakesAClick)
 {
     ControlDef d = DefRect(4, 11, 100, 60, 140, 260);
     Win::CDNQuadre g(Parent(), 0, &d);
-    EXPECT_EQ(g.Controlador().Imatge(), configuracio.bmpImatge133);
+    EXPECT_EQ(g.Controlador().Imatge(), ajustosProva.bmpImatge133);
     d.valor = "255";
     g.SetValue("ignored");
     EXPECT_EQ(g.Controlador().NivellY(), 50) << "the first two characters, of 200 pixels";
@@ -854,7 +853,7 @@ TEST_F(Pintats, BuildingAndDestroyingLeavesNoObjectsDCsOrSearches)
 // strips, bands and pictures) and destroyed must be counted.
 TEST_F(Pintats, EveryContextTheControlsMakeIsCounted)
 {
-    configuracio.bmpBandaEtiqueta = LoadBitmapA(configuracio.recursos, MAKEINTRESOURCEA(IDB_LABEL_BAND));
+    ajustosProva.bmpBandaEtiqueta = LoadBitmapA(ajustosProva.recursos, MAKEINTRESOURCEA(IDB_LABEL_BAND));
     EspiaDc espia;
     ASSERT_TRUE(espia.Activa());
     {
@@ -880,8 +879,8 @@ TEST_F(Pintats, EveryContextTheControlsMakeIsCounted)
     }
     EXPECT_EQ(espia.NoComptats(), 0);
     EXPECT_GE(espia.Comptats(), 14) << "the spy saw the painting: the test's own two and one of the control, each";
-    DeleteObject(configuracio.bmpBandaEtiqueta);
-    configuracio.bmpBandaEtiqueta = nullptr;
+    DeleteObject(ajustosProva.bmpBandaEtiqueta);
+    ajustosProva.bmpBandaEtiqueta = nullptr;
 }
 
 TEST_F(Pintats, OwnersCountWhatTheyHoldUntilTheyReleaseIt)

@@ -4,9 +4,9 @@
 // What the control tests share: a record of a field, where a window stands in its parent,
 // real key input, pumping with a bound, and a fixture whose tests share one parent window.
 
-#include "app/Configuracio.h"
 #include "framework/MsgLoop.h"
 #include "framework/controls/ControlDef.h"
+#include "tests/framework/AjustosProva.h"
 #include "tests/framework/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -120,10 +120,15 @@ inline bool TakeKeyboard(HWND top, HWND field)
 }
 
 // One shown parent window for every test of a suite: under a display without a window manager
-// each hidden or destroyed top-level window costs a wait.
+// each hidden or destroyed top-level window costs a wait. The controls read the test's own
+// settings.
 class ParentCompartit : public testing::Test {
 protected:
-    static void SetUpTestSuite() { parent = new TestWindow(true); }
+    static void SetUpTestSuite()
+    {
+        Win::UsaAjustos(ajustosProva);
+        parent = new TestWindow(true);
+    }
     static void TearDownTestSuite()
     {
         delete parent;
@@ -139,8 +144,8 @@ protected:
     }
     static void SetScale(double s)
     {
-        configuracio.escalaX = s;
-        configuracio.escalaY = s;
+        ajustosProva.escalaX = s;
+        ajustosProva.escalaY = s;
     }
     // The private messages the parent received, as "msg wParam lParam" calls.
     static std::vector<std::string> UserMessages()

@@ -1,4 +1,3 @@
-#include "app/Configuracio.h"
 #include "framework/MissatgesPrivats.h"
 #include "framework/MsgLoop.h"
 #include "framework/MultiController.h"
@@ -39,12 +38,11 @@ class Controls : public ParentCompartit {
 protected:
     void SetUp() override
     {
-        configuracio.fontControl = Tahoma(-11);
-        configuracio.fontControlMitjana = Tahoma(-12);
-        configuracio.fontControlGran = Tahoma(-18);
+        ajustosProva.fontControl = Tahoma(-11);
+        ajustosProva.fontControlMitjana = Tahoma(-12);
+        ajustosProva.fontControlGran = Tahoma(-18);
         SetScale(1.0);
-        configuracio.modeDesenvolupament = 0;
-        configuracio.canviFocusTramesa = 0;
+        ajustosProva.modeDesenvolupament = 0;
         SetShift(false);
         ReiniciaParent();
     }
@@ -53,7 +51,7 @@ protected:
         parent->ctrl.before = nullptr;
         SetShift(false);
         SetScale(1.0);
-        for (HFONT* f : {&configuracio.fontControl, &configuracio.fontControlMitjana, &configuracio.fontControlGran}) {
+        for (HFONT* f : {&ajustosProva.fontControl, &ajustosProva.fontControlMitjana, &ajustosProva.fontControlGran}) {
             DeleteObject(*f);
             *f = nullptr;
         }
@@ -68,8 +66,8 @@ TEST_F(Controls, EditAndItsLabelArePlacedFromTheRecordAtBothScales)
 {
     ControlDef above = Def(0, 1, 40, 40, 10, "Usuario", 0);
     ControlDef left = Def(0, 1, 200, 40, 10, "Empresa", 1);
-    const int wAbove = AmpladaText(above.etiqueta, configuracio.fontControl, nullptr);
-    const int wLeft = AmpladaText(left.etiqueta, configuracio.fontControl, nullptr);
+    const int wAbove = AmpladaText(above.etiqueta, ajustosProva.fontControl, nullptr);
+    const int wLeft = AmpladaText(left.etiqueta, ajustosProva.fontControl, nullptr);
     ASSERT_GT(wAbove, 20);
     {
         Win::CDNEdit e1(Parent(), 0, &above);
@@ -101,7 +99,7 @@ TEST_F(Controls, ButtonSizeAtBothScales)
         EXPECT_EQ(b.LabelWindow(), nullptr);
         EXPECT_EQ(GetDlgCtrlID(b.Window()), 0);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(b.Window(), GWL_STYLE)), 0x5001E000u);
-        EXPECT_EQ(SendMessageA(b.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControl));
+        EXPECT_EQ(SendMessageA(b.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(ajustosProva.fontControl));
     }
     SetScale(kGran);
     Win::CDNBoto b(Parent(), 0, &d);
@@ -114,7 +112,7 @@ TEST_F(Controls, CheckBoxSizeStyleAndLabelSide)
     ControlDef leftText = Def(1, 6, 10, 50, 1, "Recordar", 1);
     ControlDef drawn = Def(13, 7, 10, 90, 1, "Recordar");
     ControlDef noLabel = Def(1, 6, 10, 130, 1, "Recordar", 2);
-    const int tw = AmpladaText("Recordar", configuracio.fontControl, nullptr);
+    const int tw = AmpladaText("Recordar", ajustosProva.fontControl, nullptr);
     {
         Win::CDNCheckbox c1(Parent(), 0, &right);
         Win::CDNCheckbox c2(Parent(), 1, &leftText);
@@ -140,17 +138,17 @@ TEST_F(Controls, CheckBoxSizeStyleAndLabelSide)
 TEST_F(Controls, LongLabelIsMeasuredWhole)
 {
     const std::string label(200, 'W');
-    const int width = AmpladaText(label, configuracio.fontControl, nullptr);
-    const int first80 = AmpladaText(label.substr(0, 80), configuracio.fontControl, nullptr);
+    const int width = AmpladaText(label, ajustosProva.fontControl, nullptr);
+    const int first80 = AmpladaText(label.substr(0, 80), ajustosProva.fontControl, nullptr);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, configuracio.fontControl);
+    HGDIOBJ old = SelectObject(dc, ajustosProva.fontControl);
     SIZE extent = {};
     GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &extent);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     EXPECT_EQ(width, extent.cx);
     EXPECT_GT(width, first80 * 2);
-    EXPECT_EQ(AmpladaText("", configuracio.fontControl, nullptr), 0);
+    EXPECT_EQ(AmpladaText("", ajustosProva.fontControl, nullptr), 0);
 }
 
 // ---- values and styles ----
@@ -219,10 +217,10 @@ TEST_F(Controls, EditPasswordStyleLimitIdAndFonts)
     EXPECT_EQ(Text(e2.LabelWindow()), "Password");
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(e2.LabelWindow(), GWL_STYLE)), 0x50000000u);
     EXPECT_TRUE(GetWindowLongA(e2.Window(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "the system is newer than 5.1";
-    EXPECT_EQ(SendMessageA(e2.LabelWindow(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControl));
+    EXPECT_EQ(SendMessageA(e2.LabelWindow(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(ajustosProva.fontControl));
 
-    EXPECT_EQ(SendMessageA(e1.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControlMitjana));
-    EXPECT_EQ(SendMessageA(e3.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(configuracio.fontControlGran));
+    EXPECT_EQ(SendMessageA(e1.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(ajustosProva.fontControlMitjana));
+    EXPECT_EQ(SendMessageA(e3.Window(), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(ajustosProva.fontControlGran));
 
     // The base operations read and write the window text.
     e1.SetValue("xy");
@@ -325,7 +323,7 @@ TEST_F(Controls, FocusIsReportedAndSelectsTheText)
     EXPECT_EQ(end, 4u);
 
     // In developer display mode entering a field leaves its selection alone.
-    configuracio.modeDesenvolupament = 1;
+    ajustosProva.modeDesenvolupament = 1;
     SetWindowTextA(e1.Window(), "adeu");
     SendMessageA(e1.Window(), EM_SETSEL, 2, 2);
     SetFocus(e1.Window());
@@ -339,21 +337,19 @@ struct FieldController : MultiController {
 };
 } // namespace
 
-TEST_F(Controls, FocusHandlerAnswersWhatTheScreenLeftInTheFlag)
+TEST_F(Controls, FocusHandlerAnswersWhatTheScreenAnswered)
 {
     HWND edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, Parent(), nullptr, nullptr, nullptr);
     FieldController ctrl;
     Win::SubclassCtrl(edit, ctrl);
-    parent->ctrl.before = [](const std::string& name) {
-        if (name == "OnUserMessage")
-            configuracio.canviFocusTramesa = 1; // the notification ran an exchange
-    };
-    configuracio.canviFocusTramesa = 0;
+    parent->ctrl.handled = true;
+    parent->ctrl.storeResult = true;
+    parent->ctrl.userResult = 1; // the report ran an exchange
     EXPECT_TRUE(ctrl.OnSetFocus(Parent()));
-    parent->ctrl.before = [](const std::string&) { configuracio.canviFocusTramesa = 0; };
-    configuracio.canviFocusTramesa = 1;
+    parent->ctrl.userResult = 0;
     EXPECT_FALSE(ctrl.OnSetFocus(Parent()));
-    parent->ctrl.before = nullptr;
+    parent->ctrl.storeResult = false;
+    ReiniciaParent();
     DestroyWindow(edit);
 }
 

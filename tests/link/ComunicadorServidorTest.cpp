@@ -4,7 +4,6 @@
 #include "link/Camps.h"
 #include "link/Comunicador.h"
 
-#include "app/Configuracio.h"
 #include "framework/DispError.h"
 #include "tests/link/XarxaProva.h"
 
@@ -31,7 +30,7 @@ protected:
         tancat = prova::PortEntorn("KORVU_CLOSED_PORT");
         if (despatxador == 0)
             GTEST_SKIP() << "started only by the test server's harness";
-        prova::ConfiguraServidor(despatxador);
+        prova::PosaServidorLocal(despatxador);
         com = std::make_unique<Comunicador>();
         prova::EscriuLogin(com->trama);
     }
@@ -74,7 +73,7 @@ TEST_F(Servidor, RedirectSendsTheDispatchersReplyToTheApplicationServer)
 TEST_F(Servidor, DispatcherAnsweringItselfEndsItsConnectionAndLogsMaskedFrames)
 {
     std::remove("korvuc.log");
-    configuracio.tracaTrames = 1;
+    prova::ajustos.tracaTrames = true;
     const std::string login = com->trama;
     EXPECT_TRUE(com->Conecta(1));
     EXPECT_EQ(com->estat, 3);
@@ -82,7 +81,7 @@ TEST_F(Servidor, DispatcherAnsweringItselfEndsItsConnectionAndLogsMaskedFrames)
     EXPECT_EQ(com->idPantalla, "EsKRVMEN  01001");
     const std::string resposta = Text();
     com.reset();
-    configuracio.tracaTrames = 0;
+    prova::ajustos.tracaTrames = false;
 
     std::string emmascarat = login;
     const std::size_t clau = emmascarat.find(std::string("10") + kContrasenya);
@@ -232,30 +231,9 @@ bool FillViu(const char* nom)
 
 } // namespace
 
-TEST_F(Servidor, RefusedDispatcherIsFoundThroughTheAddressService)
-{
-    // As the scenario's korvuc.cfg: remote access, a dispatcher by name on a port where nothing
-    // listens.
-    configuracio.acceso_remoto = 1;
-    configuracio.servidor_ext = "localhost";
-    configuracio.port = tancat;
-    configuracio.ipdin = "http://127.0.0.1:" + std::to_string(tancat) + "/svc";
-
-    EXPECT_FALSE(com->Conecta(1));
-    EXPECT_EQ(com->estat, 2);
-    com->ObtenIpDinamica();
-    EXPECT_EQ(configuracio.servidor_ext, "127.0.0.1");
-    EXPECT_EQ(configuracio.port, despatxador);
-    prova::EscriuLogin(com->trama);
-    EXPECT_TRUE(com->Conecta(2));
-    EXPECT_EQ(com->estat, 3);
-    com->GuardaServidor();
-}
-
 TEST_F(Servidor, AddressServiceAnswersThatGiveNoAddress)
 {
-    configuracio.acceso_remoto = 1;
-    configuracio.ipdin = "http://127.0.0.1:9";
+    prova::ajustos.urlIpDinamica = "http://127.0.0.1:9";
     com->SetEsperaWget(2000);
     struct Caso {
         const char* control;
@@ -274,16 +252,16 @@ TEST_F(Servidor, AddressServiceAnswersThatGiveNoAddress)
         std::fputs("127.0.0.9;7777;", vell);
         std::fclose(vell);
         EscriuControl(c.control);
-        configuracio.servidor_ext = "abans";
-        configuracio.port = 1;
+        prova::ajustos.servidor = "abans";
+        prova::ajustos.port = 1;
         EXPECT_EQ(Error([&] { com->ObtenIpDinamica(); }), c.error) << c.control;
-        EXPECT_EQ(configuracio.servidor_ext, "abans") << c.control;
-        EXPECT_EQ(configuracio.port, 1) << c.control;
+        EXPECT_EQ(prova::ajustos.servidor, "abans") << c.control;
+        EXPECT_EQ(prova::ajustos.port, 1) << c.control;
     }
     EXPECT_FALSE(FillViu("wget.exe")) << "a hung download is ended, not left behind";
 
     EscriuControl("write 192.0.2.7;6001;");
     com->ObtenIpDinamica();
-    EXPECT_EQ(configuracio.servidor_ext, "192.0.2.7");
-    EXPECT_EQ(configuracio.port, 6001);
+    EXPECT_EQ(prova::ajustos.servidor, "192.0.2.7");
+    EXPECT_EQ(prova::ajustos.port, 6001);
 }

@@ -1,6 +1,5 @@
 #include "link/Comunicador.h"
 
-#include "app/Configuracio.h"
 #include "framework/DispError.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/link/XarxaProva.h"
@@ -42,7 +41,7 @@ protected:
     void SetUp() override
     {
         prova::PreparaClau();
-        configuracio.tracaTrames = 0;
+        prova::PosaAjustosBuits();
         com = std::make_unique<Comunicador>();
     }
 
@@ -304,7 +303,7 @@ TEST_F(ComunicadorTest, FrameUnderWayRefusesAnotherAndKeepsItsMark)
 TEST_F(ComunicadorTest, FrameLogHoldsBothFramesOfAnExchange)
 {
     std::remove("korvuc.log");
-    configuracio.tracaTrames = 1;
+    prova::ajustos.tracaTrames = true;
     {
         prova::Parell p;
         com->sock = p.client;
@@ -324,14 +323,14 @@ TEST_F(ComunicadorTest, FrameLogHoldsBothFramesOfAnExchange)
     Posa("UN");
     com->Transmit(1, 0);
     EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->UN<-\0", 13));
-    configuracio.tracaTrames = 0;
+    prova::ajustos.tracaTrames = false;
 }
 
 TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
 {
     std::remove("korvuc.log");
     ASSERT_TRUE(CreateDirectoryA("korvuc.log", nullptr));
-    configuracio.tracaTrames = 1;
+    prova::ajustos.tracaTrames = true;
     prova::Parell p;
     com->sock = p.client;
     Posa("PRIMER");
@@ -342,7 +341,7 @@ TEST_F(ComunicadorTest, FrameLogThatCannotBeOpenedLosesTheEntryAndIsTriedAgain)
     // Readable at once by others while the link keeps it open.
     EXPECT_EQ(prova::LlegeixFitxer("korvuc.log"), std::string("Envia ->SEGON<-\0", 16));
     com.reset();
-    configuracio.tracaTrames = 0;
+    prova::ajustos.tracaTrames = false;
 
     prova::TramaRebuda t;
     ASSERT_TRUE(prova::LlegeixTrama(p.servidor, t));
@@ -405,7 +404,7 @@ TEST_F(ComunicadorTest, FrameLogWriteThatFailsIsReportedOnceAndLoggingComesBack)
     if (!std::getenv("KORVU_LOG_PLE"))
         GTEST_SKIP() << "run under a file-size limit by LinkLogPle";
     std::remove("korvuc.log");
-    configuracio.tracaTrames = 1;
+    prova::ajustos.tracaTrames = true;
     prova::Parell p;
     com->sock = p.client;
     std::size_t esperats = 0;  // wire bytes the server end should hold
@@ -452,7 +451,7 @@ TEST_F(ComunicadorTest, FrameLogWriteThatFailsIsReportedOnceAndLoggingComesBack)
     ASSERT_EQ(caixes.vistes.size(), 2u);
     EXPECT_TRUE(caixes.vistes[1].arribada);
     com.reset();
-    configuracio.tracaTrames = 0;
+    prova::ajustos.tracaTrames = false;
 
     for (int i = 0; i < enviades; ++i) {
         prova::TramaRebuda t;
@@ -509,18 +508,15 @@ protected:
     void SetUp() override
     {
         ComunicadorTest::SetUp();
-        std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-        configuracio.acceso_remoto = 0;
-        configuracio.servidor_int = "127.0.0.1";
-        configuracio.servidor_ext = "";
-        configuracio.ipdin = "";
+        prova::ajustos.fitxerClaus = "crpt.cfg";
+        prova::ajustos.servidor = "127.0.0.1";
         Posa("LOGIN");
     }
+    // Remote access: the external server, and the address service to ask when it refuses.
     void AmbServei(const std::string& externa)
     {
-        configuracio.acceso_remoto = 1;
-        configuracio.servidor_ext = externa;
-        configuracio.ipdin = "http://127.0.0.1:9";
+        prova::ajustos.servidor = externa;
+        prova::ajustos.urlIpDinamica = "http://127.0.0.1:9";
     }
 };
 
@@ -541,7 +537,7 @@ TEST_F(ConectaTest, KeyFileMissingOrShortFailsWith006)
         std::fputs("massa curta", f);
         std::fclose(f);
         std::remove("no-hi-es.cfg");
-        std::strcpy(configuracio.fitxerClaus, nom);
+        prova::ajustos.fitxerClaus = nom;
         com = std::make_unique<Comunicador>();
         testing::internal::CaptureStdout();
         EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 006, error en fichero de encriptación");
@@ -553,7 +549,7 @@ TEST_F(ConectaTest, KeyFileMissingOrShortFailsWith006)
 TEST_F(ConectaTest, RefusedDispatcherFailsOrAsksForTheAddressService)
 {
     PortTancat tancat;
-    configuracio.port = tancat.port;
+    prova::ajustos.port = tancat.port;
     EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 009, El servicio Vintu no responde");
     EXPECT_EQ(com->estat, 2);
     EXPECT_EQ(com->sock, INVALID_SOCKET);
@@ -573,8 +569,8 @@ TEST_F(ConectaTest, AddressThatNamesNoHostFailsWith036OrAsksForTheAddressService
     EXPECT_EQ(com->estat, 2);
     EXPECT_EQ(Error([&] { com->Conecta(2); }),
               "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
-    configuracio.acceso_remoto = 0;
-    configuracio.servidor_int = "";
+    prova::ajustos.servidor = "";
+    prova::ajustos.urlIpDinamica = "";
     EXPECT_EQ(Error([&] { com->Conecta(1); }),
               "Error #ref 036, resolviendo nombre del servidor: , cod.: 11001\n");
 }
@@ -583,7 +579,7 @@ TEST_F(ConectaTest, RedirectOpensTheApplicationServerAndClosesTheDispatcher)
 {
     prova::Escolta despatxador;
     prova::Escolta aplicacio;
-    configuracio.port = despatxador.port;
+    prova::ajustos.port = despatxador.port;
     const std::string resposta =
         Resposta("EsKRVINI  01001", "127.0.0.1", "  " + std::to_string(aplicacio.port));
     prova::TramaRebuda login;
@@ -665,7 +661,7 @@ TEST_F(ConectaTest, OnlyCharacters2To7OfTheIdentifierTellARedirect)
         std::string error;
         {
             DespatxadorDUnCop despatxador(resposta);
-            configuracio.port = despatxador.Port();
+            prova::ajustos.port = despatxador.Port();
             error = Error([&] { EXPECT_TRUE(com->Conecta(1)); });
         }
         if (c.redireccio) {
@@ -683,7 +679,7 @@ TEST_F(ConectaTest, OnlyCharacters2To7OfTheIdentifierTellARedirect)
 TEST_F(ConectaTest, ApplicationServerThatNamesNoHostFailsWithTheWindowsText)
 {
     DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", "", "4000"));
-    configuracio.port = despatxador.Port();
+    prova::ajustos.port = despatxador.Port();
     const std::string error = Error([&] { com->Conecta(1); });
     const std::string inici = "Error ref. #011, cod. 11001 ";
     EXPECT_EQ(error.substr(0, inici.size()), inici);
@@ -708,7 +704,7 @@ TEST_F(ConectaTest, ApplicationServerNamedBeyondTheLimitsIsNotReached)
     };
     for (const auto& c : casos) {
         DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", c.adreca, c.port));
-        configuracio.port = despatxador.Port();
+        prova::ajustos.port = despatxador.Port();
         const std::string error = Error([&] { com->Conecta(1); });
         EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.adreca << ":" << c.port;
         EXPECT_EQ(com->estat, 0);
@@ -724,7 +720,7 @@ TEST_F(ConectaTest, PortFieldIsReadWholeWithItsLeadingZeros)
     {
         DespatxadorDUnCop despatxador(
             Resposta("EsKRVINI  01001", "127.0.0.1", zeros + std::to_string(aplicacio.port)));
-        configuracio.port = despatxador.Port();
+        prova::ajustos.port = despatxador.Port();
         EXPECT_TRUE(com->Conecta(1));
     }
     EXPECT_EQ(com->estat, 1);
@@ -737,7 +733,7 @@ TEST_F(ConectaTest, PortFieldIsReadWholeWithItsLeadingZeros)
     com = std::make_unique<Comunicador>();
     Posa("LOGIN");
     DespatxadorDUnCop despatxador(Resposta("EsKRVINI  01001", "127.0.0.1", "1" + zeros));
-    configuracio.port = despatxador.Port();
+    prova::ajustos.port = despatxador.Port();
     EXPECT_EQ(Error([&] { com->Conecta(1); }), "Error #ref 013, abriendo socket");
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
@@ -745,7 +741,7 @@ TEST_F(ConectaTest, PortFieldIsReadWholeWithItsLeadingZeros)
 TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
 {
     prova::Escolta despatxador;
-    configuracio.port = despatxador.port;
+    prova::ajustos.port = despatxador.port;
     std::thread servidor([&] {
         SOCKET d = despatxador.Accepta();
         prova::TramaRebuda login;
@@ -758,60 +754,10 @@ TEST_F(ConectaTest, DispatcherClosingBeforeItsReplyFailsWith015)
     EXPECT_EQ(com->sock, INVALID_SOCKET);
 }
 
-namespace {
-
-std::vector<std::string> Linies(const std::string& text)
+TEST_F(ConectaTest, StoringTheServerAsksTheSettingsToWriteTheServerInUse)
 {
-    std::vector<std::string> linies;
-    std::size_t inici = 0;
-    while (inici < text.size()) {
-        std::size_t fi = text.find('\n', inici);
-        if (fi == std::string::npos)
-            fi = text.size();
-        std::string linia = text.substr(inici, fi - inici);
-        if (!linia.empty() && linia.back() == '\r')
-            linia.pop_back();
-        linies.push_back(linia);
-        inici = fi + 1;
-    }
-    return linies;
-}
-
-} // namespace
-
-TEST_F(ConectaTest, StoredServerIsTheAddressInUseAndNothingElseOfTheLogin)
-{
-    const std::string fitxer = "acceso_remoto=si;\r\nservidor_int=10.0.0.5;\r\n"
-                               "servidor_ext=viejo;\r\nport=01000;\r\nusuario=pep;\r\n"
-                               "empresa=02;\r\nidioma=Ca;\r\n";
-    struct Caso {
-        int remot;
-        const char* servidor;
-    } casos[] = {{0, "10.0.0.5"}, {1, "192.0.2.9"}};
-    for (const Caso& c : casos) {
-        std::FILE* f = std::fopen("korvuc.cfg", "wb");
-        ASSERT_NE(f, nullptr);
-        std::fputs(fitxer.c_str(), f);
-        std::fclose(f);
-        configuracio.acceso_remoto = static_cast<unsigned char>(c.remot);
-        configuracio.servidor_int = "10.0.0.5";
-        configuracio.servidor_ext = "192.0.2.9";
-        configuracio.port = 6000;
-        configuracio.usuario = "ana";
-        configuracio.empresa = "01";
-        configuracio.idioma = "Es";
-        com->GuardaServidor();
-        // Only the server lines change: the login values and the remote-access line are
-        // passed empty, so they stay as the file had them.
-        const std::vector<std::string> esperat = {
-            "acceso_remoto=si;", "servidor_int=10.0.0.5;",
-            std::string("servidor_ext=") + c.servidor + ";", "port=06000;", "usuario=pep;",
-            "empresa=02;", "idioma=Ca;"};
-        EXPECT_EQ(Linies(prova::LlegeixFitxer("korvuc.cfg")), esperat) << "remote " << c.remot;
-        EXPECT_EQ(prova::LlegeixFitxer("korvuc.cfg.sav"), fitxer);
-        EXPECT_EQ(configuracio.acceso_remoto, c.remot);
-    }
-    configuracio.acceso_remoto = 0;
+    com->GuardaServidor();
+    EXPECT_EQ(prova::ajustos.desades, 1);
 }
 
 TEST_F(ConectaTest, AddressServiceProgramThatCannotStartFailsWith061)

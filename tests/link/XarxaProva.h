@@ -5,8 +5,8 @@
 // drives itself, and frame reading and writing with the client's own key table. Every
 // receive of the test side is bounded in time, so a fault never hangs the run.
 
-#include "app/Configuracio.h"
 #include "framework/DispError.h"
+#include "link/AjustosEnllac.h"
 #include "link/Camps.h"
 #include "link/Trama.h"
 #include "link/Xifrat.h"
@@ -240,17 +240,47 @@ inline void EscriuLogin(char* text)
         ReplaceField(valors[i].c_str(), registre, 1, 51 + i, capacitat);
 }
 
-// The client configured for the server on this machine, the dispatcher on `port`, with no
-// frame log.
-inline void ConfiguraServidor(int port)
+// The settings a test of the link owns and hands over (UsaAjustosEnllac): the server in use, as
+// the settings file and remote access would choose it, and what the link writes back.
+struct AjustosEnllacProva : AjustosEnllac {
+    bool tracaTrames = false;
+    std::string servidor;
+    int port = 0;
+    std::string fitxerClaus;
+    std::string urlIpDinamica;
+    int desades = 0; // times the link asked for the server in use to be written back
+
+    bool TracaTrames() const override { return tracaTrames; }
+    std::string Servidor() const override { return servidor; }
+    int Port() const override { return port; }
+    std::string FitxerClaus() const override { return fitxerClaus; }
+    std::string UrlIpDinamica() const override { return urlIpDinamica; }
+    void PosaServidorExtern(const std::string& adreca, int portNou) override
+    {
+        servidor = adreca;
+        port = portNou;
+    }
+    void DesaServidor() override { ++desades; }
+};
+
+// The one set of the test program, handed over by the fixtures that read it.
+inline AjustosEnllacProva ajustos;
+
+// Blank settings of the link handed over: no server, no frame log.
+inline void PosaAjustosBuits()
 {
-    std::strcpy(configuracio.fitxerClaus, "crpt.cfg");
-    configuracio.acceso_remoto = 0;
-    configuracio.servidor_int = "127.0.0.1";
-    configuracio.servidor_ext = "";
-    configuracio.ipdin = "";
-    configuracio.port = port;
-    configuracio.tracaTrames = 0;
+    ajustos = AjustosEnllacProva();
+    UsaAjustosEnllac(ajustos);
+}
+
+// The link's settings for the server on this machine, the dispatcher on `port`, with no
+// frame log, handed over.
+inline void PosaServidorLocal(int port)
+{
+    PosaAjustosBuits();
+    ajustos.fitxerClaus = "crpt.cfg";
+    ajustos.servidor = "127.0.0.1";
+    ajustos.port = port;
 }
 
 } // namespace prova

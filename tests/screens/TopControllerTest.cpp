@@ -198,21 +198,22 @@ TEST_F(TopControllerProva, TheFirstFocusAfterANewScreenStartsNoExchange)
 {
     Pantalla(CampsIBoto());
     vista->Focus(0);
-    configuracio.canviFocusTramesa = 0;
 
     // Leaving field 0 for a text field asks for an exchange, but this focus came with the screen.
     top.pantallaMostrada = 1;
     vista->Focus(1);
     EXPECT_EQ(top.pantallaMostrada, 0);
-    EXPECT_EQ(configuracio.canviFocusTramesa, 0);
     EXPECT_EQ(GetFocus(), Ventana(1));
     EXPECT_EQ(vista->campoActual, 1);
 
-    // The next time field 0 is left the exchange starts (and gives up: it is not its turn).
-    vista->Focus(0);
-    EXPECT_EQ(configuracio.canviFocusTramesa, 0);
-    vista->Focus(1);
-    EXPECT_EQ(configuracio.canviFocusTramesa, 1);
+    // The next time field 0 is left the exchange starts (and gives up: it is not its turn). The
+    // focus report, as field 1 sends it, answers whether an exchange ran.
+    const auto informa = [&](int perdut, int camp) {
+        return SendMessageA(principal, Win::WM_CAMP_FOCUS, reinterpret_cast<WPARAM>(Ventana(perdut)),
+                            reinterpret_cast<LPARAM>(Ventana(camp)));
+    };
+    EXPECT_EQ(informa(1, 0), 0);
+    EXPECT_EQ(informa(0, 1), 1);
     EXPECT_EQ(GetFocus(), nullptr);
 }
 
@@ -422,10 +423,10 @@ TEST_F(PestanyaProva, AFailedLinkFoundByAClickOnTheStripClosesTheWindowAfterTheC
     vista->campos[0].accion = 1;  // leaving it sends its value
     vista->Focus(0);
     top.comunicador.estat = Comunicador::kFallada;
-    configuracio.canviFocusTramesa = 0;
+    top.focoTramesa = 0;
     EspiaFinestra::Instala(tira);
     ClicaPestanya(tira, 1);
-    EXPECT_EQ(configuracio.canviFocusTramesa, 1) << "the field was left with an exchange";
+    EXPECT_EQ(top.focoTramesa, 1) << "the field was left with an exchange";
     EXPECT_FALSE(EspiaFinestra::destruidaDins);
     EXPECT_EQ(EspiaFinestra::dins, 0);
     EXPECT_FALSE(IsWindow(principal));

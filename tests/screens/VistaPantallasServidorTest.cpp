@@ -7,6 +7,7 @@
 #include "framework/DispError.h"
 #include "link/Camps.h"
 #include "link/Comunicador.h"
+#include "tests/app/ConfiguracioProva.h"
 #include "tests/link/XarxaProva.h"
 #include "tests/screens/ProvaVista.h"
 

@@ -55,6 +55,7 @@ int main(int argc, char** argv)
     const HINSTANCE instancia = GetModuleHandleA(nullptr);
     try {
         configuracio.Carrega("korvuc.cfg");
+        configuracio.EntregaAjustos();
         Win::WinClass classe("Korvuc", instancia);
         classe.Register();
         Win::WinMaker maker("Korvuc", instancia);

@@ -261,6 +261,7 @@ int main()
     std::fclose(clau);
     CarregaClaus("bench-crpt.cfg");
     configuracio.tracaTrames = 0;
+    configuracio.EntregaAjustos();
     configuracio.dirdocs = std::string(carpeta) + "\\";
     configuracio.primerDocuments = 0;
 

@@ -1,7 +1,13 @@
 # The configured dispatcher refuses; the address service (the wget stand-in) names the real one,
 # the client logs in there and writes the new address and port into korvuc.cfg.
-import link_common
-from korvusrv import frames
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "link", "scenarios"))
+
+import link_common  # noqa: E402
+from korvusrv import frames  # noqa: E402
 
 
 def url(ctx):
