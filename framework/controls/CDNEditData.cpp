@@ -5,9 +5,7 @@
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ReglaData.h"
 #include "framework/controls/ControlDef.h"
-
-#include <algorithm>
-#include <cstring>
+#include "framework/controls/CopiaValor.h"
 
 namespace Win {
 
@@ -65,16 +63,13 @@ int CDNEditData::GetValue(char* buffer, int length)
     // show, or the text as shown when leaving would refuse it; the window changes only on leaving.
     std::string valor;
     ReglaData::PerServidor(Text(), guardat_, valor);
-    const std::size_t n = std::min(valor.size(), static_cast<std::size_t>(length) - 1);
-    std::memcpy(buffer, valor.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
+    return CopiaValor(valor, buffer, length);
 }
 
 bool CDNEditData::TextRefusat()
 {
     std::string valor;
-    return !ReglaData::PerServidor(Text(), guardat_, valor);
+    return !MostraRebut() && !ReglaData::PerServidor(Text(), guardat_, valor);
 }
 
 } // namespace Win

@@ -4,9 +4,7 @@
 #include "framework/MissatgesPrivats.h"
 #include "framework/controls/MidesCDN.h"
 #include "framework/controls/ControlDef.h"
-
-#include <algorithm>
-#include <cstring>
+#include "framework/controls/CopiaValor.h"
 
 namespace Win {
 
@@ -79,27 +77,24 @@ int CDNEditNum::GetValue(char* buffer, int length)
         return 0;
     // An exchange may run before the field is left (the refresh timer, a function key): the
     // server gets what leaving it would show, or the text as shown when that would be refused
-    // (never an older value the user no longer sees). The window and the kept text change only
+    // (never an older value than the one shown). The window and the kept text change only
     // when the field is left.
     std::string s;
     Formatat(s);
-    const std::string valor = ReglaNumero::PerServidor(s, signes_);
-    const std::size_t n = std::min(valor.size(), static_cast<std::size_t>(length) - 1);
-    std::memcpy(buffer, valor.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
+    return CopiaValor(ReglaNumero::PerServidor(s, signes_), buffer, length);
 }
 
 bool CDNEditNum::TextRefusat()
 {
     std::string s;
-    return Formatat(s) == 1;
+    return !MostraRebut() && Formatat(s) == 1;
 }
 
 void CDNEditNum::SetValue(const char* text)
 {
     SetWindowTextA(hwnd_, ReglaNumero::Rebut(text ? text : "", signes_).c_str());
     Validate();
+    rebut_ = Text();
 }
 
 } // namespace Win

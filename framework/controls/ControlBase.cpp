@@ -84,11 +84,13 @@ std::string ControlBase::Text() const
 void ControlBase::SetValue(const char* text)
 {
     SetWindowTextA(hwnd_, text);
+    rebut_ = Text();
 }
 
 void ControlBase::Clear()
 {
     SetWindowTextA(hwnd_, "---");
+    rebut_ = Text();
 }
 
 HBRUSH ControlBase::GetBrush()

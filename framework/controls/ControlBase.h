@@ -26,7 +26,8 @@ public:
     // 0 unchanged, 1 invalid, 2 changed and valid.
     virtual int Validate();
     virtual int GetValue(char* buffer, int length);
-    // True when leaving the field would refuse the text it shows: an exchange must not carry it.
+    // True when leaving the field would refuse a text the user wrote in it: an exchange must not
+    // carry it. A text the server gave goes back as shown, refused or not.
     virtual bool TextRefusat();
     virtual void SetValue(const char* text);
     virtual void Clear();
@@ -58,6 +59,8 @@ protected:
     // its window: the tooltip's subclass looks a window property up on every message, which
     // under wine is a server call, and every exchange reads every field.
     LRESULT Pregunta(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
+    // Whether the text shown is still the one the server's value or a clear left there.
+    bool MostraRebut() const { return Text() == rebut_; }
     HWND hwnd_ = nullptr;
     int index_ = 0;
     HWND label_ = nullptr;
@@ -79,6 +82,7 @@ protected:
     int labelHeight_ = 14;
     DWORD labelExStyle_ = 0;
     DWORD labelStyle_ = 0x50000000;
+    std::string rebut_;  // the text the last SetValue or Clear showed
 
 private:
     WNDPROC prevProc_ = nullptr;

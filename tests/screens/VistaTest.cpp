@@ -841,7 +841,8 @@ TEST_F(VistaProva, APendingSoundLoadsTheSoundLibraryAtItsFirstUse)
 
 // An exchange that runs before a field is left (the refresh timer, a function key) carries what
 // leaving the field would show, or the text as shown; never an older value the user no longer
-// sees. A text that leaving would refuse is told, unless the user could not correct it.
+// sees. A text that leaving would refuse is told when the user wrote it and can correct it; a
+// value the server gave goes back as shown, so that a refused one never holds up the dialogue.
 TEST_F(VistaProva, EveryKindSendsWhatItShowsBeforeItIsLeft)
 {
     configuracio.idioma = "Es";
@@ -857,7 +858,8 @@ TEST_F(VistaProva, EveryKindSendsWhatItShowsBeforeItIsLeft)
         {kNum, nullptr, "1234,5", '0', "1234.50", false},
         {kNum, nullptr, "1.234", '0', "1234.00", false},
         {kNum, nullptr, "12345", '0', "12345", true},   // four integer digits at most
-        {kNum, "1234567", nullptr, '0', "1234567", true},  // the server's, refused: as shown
+        {kNum, "1234567", nullptr, '0', "1234567", false},  // the server's, refused: as shown
+        {kNum, "1234567", "12345", '0', "12345", true},     // then the user's own, refused
         {kNum, "1234567", nullptr, '1', "1234567", false},  // read-only: no one can mend it
         {kNum, "1234567", nullptr, '2', "1234567", false},  // nor hidden
         {kText, nullptr, "Bodeg", '0', "Bodeg", false},
@@ -866,7 +868,8 @@ TEST_F(VistaProva, EveryKindSendsWhatItShowsBeforeItIsLeft)
         {kData, nullptr, "31/02/2024", '0', "31/02/2024", true},
         {kData, nullptr, "5/3", '0', "5/3", true},
         {kData, "15/03/2024", "15/03/20", '0', "15/03/2020", false},
-        {kData, "31/02/2024", nullptr, '0', "31/02/2024", true},
+        {kData, "31/02/2024", nullptr, '0', "31/02/2024", false},
+        {kData, "31/02/2024", "30/02/2024", '0', "30/02/2024", true},
         {kMulti, nullptr, "Primera\r\nsegu", '0', "Primera\r\nsegu", false},
         {kColor, nullptr, "Aviso", '0', "Aviso", false},
     };
