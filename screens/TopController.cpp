@@ -232,6 +232,7 @@ void TopController::Tanca()
 {
     // Every caller runs inside a handler, often a child's (a click on the tab strip or on a
     // button): the window goes once that handler has returned.
+    tancant = true;
     Win::EliminacioDiferida::Destrueix(Window());
 }
 
@@ -369,7 +370,8 @@ bool TopController::OnClose()
 
 bool TopController::ProcessaTramesa()
 {
-    if (!vista)
+    // Between a close and the window's end the link may already be failed and closed.
+    if (!vista || tancant)
         return false;
     // A text that its field refuses never goes to the server, nor an older value in its place:
     // nothing is sent, and the server waits for the request the user sends once it is mended.

@@ -61,6 +61,8 @@ private:
     void TancaSiFallada();
     // Closes the main window once no handler is running.
     void Tanca();
+    // Set once the window is to go: no exchange starts in the handlers still running.
+    bool tancant = false;
 };
 
 #endif

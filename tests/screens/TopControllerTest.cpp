@@ -432,6 +432,26 @@ TEST_F(PestanyaProva, AFailedLinkFoundByAClickOnTheStripClosesTheWindowAfterTheC
     EXPECT_FALSE(IsWindow(principal));
 }
 
+// Until the window goes, the handlers still running start no exchange on the failed link: it
+// would send on a closed socket and show a second box.
+TEST_F(TopControllerProva, NoExchangeStartsWhileAClosedWindowWaitsForItsHandlers)
+{
+    Pantalla(CampsIBoto());
+    vista->Focus(0);
+    top.comunicador.estat = Comunicador::kFallada;
+    ReleaseSemaphore(configuracio.semafor, 1, nullptr);  // an exchange may run
+    {
+        Win::EliminacioDiferida::Manejador dins;
+        Clica(Ventana(2));  // the button that closes the window
+        ASSERT_TRUE(IsWindow(principal));
+        EXPECT_FALSE(top.ProcessaTramesa());
+        EXPECT_TRUE(caixes.Boxes().empty());
+        EXPECT_EQ(WaitForSingleObject(configuracio.semafor, 0), static_cast<DWORD>(WAIT_OBJECT_0))
+            << "the exchange took the semaphore";
+    }
+    EXPECT_FALSE(IsWindow(principal));
+}
+
 TEST_F(PestanyaProva, AClickOnATabLeavesTheFocusOnAField)
 {
     // The tab already shown: the focus stays on the field and Tab goes on from it.
