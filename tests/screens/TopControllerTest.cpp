@@ -437,6 +437,7 @@ TEST_F(PestanyaProva, AFailedLinkFoundByAClickOnTheStripClosesTheWindowAfterTheC
 TEST_F(TopControllerProva, NoExchangeStartsWhileAClosedWindowWaitsForItsHandlers)
 {
     Pantalla(CampsIBoto());
+    vista->campos[0].accion = 0;  // leaving it asks for nothing
     vista->Focus(0);
     top.comunicador.estat = Comunicador::kFallada;
     ReleaseSemaphore(configuracio.semafor, 1, nullptr);  // an exchange may run
