@@ -215,7 +215,6 @@ bool Vista::ConfirmaSalida()
     if (PantallaInicio::EsDemostracion(configuracio.usuario, configuracio.empresa)) {
         SHELLEXECUTEINFOA info = {};
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is reported below, once
         info.hwnd = hwnd;
         info.lpVerb = "open";
         info.lpFile = paginaDemostracion.c_str();

@@ -14,7 +14,7 @@
 #include "link/Xifrat.h"
 #include "tests/documents/ProvaDocuments.h"
 #include "tests/link/XarxaProva.h"
-#include "tests/framework/FinestraDe.h"
+#include "tests/framework/AcceptaDialeg.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -215,29 +215,6 @@ TEST_F(FitxerNouTest, AFullDiskLeavesTheEarlierFile)
     EXPECT_FALSE(Existeix(desti + kTemporal));
 }
 
-// The text of the last dialog that AcceptaDialeg pressed: its first text that is not empty.
-std::string textDialeg;
-
-// Presses the default button of the first dialog that this process shows; it looks until the
-// dialog is answered or the caller, whose call returned, sets `acabat`: a dialog that shows up
-// late is still closed, so the test fails on what it sees instead of waiting for ever.
-DWORD WINAPI AcceptaDialeg(LPVOID acabat)
-{
-    while (WaitForSingleObject(static_cast<HANDLE>(acabat), 50) == WAIT_TIMEOUT) {
-        HWND h = FinestraDe(GetCurrentProcessId(), 0, "#32770", nullptr);
-        if (h && IsWindowVisible(h)) {
-            char text[256] = {};
-            for (HWND s = FindWindowExA(h, nullptr, "Static", nullptr); s && !text[0];
-                 s = FindWindowExA(h, s, "Static", nullptr))
-                GetWindowTextA(s, text, sizeof text);
-            textDialeg = text;
-            PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return 1;
-        }
-    }
-    return 0;
-}
-
 TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
 {
     // The client finds its configuration, its programs and the installers of an update in its
@@ -246,18 +223,10 @@ TEST(DialegFitxer, SavingLeavesTheCurrentFolderWhereItWas)
     const std::string desti = c + "\\desats";
     CreateDirectoryA(desti.c_str(), nullptr);
     DeleteFileA((desti + "\\informe.txt").c_str());
-    const HANDLE acabat = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, acabat, 0, nullptr);
-    ASSERT_NE(fil, nullptr);
+    RespostaDialeg resposta;
     std::string triat;
     const bool desat = DialegFitxer::Desa(nullptr, "informe.txt", desti, triat);
-    SetEvent(acabat);
-    WaitForSingleObject(fil, INFINITE);
-    DWORD premut = 0;
-    GetExitCodeThread(fil, &premut);
-    CloseHandle(fil);
-    CloseHandle(acabat);
-    ASSERT_EQ(premut, 1u) << "no dialog was shown";
+    ASSERT_TRUE(resposta.Acaba()) << "no dialog was shown";
     EXPECT_TRUE(desat);
     EXPECT_EQ(triat, desti + "\\informe.txt");
     EXPECT_EQ(DirActual(), c);
@@ -272,18 +241,9 @@ TEST(Programes, ADocumentOfNoKnownTypeGetsTheSystemsPromptThenTheClientsBox)
     const std::string ruta = DirActual() + "\\sin programa.kvsinprograma";
     EscriuFitxer(ruta, "x");
     MsgBoxRecorder cajas;
-    textDialeg.clear();
-    const HANDLE acabat = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    const HANDLE fil = CreateThread(nullptr, 0, AcceptaDialeg, acabat, 0, nullptr);
-    ASSERT_NE(fil, nullptr);
+    RespostaDialeg resposta;
     EXPECT_EQ(Programes::ObreDocument(ruta), Programes::Obertura::ShellFallat);
-    SetEvent(acabat);
-    WaitForSingleObject(fil, INFINITE);
-    DWORD premut = 0;
-    GetExitCodeThread(fil, &premut);
-    CloseHandle(fil);
-    CloseHandle(acabat);
-    EXPECT_EQ(premut, 1u) << "the system showed no prompt of its own";
+    EXPECT_TRUE(resposta.Acaba()) << "the system showed no prompt of its own";
     EXPECT_NE(textDialeg, "");
     ASSERT_EQ(cajas.Boxes().size(), 1u);
     EXPECT_EQ(cajas.Boxes()[0].text.rfind("No se ha podido abrir el documento: \n" + ruta + "\nError: ", 0), 0u)

@@ -13,6 +13,7 @@
 #include "screens/MidaFinestra.h"
 #include "screens/Vista.h"
 #include "tests/screens/CampProva.h"
+#include "tests/framework/AcceptaDialeg.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
 
@@ -480,9 +481,12 @@ TEST_F(VistaProva, ExitQuestion)
     const std::string pagina = Vista::paginaDemostracion;
     Vista::paginaDemostracion = "C:\\no-existe\\pagina";
     {
-        // The demonstration account is sent to its page: here one that cannot be opened.
+        // The demonstration account is sent to its page: here one that cannot be opened. The
+        // system may say so first in a box of its own, which is answered.
         MsgBoxRecorder si(IDYES);
+        RespostaDialeg sistema;
         EXPECT_TRUE(vista->ConfirmaSalida());
+        sistema.Acaba();
         ASSERT_EQ(si.Boxes().size(), 2u);
         EXPECT_EQ(si.Boxes()[1].text.rfind("No se ha podido completar la acci\xF3n: \n\nError: ", 0), 0u);
         EXPECT_EQ(si.Boxes()[1].caption, "Error");
