@@ -1,6 +1,7 @@
 #include "framework/ErrorBox.h"
 #include "framework/Exception.h"
 #include "framework/MsgBox.h"
+#include "tests/framework/AltraCaixa.h"
 #include "tests/framework/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
@@ -104,38 +105,12 @@ void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD)
     seen.closed = true;
 }
 
-// A box of someone else with the same caption, above every other window, for as long as it lives.
-struct OtherBox {
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-
-    OtherBox() { WaitForSingleObject(ready, 10000); }
-    ~OtherBox()
-    {
-        SetEvent(done);
-        WaitForSingleObject(thread, 10000);
-        CloseHandle(thread);
-        CloseHandle(done);
-        CloseHandle(ready);
-    }
-    static DWORD WINAPI Run(void* p)
-    {
-        auto* self = static_cast<OtherBox*>(p);
-        HWND box = CreateWindowExA(WS_EX_TOPMOST, "#32770", "Korvuc Error", WS_POPUP, 0, 0, 50, 50, nullptr,
-                                   nullptr, nullptr, nullptr);
-        SetEvent(self->ready);
-        WaitForSingleObject(self->done, INFINITE);
-        DestroyWindow(box);
-        return 0;
-    }
-};
 } // namespace
 
 TEST(ErrorBox, RealMessageBoxIsShownAndClosed)
 {
     ASSERT_EQ(Win::MsgBox::SetHook(nullptr), nullptr);
-    OtherBox other;
+    AltraCaixa altra;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseBox);
     ASSERT_NE(timer, 0u);
     Win::ErrorBox::Show("Error #ref 030, error abriendo fichero de configuración");

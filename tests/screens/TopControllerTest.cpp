@@ -10,6 +10,7 @@
 #include "screens/TopController.h"
 #include "screens/Vista.h"
 #include "tests/screens/CampProva.h"
+#include "tests/screens/ToolTipsProva.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
 
@@ -258,18 +259,6 @@ TEST_F(TopControllerProva, TheCloseButtonOutlivesItsClick)
     EXPECT_FALSE(EspiaFinestra::destruidaDins);
     EXPECT_EQ(EspiaFinestra::dins, 0);
     EXPECT_FALSE(IsWindow(principal));
-}
-
-std::string TextoHerramienta(HWND tooltips, HWND owner, HWND tool)
-{
-    char buffer[80] = {};
-    TOOLINFOA ti = {};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = owner;
-    ti.uId = reinterpret_cast<UINT_PTR>(tool);
-    ti.lpszText = buffer;
-    SendMessageA(tooltips, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
-    return buffer;
 }
 
 // What the system sends a window when the mouse moves over it.

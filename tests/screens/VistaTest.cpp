@@ -13,6 +13,7 @@
 #include "screens/MidaFinestra.h"
 #include "screens/Vista.h"
 #include "tests/screens/CampProva.h"
+#include "tests/screens/ToolTipsProva.h"
 #include "tests/framework/AcceptaDialeg.h"
 #include "tests/framework/MsgBoxRecorder.h"
 #include "tests/framework/TestWindow.h"
@@ -58,23 +59,6 @@ RECT EnPadre(HWND w)
     GetWindowRect(w, &r);
     MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-int Herramientas(HWND tooltips)
-{
-    return static_cast<int>(SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0));
-}
-
-std::string TextoHerramienta(HWND tooltips, HWND owner, HWND tool)
-{
-    char buffer[200] = {};
-    TOOLINFOA ti = {};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = owner;
-    ti.uId = reinterpret_cast<UINT_PTR>(tool);
-    ti.lpszText = buffer;
-    SendMessageA(tooltips, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
-    return buffer;
 }
 
 class VistaProva : public testing::Test {
