@@ -419,11 +419,14 @@ TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
     // folder, so that it stays within the system's limit wherever the checkout lies.
     char temporal[MAX_PATH] = {};
     ASSERT_GT(GetTempPathA(sizeof temporal, temporal), 0u);
-    const std::string llarga = std::string(temporal) + std::string(140, 'l') + ".odt";
+    // Named for this process: test programs running beside it share the temporary folder.
+    const std::string llarga = std::string(temporal) + std::to_string(GetCurrentProcessId()) +
+                               std::string(140, 'l') + ".odt";
     ASSERT_GT(llarga.size(), 128u);
     EscriuFitxer(llarga, "x");
     MsgBoxRecorder cajas;
-    EXPECT_FALSE(OrdresDocument::DocumentoEnUso(llarga));
+    EXPECT_FALSE(OrdresDocument::DocumentoEnUso(llarga))
+        << (cajas.Boxes().empty() ? std::string() : cajas.Boxes()[0].text);
     DeleteFileA(llarga.c_str());
 }
 
