@@ -415,13 +415,10 @@ TEST(DocumentoEnUso, WindowsLocksAndMissingFiles)
         EXPECT_TRUE(OrdresDocument::DocumentoEnUso(c + "\\falta.odt"));
         EXPECT_EQ(cajas.Boxes().size(), 1u);
     }
-    // A path past 128 characters is tested like any other. It is made in the short temporary
-    // folder, so that it stays within the system's limit wherever the checkout lies.
-    char temporal[MAX_PATH] = {};
-    ASSERT_GT(GetTempPathA(sizeof temporal, temporal), 0u);
-    // Named for this process: test programs running beside it share the temporary folder.
-    const std::string llarga = std::string(temporal) + std::to_string(GetCurrentProcessId()) +
-                               std::string(140, 'l') + ".odt";
+    // A path past 128 characters is tested like any other. It is made at the root of the drive,
+    // so that it stays within the system's limit wherever the checkout and its temporary folder
+    // lie, and named for this process: test programs running beside it share that folder.
+    const std::string llarga = "C:\\" + std::to_string(GetCurrentProcessId()) + std::string(140, 'l') + ".odt";
     ASSERT_GT(llarga.size(), 128u);
     EscriuFitxer(llarga, "x");
     MsgBoxRecorder cajas;
